@@ -1,0 +1,37 @@
+#include "platform/AppPaths.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+
+namespace platform {
+
+namespace {
+QString g_override;
+
+bool holdsData(const QString &folder) { return QFileInfo(folder + "/Configs").isDir(); }
+} // namespace
+
+QString programFolder()
+{
+    if (!g_override.isEmpty())
+        return g_override;
+    const QString besideProgram = QCoreApplication::applicationDirPath();
+    if (holdsData(besideProgram))
+        return besideProgram;
+    const QString installed = QStringLiteral(TESSEL_DATA_INSTALL_DIR);
+    if (holdsData(installed))
+        return installed;
+    return besideProgram;
+}
+
+void setProgramFolder(const QString &folder)
+{
+    g_override = folder.isEmpty() ? QString() : QDir::cleanPath(folder);
+}
+
+QString configsFolder() { return programFolder() + QStringLiteral("/Configs"); }
+
+QString helpFolder() { return programFolder() + QStringLiteral("/Help"); }
+
+} // namespace platform

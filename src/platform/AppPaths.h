@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+namespace platform {
+
+/**
+ * The program folder: the folder that holds Configs/ and Help/. Beside the executable
+ * in a build tree or a portable copy, <prefix>/share/tessel when installed.
+ * No trailing separator.
+ */
+QString programFolder();
+
+/** Overrides the program folder (tests); an empty path restores the lookup. */
+void setProgramFolder(const QString &folder);
+
+/** programFolder() + "/Configs". */
+QString configsFolder();
+
+/** programFolder() + "/Help". */
+QString helpFolder();
+
+} // namespace platform
