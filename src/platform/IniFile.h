@@ -1,1 +1,45 @@
 #pragma once
+
+#include <QString>
+#include <optional>
+
+namespace platform {
+
+/**
+ * Reads and writes single values of an INI file: "[section]" headers and "key=value" lines.
+ * Values are raw text (a backslash is just a backslash); section and key names match
+ * regardless of letter case; spaces and tabs around names and values are not part of them.
+ * The file is Latin-1; LF or CR LF line ends are read, CR LF is written.
+ */
+class IniFile {
+public:
+    IniFile() = delete;
+
+    /** The value of @p key in @p section, or nothing when the file, section or key is missing. */
+    static std::optional<QString> rawValue(const QString &path, const QString &section,
+                                           const QString &key);
+
+    /**
+     * The value of @p key in @p section, or @p defaultValue when it is missing.
+     * A key that exists with an empty value gives an empty text, not the default.
+     */
+    static QString readValue(const QString &path, const QString &section, const QString &key,
+                             const QString &defaultValue = QString());
+
+    /**
+     * Sets @p key in @p section to @p value, keeping every other line of the file. Creates
+     * the file and its folder when missing and replaces the file only once the new one is
+     * completely written. On failure returns false and puts a readable reason in @p error.
+     */
+    static bool writeValue(const QString &path, const QString &section, const QString &key,
+                           const QString &value, QString *error = nullptr);
+};
+
+/**
+ * Where Tessel keeps its settings: "Tessel.ini" in the program folder when it exists there
+ * or that folder is writable (a portable copy), otherwise in the user's configuration
+ * folder, which is created by the first write.
+ */
+QString settingsFilePath();
+
+} // namespace platform
