@@ -1,0 +1,307 @@
+#include "ListSearch.h"
+
+#include "platform/Dialogs.h"
+
+#include <algorithm>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QFontDatabase>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QStorageInfo>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int TwipsPerPixel = 15;
+constexpr int DesignWidthTwips = 1935;
+constexpr int DesignHeightTwips = 1695;
+
+/** Keeps the list from painting while it is refilled, whatever way the fill ends. */
+class PaintFreeze {
+public:
+    explicit PaintFreeze(QWidget *widget) : m_widget(widget) { m_widget->setUpdatesEnabled(false); }
+    ~PaintFreeze() { m_widget->setUpdatesEnabled(true); }
+    PaintFreeze(const PaintFreeze &) = delete;
+    PaintFreeze &operator=(const PaintFreeze &) = delete;
+
+private:
+    QWidget *m_widget;
+};
+
+bool isEnterKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
+
+} // namespace
+
+ListSearch::ListSearch(QWidget *parent)
+    : QFrame(parent), m_search(new QLineEdit(this)), m_list(new QListWidget(this))
+{
+    // A raised double border, like a dialog frame, so the pop-up stands out from the text.
+    setFrameStyle(QFrame::WinPanel | QFrame::Raised);
+
+    QFont font(QStringLiteral("Tahoma"), 8);
+    font.setStyleHint(QFont::SansSerif);
+
+    m_search->setObjectName(QStringLiteral("txtSearch"));
+    m_search->setFont(font);
+    m_list->setObjectName(QStringLiteral("lstMain"));
+    m_list->setFont(font);
+    m_list->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_list->setUniformItemSizes(true);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(1);
+    layout->addWidget(m_search);
+    layout->addWidget(m_list, 1);
+
+    // The host focuses the control itself; the typing belongs in the search box.
+    setFocusProxy(m_search);
+
+    m_search->installEventFilter(this);
+    m_list->installEventFilter(this);
+    connect(m_list, &QListWidget::itemDoubleClicked, this, &ListSearch::listItemDoubleClicked);
+
+    resize(sizeHint());
+}
+
+QSize ListSearch::sizeHint() const
+{
+    return {DesignWidthTwips / TwipsPerPixel, DesignHeightTwips / TwipsPerPixel};
+}
+
+int ListSearch::FillWithTags(const QString &fileName, bool uppercase)
+{
+    PaintFreeze freeze(m_list);
+    m_list->clear();
+
+    const QFileInfo info(fileName);
+    if (fileName.isEmpty() || !info.exists())
+        return reportFileError(QStringLiteral("Couldn't find ") + fileName + QStringLiteral("!"),
+                               QStringLiteral("Error"));
+
+    // Devices, pipes and sockets could block or never end; directories are left to QFile,
+    // which names them in its own error.
+    if (!info.isFile() && !info.isDir())
+        return reportFileError(QStringLiteral("file to open is not a regular file"),
+                               QStringLiteral("Error #%1").arg(int(QFileDevice::OpenError)));
+
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return reportFileError(file.errorString(),
+                               QStringLiteral("Error #%1").arg(int(file.error())));
+
+    QByteArray bytes = file.read(MaxFileBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return reportFileError(file.errorString(),
+                               QStringLiteral("Error #%1").arg(int(file.error())));
+    file.close();
+
+    if (bytes.contains('\0'))
+        return reportFileError(fileName + QStringLiteral(" is not a text file."),
+                               QStringLiteral("Error"));
+
+    if (bytes.size() > MaxFileBytes) {
+        // Only whole lines count: drop the line the cap cut through.
+        bytes.truncate(MaxFileBytes);
+        const qsizetype lastBreak = std::max(bytes.lastIndexOf('\n'), bytes.lastIndexOf('\r'));
+        bytes.truncate(std::max<qsizetype>(lastBreak, 0));
+    }
+
+    // A lone CR or LF ends a line as well as CR LF; the empty piece between CR and LF is
+    // skipped with the empty lines.
+    QStringList entries;
+    const QString text = QString::fromLatin1(bytes);
+    qsizetype start = 0;
+    while (start < text.size() && entries.size() < MaxEntries) {
+        qsizetype end = start;
+        while (end < text.size() && text[end] != u'\r' && text[end] != u'\n')
+            ++end;
+        if (end > start) {
+            const QString line = text.mid(start, end - start);
+            entries << (uppercase ? line.toUpper() : line.toLower());
+        }
+        start = end + 1;
+    }
+
+    m_list->addItems(entries);
+    return 1;
+}
+
+void ListSearch::FillWithFonts()
+{
+    replaceEntries(QFontDatabase::families());
+}
+
+void ListSearch::FillWithDrives(bool uppercase)
+{
+    QStringList roots;
+    const QList<QStorageInfo> volumes = QStorageInfo::mountedVolumes();
+    for (const QStorageInfo &volume : volumes) {
+        if (roots.size() >= MaxDrives)
+            break;
+        if (!volume.isValid() || !volume.isReady())
+            continue;
+        const QString root = uppercase ? volume.rootPath().toUpper() : volume.rootPath().toLower();
+        if (!root.isEmpty() && !roots.contains(root))
+            roots << root;
+    }
+    replaceEntries(roots);
+}
+
+void ListSearch::replaceEntries(const QStringList &entries)
+{
+    PaintFreeze freeze(m_list);
+    m_list->clear();
+    m_list->addItems(entries);
+}
+
+int ListSearch::reportFileError(const QString &text, const QString &title)
+{
+    m_list->clear();
+    platform::messageBox(text, platform::Buttons::Ok, platform::Icon::Exclamation, title);
+    return 0;
+}
+
+bool ListSearch::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_search) {
+        switch (event->type()) {
+        case QEvent::KeyPress:
+            return searchKeyPressed(static_cast<QKeyEvent *>(event));
+        case QEvent::KeyRelease:
+            return searchKeyReleased(static_cast<QKeyEvent *>(event));
+        case QEvent::FocusOut:
+            m_keysDownInSearch.clear();
+            break;
+        default:
+            break;
+        }
+    } else if (watched == m_list && event->type() == QEvent::KeyPress) {
+        return listKeyPressed(static_cast<QKeyEvent *>(event));
+    }
+    return QFrame::eventFilter(watched, event);
+}
+
+bool ListSearch::searchKeyPressed(QKeyEvent *event)
+{
+    const int key = event->key();
+    const bool plainTab =
+        key == Qt::Key_Tab &&
+        !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier));
+    if (plainTab) {
+        // Tab would move the focus on; here it accepts the selected entry.
+        finish(selectedEntry());
+        return true;
+    }
+
+    if (!event->isAutoRepeat())
+        m_keysDownInSearch.insert(key);
+
+    if (key == Qt::Key_Down) {
+        m_list->setFocus(Qt::TabFocusReason);
+        return true;
+    }
+    // Enter and Escape act when released; keep their presses from reaching a parent
+    // (a dialog's default button, for one).
+    return isEnterKey(key) || key == Qt::Key_Escape;
+}
+
+// Acting on the release means the search sees the text as the key left it.
+bool ListSearch::searchKeyReleased(QKeyEvent *event)
+{
+    if (event->isAutoRepeat())
+        return false;
+    const int key = event->key();
+    if (!m_keysDownInSearch.remove(key))
+        return false;
+
+    const QString text = m_search->text();
+    if (isEnterKey(key)) {
+        finish(text);
+        return true;
+    }
+    if (key == Qt::Key_Escape) {
+        cancel();
+        return true;
+    }
+    if (key == Qt::Key_Space) {
+        if (text.trimmed().isEmpty()) {
+            cancel();
+            return true;
+        }
+        const int row = findPrefix(text);
+        if (row < 0)
+            finish(text);
+        else
+            selectEntry(row);
+        return true;
+    }
+    // An emptied box keeps the selection rather than jumping to the first entry.
+    if (!text.isEmpty()) {
+        const int row = findPrefix(text);
+        if (row >= 0)
+            selectEntry(row);
+    }
+    return false;
+}
+
+bool ListSearch::listKeyPressed(QKeyEvent *event)
+{
+    if (isEnterKey(event->key())) {
+        finish(selectedEntry());
+        return true;
+    }
+    if (event->key() == Qt::Key_Escape) {
+        cancel();
+        return true;
+    }
+    if (event->text() == QStringLiteral("(")) {
+        m_search->setText(selectedEntry());
+        return true;
+    }
+    return false;
+}
+
+void ListSearch::listItemDoubleClicked(QListWidgetItem *item)
+{
+    if (item && !item->isSelected())
+        m_list->setCurrentItem(item, QItemSelectionModel::ClearAndSelect);
+    finish(selectedEntry());
+}
+
+QString ListSearch::selectedEntry() const
+{
+    const QList<QListWidgetItem *> items = m_list->selectedItems();
+    return items.isEmpty() ? QString() : items.first()->text();
+}
+
+int ListSearch::findPrefix(const QString &prefix) const
+{
+    const int count = m_list->count();
+    for (int row = 0; row < count; ++row) {
+        if (m_list->item(row)->text().startsWith(prefix, Qt::CaseInsensitive))
+            return row;
+    }
+    return -1;
+}
+
+void ListSearch::selectEntry(int row)
+{
+    m_list->setCurrentRow(row, QItemSelectionModel::ClearAndSelect);
+    m_list->scrollToItem(m_list->item(row), QAbstractItemView::PositionAtTop);
+}
+
+void ListSearch::finish(const QString &item)
+{
+    emit Done(item);
+    m_search->clear();
+}
+
+void ListSearch::cancel()
+{
+    emit Escape();
+    m_search->clear();
+}

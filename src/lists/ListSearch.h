@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QFrame>
+#include <QSet>
+#include <QString>
+
+class QLineEdit;
+class QListWidget;
+class QListWidgetItem;
+
+/**
+ * A search box above a list: typing the first letters of an entry selects the first
+ * entry that begins with them. Enter, Tab or a double click hands the chosen text to the
+ * host through Done; Escape cancels through Escape. The host positions, shows, hides and
+ * focuses the control; the control never hides itself.
+ *
+ * Children: "txtSearch" (QLineEdit) and "lstMain" (QListWidget).
+ */
+class ListSearch : public QFrame {
+    Q_OBJECT
+    Q_CLASSINFO("ProgId", "Tessel.ListSearch")
+
+public:
+    /** Most bytes FillWithTags reads from a file; the rest of a larger file is ignored. */
+    static constexpr qint64 MaxFileBytes = 4 * 1024 * 1024;
+    /** Most entries FillWithTags adds; further lines are ignored. */
+    static constexpr int MaxEntries = 100000;
+    /** Most drive roots FillWithDrives lists. */
+    static constexpr int MaxDrives = 100;
+
+    explicit ListSearch(QWidget *parent = nullptr);
+
+    /**
+     * Replaces the entries with the non-empty lines of @p fileName (Latin-1; lines end at
+     * CR LF, LF or CR), each upper-cased or lower-cased. Returns 1 on success; on failure
+     * shows an error message box and returns 0, leaving the list empty.
+     */
+    int FillWithTags(const QString &fileName, bool uppercase = false);
+
+    /** Replaces the entries with the font families installed on the system. */
+    void FillWithFonts();
+
+    /** Replaces the entries with the root paths of the mounted, ready volumes. */
+    void FillWithDrives(bool uppercase = false);
+
+    QSize sizeHint() const override;
+
+signals:
+    /** The user accepted an entry of the list or a typed text. */
+    void Done(const QString &item);
+    /** The user cancelled. */
+    void Escape();
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    bool searchKeyPressed(QKeyEvent *event);
+    bool searchKeyReleased(QKeyEvent *event);
+    bool listKeyPressed(QKeyEvent *event);
+    void listItemDoubleClicked(QListWidgetItem *item);
+
+    QString selectedEntry() const;
+    /** Index of the first entry beginning with @p prefix in any letter case, or -1. */
+    int findPrefix(const QString &prefix) const;
+    void selectEntry(int row);
+    void finish(const QString &item);
+    void cancel();
+    void replaceEntries(const QStringList &entries);
+    int reportFileError(const QString &text, const QString &title);
+
+    QLineEdit *m_search;
+    QListWidget *m_list;
+    // Keys whose press the search box received; a release acts only on those, so the
+    // release of a key pressed elsewhere (say the Space that popped the list up) is ignored.
+    QSet<int> m_keysDownInSearch;
+};
