@@ -1,0 +1,76 @@
+#pragma once
+
+#include "mods/ModColors.h"
+
+#include <QList>
+#include <QString>
+#include <QStringView>
+
+#include <span>
+
+namespace mods {
+
+/** mnuOther1 .. mnuOther24 have handlers; mnuOther25 has none. */
+inline constexpr int kCommandSlotCount = 24;
+
+/** What a mod command writes; T is the row's text. modCommandSteps() spells each kind out. */
+enum class ModCommandKind {
+    KeyBind,             // "bind " (bind blue), keys list and wait, then space + "T" in quotes
+    SetLine,             // T, "set" red
+    SetLineOpeningQuote, // T and a double quote, "set" red
+    Text,                // T, no colouring
+    TextOpeningQuote,    // T and a double quote, no colouring
+    TextAndTab,          // T and a tab, no colouring
+    Mp3Script,           // key bind of "vstr mp3_pp" followed by the MP3 script block
+    TeamSoundBind,       // key bind of "play_team <sound>" with the sound from the special list
+    MotdLines,           // the eight set server_motdN "" lines
+};
+
+/** One row of a slot's dispatch table. */
+struct ModCommand {
+    QStringView caption; // matched exactly, case-sensitively
+    QStringView modName; // the layout that shows this caption in this slot
+    ModCommandKind kind;
+    QStringView text;    // T; empty for Mp3Script, TeamSoundBind and MotdLines
+};
+
+/** HighlightBeforeCaret(back, length, color): bold and colour the length characters that
+ *  begin back characters before the caret; the caret stays. */
+struct Highlight {
+    int back;
+    int length;
+    OleColor color;
+};
+
+enum class StepKind {
+    /** Replace the selection with text (caret ends behind it), then apply the highlights in
+     *  order, each with HighlightBeforeCaret on the same document. */
+    Write,
+    /** ShowKeysList, then wait, processing pending events, while the keys list is shown.
+     *  A pick writes the key at the caret; a cancel writes nothing and the steps go on. */
+    ShowKeysListAndWait,
+    /** ShowSpecialList(text) with text the list file below the Configs folder, then wait,
+     *  processing pending events, while the special list is shown. */
+    ShowSpecialListAndWait,
+    /** Remember the caret position (SelStart). */
+    RememberCaret,
+    /** Put the caret back at the remembered position, nothing selected. */
+    RestoreCaret,
+};
+
+struct ModCommandStep {
+    StepKind kind;
+    QString text;
+    QList<Highlight> highlights;
+};
+
+/** The dispatch table of mnuOther<slot>; empty for slots outside 1..24. */
+std::span<const ModCommand> modCommandTable(int slot);
+
+/** The command of exactly this caption in this slot, or nullptr: the click does nothing. */
+const ModCommand *findModCommand(int slot, const QString &caption);
+
+/** The command as the ordered steps the document window performs on its own editor. */
+QList<ModCommandStep> modCommandSteps(const ModCommand &command);
+
+} // namespace mods
