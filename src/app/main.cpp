@@ -1,7 +1,75 @@
+#include "frame/CommandLine.h"
+#include "frame/frmParent.h"
+#include "platform/Dialogs.h"
+#include "platform/SingleInstance.h"
+
 #include <QApplication>
+#include <QDir>
+#include <cstdio>
+
+namespace {
+
+QStringList argumentsOf(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+void print(FILE *stream, const QString &text) { std::fputs(text.toLocal8Bit().constData(), stream); }
+
+} // namespace
 
 int main(int argc, char *argv[])
 {
+    // Help and version need no display.
+    const frame::CommandLine commandLine = frame::parseCommandLine(argumentsOf(argc, argv), QDir::currentPath());
+    if (!commandLine.error.isEmpty()) {
+        print(stderr, QStringLiteral("tessel: %1\nTry 'tessel --help'.\n").arg(commandLine.error));
+        return 2;
+    }
+    if (commandLine.help) {
+        print(stdout, frame::commandLineHelp());
+        return 0;
+    }
+    if (commandLine.version) {
+        print(stdout, QStringLiteral("Tessel %1\n").arg(QStringLiteral(TESSEL_VERSION)));
+        return 0;
+    }
+
     QApplication app(argc, argv);
-    return 0;
+    QApplication::setApplicationName(QStringLiteral("Tessel"));
+    QApplication::setOrganizationName(QStringLiteral("Tessel"));
+    QApplication::setApplicationVersion(QStringLiteral(TESSEL_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral("tessel"));
+
+    platform::SingleInstance instance(commandLine.instanceName);
+    if (!commandLine.files.isEmpty()) {
+        switch (instance.handOver(commandLine.files)) {
+        case platform::SingleInstance::HandOver::Delivered:
+            return 0;
+        case platform::SingleInstance::HandOver::TooLong:
+            platform::messageBox(
+                QStringLiteral("Too many file names to hand over to the running Tessel "
+                               "(at most %1 KB). Open fewer files at a time.")
+                    .arg(platform::SingleInstance::kMaxMessageBytes / 1024),
+                platform::Buttons::Ok, platform::Icon::Exclamation);
+            return 1;
+        case platform::SingleInstance::HandOver::NoInstance:
+            break;
+        }
+    }
+
+    frame::frmParent frame;
+    instance.listen();
+    QObject::connect(&instance, &platform::SingleInstance::filesHandedOver, &frame,
+                     [&frame](const QStringList &files) {
+                         frame.openCommandLineFiles(files);
+                         frame.raise();
+                         frame.activateWindow();
+                     });
+    frame.show();
+    frame.openCommandLineFiles(commandLine.files);
+    return app.exec();
 }

@@ -1,0 +1,206 @@
+// The document window's menu bar, built from one table.
+#include "document/DocumentHost.h"
+#include "document/Documents.h"
+#include "document/frmChild.h"
+
+#include <QMdiSubWindow>
+#include <QMenu>
+
+namespace document {
+
+namespace {
+
+enum class Row { Menu, Item, Separator };
+
+enum Flags : unsigned { None = 0, Disabled = 1, Checked = 2 };
+
+struct MenuRow {
+    Row kind;
+    const char *parent; // nullptr: a menu of the menu bar
+    const char *name;
+    const char *caption;
+    const char *shortcut;
+    unsigned flags;
+};
+
+const MenuRow kChildMenuRows[] = {
+    {Row::Menu, nullptr, "mnuChildFile", "&File", "", None},
+    {Row::Item, "mnuChildFile", "mnuChildFileNew", "&New", "Ctrl+N", None},
+    {Row::Item, "mnuChildFile", "mnuChildFileOpen", "&Open", "Ctrl+O", None},
+    {Row::Item, "mnuChildFile", "mnuChildFileClose", "&Close", "", None},
+    {Row::Item, "mnuChildFile", "mnuChildFileSave", "&Save", "", None},
+    {Row::Item, "mnuChildFile", "mnuChildFileSaveAs", "Sa&ve As", "", None},
+    {Row::Separator, "mnuChildFile", "sep1", "-", "", None},
+    {Row::Item, "mnuChildFile", "mnuExit", "E&xit", "", None},
+
+    {Row::Menu, nullptr, "mnuEdit", "&Edit", "", None},
+    {Row::Item, "mnuEdit", "mnuEditUndo", "Undo", "Ctrl+Z", Disabled},
+    {Row::Separator, "mnuEdit", "mnuEditSep1", "-", "", None},
+    {Row::Item, "mnuEdit", "mnuEditCut", "Cut", "Ctrl+X", None},
+    {Row::Item, "mnuEdit", "mnuEditCopy", "Copy", "Ctrl+C", None},
+    {Row::Item, "mnuEdit", "mnuEditPaste", "Paste", "Ctrl+V", None},
+    {Row::Separator, "mnuEdit", "mnuEditSep2", "-", "", None},
+    {Row::Item, "mnuEdit", "mnuEditSelectAll", "Select All", "Ctrl+A", None},
+
+    {Row::Menu, nullptr, "mnuView", "&View", "", None},
+    {Row::Item, "mnuView", "mnuShowToolbars", "Show Toolbars", "", Checked},
+    {Row::Separator, "mnuView", "mnuViewSep1", "-", "", None},
+    {Row::Item, "mnuView", "mnuViewActions", "Actions", "Ctrl+F1", None},
+    {Row::Item, "mnuView", "mnuViewBindableKeys", "Bindable Keys", "Ctrl+F2", None},
+    {Row::Item, "mnuView", "mnuViewCVars", "CVars", "Ctrl+F3", None},
+    {Row::Item, "mnuView", "mnuView1", "", "", None},
+    {Row::Item, "mnuView", "mnuView2", "", "Ctrl+F4", None},
+
+    {Row::Menu, nullptr, "mnuFormat", "F&ormat", "", None},
+    {Row::Item, "mnuFormat", "mnuFormatCenterText", "Center Text", "Ctrl+E", None},
+    {Row::Item, "mnuFormat", "mnuAlignTextLeft", "Align Left", "Ctrl+L", None},
+    {Row::Item, "mnuFormat", "mnuAlignTextRight", "Align Right", "Ctrl+R", None},
+    {Row::Separator, "mnuFormat", "mnuFormatSep1", "-", "", None},
+    {Row::Item, "mnuFormat", "mnuFormatCommentBlock", "Comment Block", "Ctrl+I", None},
+    {Row::Item, "mnuFormat", "mnuFormatUncommentBlock", "Uncomment Block", "Ctrl+U", None},
+
+    {Row::Menu, nullptr, "mnuInsert", "&Insert", "", None},
+    {Row::Item, "mnuInsert", "mnuInsertAlias", "Aliases", "", Disabled},
+    {Row::Menu, "mnuInsert", "mnuInsertCommands", "Commands", "", None},
+    {Row::Item, "mnuInsertCommands", "mnuInsertCommandBind", "bind", "Ctrl+B", None},
+    {Row::Item, "mnuInsertCommands", "mnuInsertCommandsSet", "set", "Ctrl+S", None},
+    {Row::Menu, "mnuInsert", "mnuInsertFormatting", "Formatting", "", None},
+    {Row::Item, "mnuInsertFormatting", "mnuInsertComment", "Comment", "", None},
+    {Row::Item, "mnuInsertFormatting", "mnuInsertEOF", "End of File Marker", "", None},
+    {Row::Menu, "mnuInsert", "mnuOther", "Other", "", None},
+    {Row::Item, "mnuInsert", "mnuInsertTemplate", "Template", "", Disabled},
+
+    {Row::Menu, nullptr, "mnuTools", "&Tools", "", None},
+    {Row::Item, "mnuTools", "mnuToolsOptions", "Options...", "", None},
+    {Row::Separator, "mnuTools", "mnuToolsSep1", "-", "", None},
+    {Row::Item, "mnuTools", "mnuTools1", "", "", None},
+
+    {Row::Menu, nullptr, "mnuWindow", "&Window", "", None},
+    {Row::Item, "mnuWindow", "mnuWindowCascade", "Cascade", "", None},
+    {Row::Item, "mnuWindow", "mnuWindowTileHorizontally", "Tile Horizontally", "", None},
+    {Row::Item, "mnuWindow", "mnuWindowTileVertically", "Tile Vertically", "", None},
+    {Row::Item, "mnuWindow", "mnuWindowArrange", "Arrange", "", None},
+
+    {Row::Menu, nullptr, "mnuChildHelp", "&Help", "", None},
+    {Row::Item, "mnuChildHelp", "mnuHelpAbout", "About", "", None},
+    {Row::Item, "mnuChildHelp", "mnuHelpContents", "Contents...", "F1", None},
+    {Row::Item, "mnuChildHelp", "mnuHelpMod", "", "", None},
+    {Row::Separator, "mnuChildHelp", "mnuHelpSep1", "-", "", None},
+    {Row::Item, "mnuChildHelp", "mnuHelpSpecific", "Help on...", "", None},
+};
+
+constexpr int kOtherSlots = 25;
+
+} // namespace
+
+QMenu *frmChild::addMenu(const QString &name, const QString &caption, QMenu *parent)
+{
+    auto *menu = new QMenu(caption, this);
+    menu->setObjectName(name);
+    menu->menuAction()->setObjectName(name);
+    if (parent)
+        parent->addMenu(menu);
+    else
+        m_menus.append(menu);
+    m_items.insert(name, menu->menuAction());
+    return menu;
+}
+
+QAction *frmChild::addItem(QMenu *menu, const QString &name, const QString &caption,
+                           const QKeySequence &shortcut)
+{
+    auto *item = new QAction(caption, this);
+    item->setObjectName(name);
+    item->setShortcut(shortcut);
+    // Each window's shortcuts act only while it is the frame's current document.
+    item->setShortcutContext(Qt::WindowShortcut);
+    menu->addAction(item);
+    m_items.insert(name, item);
+    return item;
+}
+
+void frmChild::createMenus()
+{
+    QHash<QString, QMenu *> menusByName;
+    for (const MenuRow &row : kChildMenuRows) {
+        QMenu *parent = row.parent ? menusByName.value(QLatin1String(row.parent)) : nullptr;
+        const QString name = QLatin1String(row.name);
+        const QString caption = QString::fromUtf8(row.caption);
+        switch (row.kind) {
+        case Row::Menu:
+            menusByName.insert(name, addMenu(name, caption, parent));
+            break;
+        case Row::Separator: {
+            QAction *separator = parent->addSeparator();
+            separator->setObjectName(name);
+            break;
+        }
+        case Row::Item: {
+            QAction *item = addItem(parent, name, caption, QKeySequence(QLatin1String(row.shortcut)));
+            item->setEnabled(!(row.flags & Disabled));
+            if (row.flags & Checked) {
+                item->setCheckable(true);
+                item->setChecked(true);
+            }
+            break;
+        }
+        }
+    }
+    QMenu *other = menusByName.value(QStringLiteral("mnuOther"));
+    for (int slot = 1; slot <= kOtherSlots; ++slot)
+        addItem(other, QStringLiteral("mnuOther%1").arg(slot), QString());
+
+    m_windowMenu = menusByName.value(QStringLiteral("mnuWindow"));
+    connect(m_windowMenu, &QMenu::aboutToShow, this, &frmChild::fillWindowMenu);
+}
+
+void frmChild::connectHandlers()
+{
+    DocumentHost *host = m_documents->host();
+    const struct {
+        const char *name;
+        std::function<void()> handler;
+    } handlers[] = {
+        {"mnuChildFileNew", [host] { host->newDocumentCommand(); }},
+        {"mnuChildFileOpen", [host] { host->openCommand(); }},
+        {"mnuChildFileClose", [this] { close(); }},
+        {"mnuChildFileSave", [this] { mnuChildFileSave_Click(); }},
+        {"mnuChildFileSaveAs", [this] { mnuChildFileSaveAs_Click(); }},
+        {"mnuExit", [host] { host->exitCommand(); }},
+        {"mnuShowToolbars", [this] { mnuShowToolbars_Click(); }},
+        {"mnuWindowCascade", [host] { host->arrange(0); }},
+        {"mnuWindowTileHorizontally", [host] { host->arrange(1); }},
+        {"mnuWindowTileVertically", [host] { host->arrange(2); }},
+        {"mnuWindowArrange", [host] { host->arrange(3); }},
+    };
+    for (const auto &entry : handlers)
+        connect(menuItem(QLatin1String(entry.name)), &QAction::triggered, this, entry.handler);
+}
+
+void frmChild::fillWindowMenu()
+{
+    qDeleteAll(m_windowListItems);
+    m_windowListItems.clear();
+    DocumentHost *host = m_documents->host();
+    const QList<frmChild *> windows = host->documentWindows();
+    if (windows.isEmpty())
+        return;
+    m_windowListItems.append(m_windowMenu->addSeparator());
+    int number = 0;
+    for (frmChild *window : windows) {
+        ++number;
+        const QString text = number < 10 ? QStringLiteral("&%1 %2").arg(number).arg(window->Caption())
+                                         : QStringLiteral("%1 %2").arg(number).arg(window->Caption());
+        QAction *item = m_windowMenu->addAction(text);
+        item->setCheckable(true);
+        item->setChecked(window == host->activeDocument());
+        QPointer<frmChild> target(window);
+        connect(item, &QAction::triggered, this, [host, target] {
+            if (target)
+                host->activateDocument(target);
+        });
+        m_windowListItems.append(item);
+    }
+}
+
+} // namespace document

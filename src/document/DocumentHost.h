@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace document {
+
+class frmChild;
+
+/** What the document layer asks of the frame window that hosts the documents. */
+class DocumentHost {
+public:
+    virtual ~DocumentHost() = default;
+
+    /** The frame's current document window, or nullptr. */
+    virtual frmChild *activeDocument() const = 0;
+    /** Every loaded document window, in the order the frame keeps them. */
+    virtual QList<frmChild *> documentWindows() const = 0;
+    /** Puts a new document window into the frame, shows and activates it. */
+    virtual void showDocumentWindow(frmChild *child) = 0;
+    virtual void activateDocument(frmChild *child) = 0;
+    /** Shows or hides the toolbar buttons that need a document, and the editing toolbar. */
+    virtual void ShowDocumentButtons(bool visible) = 0;
+    /** The last document window has gone. */
+    virtual void lastDocumentClosed() = 0;
+    /** Lays out the mod-dependent menus of @p child for @p modName. */
+    virtual void applyModMenus(frmChild *child, const QString &modName) = 0;
+
+    // Commands of the frame that document windows offer in their own menus.
+    virtual void newDocumentCommand() = 0;
+    virtual void openCommand() = 0;
+    virtual void exitCommand() = 0;
+    virtual void toggleToolbars() = 0;
+    /** 0 cascade, 1 tile horizontally, 2 tile vertically, 3 arrange icons. */
+    virtual void arrange(int how) = 0;
+};
+
+} // namespace document

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QList>
+#include <QPointer>
+#include <QStringList>
+#include <cstdint>
+
+namespace document {
+
+class DocumentHost;
+class frmChild;
+
+/** One open document: its window and its file state. */
+struct DocumentSlot {
+    QPointer<frmChild> Window;
+    bool Dirty = false;
+    /** -1 free, 0 untitled (never saved), 1 tied to the file named by the caption. */
+    int16_t FileState = 0;
+    /** 0 Quake 2, 1 Quake 3, -1 blank config, -2 OSP server data file. */
+    int16_t Game = 0;
+    int32_t ModId = 0;
+};
+
+/** The filter of the Open and Save As dialogs. */
+QString configFileFilter();
+
+/**
+ * The table of open documents and their file lifecycle. A document's slot index
+ * (from 1) is its identity for its whole life; its window's Tag holds it.
+ */
+class Documents {
+public:
+    explicit Documents(DocumentHost *host);
+    ~Documents();
+
+    DocumentHost *host() const { return m_host; }
+
+    /** Number of slots the table has grown to (it never shrinks). */
+    int slotCount() const { return int(m_slots.size()); }
+    /** The slot at 1-based @p index. */
+    DocumentSlot &slot(int index) { return m_slots[index - 1]; }
+    const DocumentSlot &slot(int index) const { return m_slots[index - 1]; }
+
+    /** The game code handed to the next new document. */
+    int16_t CurrentGame = 0;
+
+    int FindFreeSlot();
+    /** Creates an empty document captioned @p title + its slot index; returns its window. */
+    frmChild *NewDocument(const QString &title, int32_t modId);
+
+    /** The Open dialog; empty when cancelled. */
+    QStringList ShowOpenDialog();
+    void OpenFileList(const QStringList &paths);
+    /** Loads @p path into a document (reusing an untouched new one); nullptr on failure. */
+    frmChild *OpenDocument(const QString &path);
+    /** The Open command of the menus and the toolbar; returns the documents opened. */
+    int OpenCommand();
+
+    /** Writes the document to @p path; false (after telling the user) when it failed. */
+    bool SaveDocument(int index, const QString &path);
+    /** Asks for a name and saves; false when cancelled or failed. */
+    bool SaveDocumentAs(int index);
+    /** Saves an on-disk document in place, an untitled one through Save As. */
+    bool SaveOrSaveAs(int index);
+    void SaveAllDocuments();
+
+    /** The slot of the frame's active document, or 0. */
+    int activeIndex() const;
+
+    /** Called by a document window as it unloads. */
+    void windowUnloaded(frmChild *child);
+
+private:
+    frmChild *createWindow(int index);
+
+    DocumentHost *m_host;
+    QList<DocumentSlot> m_slots;
+};
+
+} // namespace document

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+namespace frame {
+
+/** What the program was asked to do by its arguments. */
+struct CommandLine {
+    bool help = false;
+    bool version = false;
+    /** Local server name of the single-instance hand-over; empty for the per-user default. */
+    QString instanceName;
+    /** Files to open, made absolute. */
+    QStringList files;
+    /** Not empty when the arguments could not be understood. */
+    QString error;
+};
+
+/** Reads the arguments (without the program name); relative file names are taken from @p workingFolder. */
+CommandLine parseCommandLine(const QStringList &arguments, const QString &workingFolder);
+
+/** The text of --help. */
+QString commandLineHelp();
+
+} // namespace frame

@@ -1,0 +1,271 @@
+#include "frame/frmParent.h"
+
+#include "document/frmChild.h"
+#include "frame/ToolbarIcons.h"
+#include "platform/Clipboard.h"
+#include "platform/Dialogs.h"
+#include "platform/RichEdit.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QToolBar>
+
+namespace frame {
+
+using document::frmChild;
+
+frmParent::frmParent(QWidget *parent) : QMainWindow(parent), m_documents(this), m_mdiArea(new QMdiArea(this))
+{
+    setObjectName(QStringLiteral("frmParent"));
+    setWindowTitle(platform::applicationTitle());
+    setWindowIcon(applicationIcon());
+    // 9735 x 8160 twips at 15 twips a pixel.
+    resize(649, 544);
+    setAcceptDrops(true);
+    setContextMenuPolicy(Qt::PreventContextMenu);
+
+    m_mdiArea->setObjectName(QStringLiteral("mdiArea"));
+    m_mdiArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdiArea->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setCentralWidget(m_mdiArea);
+    connect(m_mdiArea, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *window) {
+        updateMenus();
+        if (window)
+            if (auto *child = qobject_cast<frmChild *>(window->widget()))
+                child->focusEditor();
+    });
+
+    createMenus();
+    createToolbars();
+    ShowDocumentButtons(false);
+    updateMenus();
+}
+
+frmParent::~frmParent()
+{
+    // The document windows go first, while the frame can still answer their signals' absence.
+    m_mdiArea->disconnect(this);
+    for (QMdiSubWindow *window : m_mdiArea->subWindowList()) {
+        window->disconnect(this);
+        delete window;
+    }
+}
+
+void frmParent::createMenus()
+{
+    QMenu *file = new QMenu(QStringLiteral("&File"), this);
+    file->setObjectName(QStringLiteral("mnuFile"));
+    QAction *fileNew = file->addAction(QStringLiteral("&New"), this, &frmParent::newDocumentCommand);
+    fileNew->setObjectName(QStringLiteral("mnuFileNew"));
+    fileNew->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
+    QAction *fileOpen = file->addAction(QStringLiteral("&Open"), this, &frmParent::openCommand);
+    fileOpen->setObjectName(QStringLiteral("mnuFileOpen"));
+    fileOpen->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+    file->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
+    QAction *fileExit = file->addAction(QStringLiteral("E&xit"), this, &frmParent::exitCommand);
+    fileExit->setObjectName(QStringLiteral("mnuFileExit"));
+
+    QMenu *view = new QMenu(QStringLiteral("&View"), this);
+    view->setObjectName(QStringLiteral("mnuView"));
+    m_viewToolbars = view->addAction(QStringLiteral("Show Toolbars"));
+    m_viewToolbars->setObjectName(QStringLiteral("mnuViewToolbars"));
+    m_viewToolbars->setCheckable(true);
+    m_viewToolbars->setChecked(true);
+    // Only the first toolbar: the editing toolbar belongs to the documents.
+    connect(m_viewToolbars, &QAction::triggered, this,
+            [this] { m_tbr1->setVisible(!m_tbr1->isVisible()); });
+
+    m_ownMenus = {file, view};
+}
+
+void frmParent::updateMenus()
+{
+    menuBar()->clear();
+    frmChild *child = activeDocument();
+    const QList<QMenu *> &menus = child ? child->menus() : m_ownMenus;
+    for (QMenu *menu : menus)
+        menuBar()->addMenu(menu);
+}
+
+frmChild *frmParent::activeDocument() const
+{
+    // currentSubWindow, not activeSubWindow: the latter is empty while a tool window has the focus.
+    QMdiSubWindow *window = m_mdiArea->currentSubWindow();
+    auto *child = window ? qobject_cast<frmChild *>(window->widget()) : nullptr;
+    return child && !child->isUnloaded() ? child : nullptr;
+}
+
+QList<frmChild *> frmParent::documentWindows() const
+{
+    QList<frmChild *> windows;
+    for (QMdiSubWindow *window : m_mdiArea->subWindowList())
+        if (auto *child = qobject_cast<frmChild *>(window->widget()); child && !child->isUnloaded())
+            windows.append(child);
+    return windows;
+}
+
+void frmParent::showDocumentWindow(frmChild *child)
+{
+    QMdiSubWindow *window = m_mdiArea->addSubWindow(child);
+    window->setAttribute(Qt::WA_DeleteOnClose, false);
+    window->setWindowIcon(toolbarIcon(QStringLiteral("new")));
+    connect(window, &QObject::destroyed, this, [this] {
+        updateMenus();
+        if (frmChild *active = activeDocument())
+            active->focusEditor();
+    });
+    window->show();
+    m_mdiArea->setActiveSubWindow(window);
+    updateMenus();
+}
+
+void frmParent::activateDocument(frmChild *child)
+{
+    if (auto *window = qobject_cast<QMdiSubWindow *>(child->parentWidget())) {
+        window->showNormal();
+        m_mdiArea->setActiveSubWindow(window);
+    }
+    updateMenus();
+}
+
+void frmParent::ShowDocumentButtons(bool visible)
+{
+    for (QAction *button : m_tbr1->actions())
+        if (button->property("Tag").toString() == QLatin1String("1"))
+            button->setVisible(visible);
+    m_tbr2->setVisible(visible);
+}
+
+void frmParent::lastDocumentClosed()
+{
+    m_viewToolbars->setChecked(m_tbr1->isVisible());
+    updateMenus();
+}
+
+void frmParent::applyModMenus(frmChild *, const QString &) {}
+
+void frmParent::newDocumentCommand()
+{
+    m_documents.CurrentGame = -1;
+    frmChild *child = m_documents.NewDocument(QStringLiteral("Config"), 0);
+    applyModMenus(child, QStringLiteral("Blank"));
+}
+
+void frmParent::openCommand() { m_documents.OpenCommand(); }
+
+void frmParent::openCommandLineFiles(const QStringList &paths)
+{
+    for (const QString &path : paths)
+        m_documents.OpenFileList({path});
+}
+
+void frmParent::exitCommand() { close(); }
+
+void frmParent::toggleToolbars()
+{
+    m_tbr1->setVisible(!m_tbr1->isVisible());
+    m_tbr2->setVisible(!m_tbr2->isVisible());
+}
+
+void frmParent::arrange(int how)
+{
+    switch (how) {
+    case 0: m_mdiArea->cascadeSubWindows(); break;
+    case 1: tileHorizontally(); break;
+    case 2: tileVertically(); break;
+    default: m_mdiArea->tileSubWindows(); break;
+    }
+}
+
+// Tile Horizontally stacks the windows one above the other, full width.
+void frmParent::tileHorizontally()
+{
+    QList<QMdiSubWindow *> windows;
+    for (QMdiSubWindow *window : m_mdiArea->subWindowList())
+        if (window->isVisible() && !window->isMinimized())
+            windows.append(window);
+    if (windows.isEmpty())
+        return;
+    const QRect area = m_mdiArea->viewport()->rect();
+    const int height = area.height() / int(windows.size());
+    for (int i = 0; i < windows.size(); ++i) {
+        windows[i]->showNormal();
+        windows[i]->setGeometry(0, i * height, area.width(), height);
+    }
+}
+
+// Tile Vertically sets the windows side by side, full height.
+void frmParent::tileVertically()
+{
+    QList<QMdiSubWindow *> windows;
+    for (QMdiSubWindow *window : m_mdiArea->subWindowList())
+        if (window->isVisible() && !window->isMinimized())
+            windows.append(window);
+    if (windows.isEmpty())
+        return;
+    const QRect area = m_mdiArea->viewport()->rect();
+    const int width = area.width() / int(windows.size());
+    for (int i = 0; i < windows.size(); ++i) {
+        windows[i]->showNormal();
+        windows[i]->setGeometry(i * width, 0, width, area.height());
+    }
+}
+
+void frmParent::closeEvent(QCloseEvent *event)
+{
+    // Every document answers its close question before any of them goes; one Cancel keeps all.
+    const QList<frmChild *> windows = documentWindows();
+    for (frmChild *child : windows) {
+        if (!child->QueryUnload()) {
+            event->ignore();
+            return;
+        }
+    }
+    for (frmChild *child : windows)
+        child->closeWithoutQuestion();
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window != this && window->isVisible())
+            window->close();
+    event->accept();
+}
+
+namespace {
+
+// Files are dropped as copies; anything else shows the no-drop pointer.
+void acceptFileDrag(QDragMoveEvent *event)
+{
+    const QMimeData *data = event->mimeData();
+    bool files = false;
+    if (data->hasUrls())
+        for (const QUrl &url : data->urls())
+            files = files || url.isLocalFile();
+    if (files) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+} // namespace
+
+void frmParent::dragEnterEvent(QDragEnterEvent *event) { acceptFileDrag(event); }
+
+void frmParent::dragMoveEvent(QDragMoveEvent *event) { acceptFileDrag(event); }
+
+void frmParent::dropEvent(QDropEvent *event)
+{
+    QStringList paths;
+    for (const QUrl &url : event->mimeData()->urls())
+        if (url.isLocalFile())
+            paths.append(url.toLocalFile());
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
+    openCommandLineFiles(paths);
+}
+
+} // namespace frame

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "document/DocumentHost.h"
+#include "document/Documents.h"
+
+#include <QMainWindow>
+
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QToolBar;
+
+namespace frame {
+
+/** The frame window: the document area, its two toolbars and its own menus. */
+class frmParent : public QMainWindow, public document::DocumentHost {
+    Q_OBJECT
+public:
+    explicit frmParent(QWidget *parent = nullptr);
+    ~frmParent() override;
+
+    document::Documents &documents() { return m_documents; }
+    QMdiArea *mdiArea() const { return m_mdiArea; }
+    QToolBar *tbr1() const { return m_tbr1; }
+    QToolBar *tbr2() const { return m_tbr2; }
+
+    /** Opens every file named on the command line or handed over, in order. */
+    void openCommandLineFiles(const QStringList &paths);
+
+    // document::DocumentHost
+    document::frmChild *activeDocument() const override;
+    QList<document::frmChild *> documentWindows() const override;
+    void showDocumentWindow(document::frmChild *child) override;
+    void activateDocument(document::frmChild *child) override;
+    void ShowDocumentButtons(bool visible) override;
+    void lastDocumentClosed() override;
+    void applyModMenus(document::frmChild *child, const QString &modName) override;
+    void newDocumentCommand() override;
+    void openCommand() override;
+    void exitCommand() override;
+    void toggleToolbars() override;
+    void arrange(int how) override;
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    void createMenus();
+    void createToolbars();
+    void updateMenus();
+    void tileVertically();
+    void tileHorizontally();
+
+    // Toolbar commands
+    void saveAsButton();
+    void saveAllButton();
+    void cutButton();
+    void copyButton();
+    void pasteButton();
+    void fontButton();
+    void alignButton(Qt::Alignment alignment);
+
+    document::Documents m_documents;
+    QMdiArea *m_mdiArea;
+    QToolBar *m_tbr1 = nullptr;
+    QToolBar *m_tbr2 = nullptr;
+    QList<QMenu *> m_ownMenus;
+    QAction *m_viewToolbars = nullptr;
+};
+
+} // namespace frame

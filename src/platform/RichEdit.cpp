@@ -1,0 +1,334 @@
+#include "platform/RichEdit.h"
+
+#include <QKeyEvent>
+#include <QMetaMethod>
+#include <QMimeData>
+#include <QTextBlock>
+#include <QTextDocument>
+
+namespace platform {
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+// Text for QTextCursor::insertText, which turns both CR and LF into paragraph breaks.
+QString toDocumentText(const QString &text)
+{
+    QString normalized = toCrLf(text);
+    normalized.replace(kCrLf, QStringLiteral("\n"));
+    return normalized;
+}
+
+QString fromDocumentText(QString text)
+{
+    text.replace(QChar::ParagraphSeparator, kCrLf);
+    text.replace(QChar::LineSeparator, kCrLf);
+    return text;
+}
+
+} // namespace
+
+QString toCrLf(const QString &text)
+{
+    if (!text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')))
+        return text;
+    QString result;
+    result.reserve(text.size() + text.size() / 16);
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar ch = text.at(i);
+        if (ch == QLatin1Char('\r')) {
+            result += kCrLf;
+            if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
+                ++i;
+        } else if (ch == QLatin1Char('\n')) {
+            result += kCrLf;
+        } else {
+            result += ch;
+        }
+    }
+    return result;
+}
+
+RichEdit::RichEdit(QWidget *parent) : QTextEdit(parent)
+{
+    setAcceptRichText(false);
+    setUndoRedoEnabled(false);
+    setLineWrapMode(QTextEdit::NoWrap);
+    QFont font(QStringLiteral("Tahoma"), 10);
+    font.setStyleHint(QFont::SansSerif);
+    setFont(font);
+    document()->setDefaultFont(font);
+    QPalette colours = palette();
+    colours.setColor(QPalette::Base, Qt::white);
+    colours.setColor(QPalette::Text, Qt::black);
+    setPalette(colours);
+    setCurrentCharFormat(plainFormat());
+}
+
+QTextCharFormat RichEdit::plainFormat() const
+{
+    QTextCharFormat format;
+    format.setForeground(black());
+    format.setFontWeight(QFont::Normal);
+    return format;
+}
+
+QString RichEdit::Text() const
+{
+    QString text;
+    text.reserve(TextLength());
+    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
+        if (block != document()->begin())
+            text += kCrLf;
+        text += block.text();
+    }
+    return fromDocumentText(text);
+}
+
+int RichEdit::TextLength() const
+{
+    const QTextDocument *doc = document();
+    return doc->characterCount() - 1 + (doc->blockCount() - 1);
+}
+
+void RichEdit::LoadPlainText(const QString &text)
+{
+    QTextCursor cursor(document());
+    cursor.beginEditBlock();
+    cursor.select(QTextCursor::Document);
+    cursor.setBlockFormat(QTextBlockFormat());
+    cursor.insertText(toDocumentText(text), plainFormat());
+    cursor.endEditBlock();
+    cursor.setPosition(0);
+    setTextCursor(cursor);
+    setCurrentCharFormat(plainFormat());
+}
+
+int RichEdit::toModelPosition(int documentPosition) const
+{
+    return documentPosition + document()->findBlock(documentPosition).blockNumber();
+}
+
+int RichEdit::toDocumentPosition(int modelPosition) const
+{
+    const QTextDocument *doc = document();
+    if (modelPosition <= 0)
+        return 0;
+    // The model start of block b is its document position plus b (one extra position
+    // for every earlier line break): find the last block starting at or before the position.
+    int low = 0;
+    int high = doc->blockCount() - 1;
+    while (low < high) {
+        const int middle = (low + high + 1) / 2;
+        if (doc->findBlockByNumber(middle).position() + middle <= modelPosition)
+            low = middle;
+        else
+            high = middle - 1;
+    }
+    const QTextBlock block = doc->findBlockByNumber(low);
+    const int lineLength = block.length() - 1;
+    const int offset = std::min(modelPosition - (block.position() + low), lineLength);
+    return block.position() + offset;
+}
+
+QTextCursor RichEdit::documentCursor(int start, int length) const
+{
+    const int total = TextLength();
+    start = std::clamp(start, 0, total);
+    const int end = std::clamp(start + std::max(length, 0), start, total);
+    const int documentStart = toDocumentPosition(start);
+    QTextCursor cursor(document());
+    cursor.setPosition(documentStart);
+    if (end == start)
+        return cursor;
+    if (end - start == 1) {
+        // One character on either half of a line break reads as nothing.
+        const QTextBlock block = document()->findBlock(documentStart);
+        const bool onLf = toModelPosition(documentStart) != start;
+        const bool onCr = documentStart == block.position() + block.length() - 1 &&
+                          block.next().isValid();
+        if (onLf || onCr)
+            return cursor;
+    }
+    cursor.setPosition(toDocumentPosition(end), QTextCursor::KeepAnchor);
+    return cursor;
+}
+
+int RichEdit::SelStart() const { return toModelPosition(textCursor().selectionStart()); }
+
+void RichEdit::setSelStart(int position) { Select(position, 0); }
+
+int RichEdit::SelLength() const
+{
+    const QTextCursor cursor = textCursor();
+    return toModelPosition(cursor.selectionEnd()) - toModelPosition(cursor.selectionStart());
+}
+
+void RichEdit::setSelLength(int length) { Select(SelStart(), length); }
+
+void RichEdit::Select(int start, int length) { setTextCursor(documentCursor(start, length)); }
+
+QString RichEdit::SelText() const { return fromDocumentText(textCursor().selectedText()); }
+
+void RichEdit::setSelText(const QString &text)
+{
+    QTextCursor cursor = textCursor();
+    QTextCharFormat format = cursor.charFormat();
+    if (cursor.hasSelection()) {
+        QTextCursor first(document());
+        first.setPosition(cursor.selectionStart() + 1);
+        format = first.charFormat();
+    }
+    cursor.insertText(toDocumentText(text), format);
+    setTextCursor(cursor);
+}
+
+QTextCharFormat RichEdit::selectionStartFormat() const
+{
+    const QTextCursor cursor = textCursor();
+    if (!cursor.hasSelection())
+        return currentCharFormat();
+    QTextCursor first(document());
+    first.setPosition(cursor.selectionStart() + 1);
+    return first.charFormat();
+}
+
+QColor RichEdit::SelColor() const
+{
+    const QTextCharFormat format = selectionStartFormat();
+    return format.hasProperty(QTextFormat::ForegroundBrush) ? format.foreground().color()
+                                                           : black();
+}
+
+bool RichEdit::SelBold() const { return selectionStartFormat().fontWeight() >= QFont::Bold; }
+
+QFont RichEdit::SelFont() const
+{
+    QFont font = selectionStartFormat().font();
+    if (!selectionStartFormat().hasProperty(QTextFormat::FontFamilies))
+        font.setFamilies(document()->defaultFont().families());
+    return font;
+}
+
+void RichEdit::setSelFont(const QFont &font)
+{
+    QTextCharFormat format;
+    format.setFontFamilies({font.family()});
+    format.setFontPointSize(font.pointSizeF());
+    format.setFontWeight(font.weight());
+    format.setFontItalic(font.italic());
+    applyCharFormat(format);
+}
+
+void RichEdit::applyCharFormat(const QTextCharFormat &format)
+{
+    QTextCursor cursor = textCursor();
+    if (cursor.hasSelection())
+        cursor.mergeCharFormat(format);
+    mergeCurrentCharFormat(format);
+}
+
+void RichEdit::setSelColor(const QColor &color)
+{
+    QTextCharFormat format;
+    format.setForeground(color);
+    applyCharFormat(format);
+}
+
+void RichEdit::setSelBold(bool bold)
+{
+    QTextCharFormat format;
+    format.setFontWeight(bold ? QFont::Bold : QFont::Normal);
+    applyCharFormat(format);
+}
+
+Qt::Alignment RichEdit::SelAlignment() const
+{
+    return textCursor().blockFormat().alignment() & Qt::AlignHorizontal_Mask;
+}
+
+void RichEdit::setSelAlignment(Qt::Alignment alignment) { setAlignment(alignment); }
+
+void RichEdit::SpanBackward(const QString &characterSet, bool negate)
+{
+    const auto inRun = [&](QChar ch) { return characterSet.contains(ch) != negate; };
+    const bool breakInRun = inRun(QLatin1Char('\r')) && inRun(QLatin1Char('\n'));
+    const int start = SelStart();
+    const int documentStart = toDocumentPosition(start);
+
+    QTextBlock block = document()->findBlock(documentStart);
+    int offset = documentStart - block.position();
+    for (;;) {
+        const QString line = block.text();
+        while (offset > 0 && inRun(line.at(offset - 1)))
+            --offset;
+        if (offset > 0 || !breakInRun || !block.previous().isValid())
+            break;
+        block = block.previous();
+        offset = block.length() - 1;
+    }
+    const int runStart = toModelPosition(block.position() + offset);
+    Select(runStart, start - runStart);
+}
+
+int RichEdit::GetLineFromChar(int position) const
+{
+    return document()->findBlock(toDocumentPosition(position)).blockNumber();
+}
+
+RichEdit::Freeze::Freeze(RichEdit *edit) : m_edit(edit)
+{
+    if (m_edit->m_freezeDepth++ == 0) {
+        m_edit->setUpdatesEnabled(false);
+        QTextCursor(m_edit->document()).beginEditBlock();
+    }
+}
+
+RichEdit::Freeze::~Freeze()
+{
+    if (--m_edit->m_freezeDepth == 0) {
+        QTextCursor(m_edit->document()).endEditBlock();
+        m_edit->setUpdatesEnabled(true);
+    }
+}
+
+void RichEdit::keyPressEvent(QKeyEvent *event)
+{
+    const bool isEnter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (isEnter && (event->modifiers() & Qt::ShiftModifier)) {
+        // Shift+Enter would start a soft line inside the paragraph; a config only has real lines.
+        QKeyEvent plain(event->type(), event->key(), event->modifiers() & ~Qt::ShiftModifier,
+                        event->text(), event->isAutoRepeat(), event->count());
+        QTextEdit::keyPressEvent(&plain);
+        return;
+    }
+    QTextEdit::keyPressEvent(event);
+}
+
+bool RichEdit::canInsertFromMimeData(const QMimeData *source) const
+{
+    // Dropped files belong to the frame window, which opens them.
+    if (source->hasUrls()) {
+        for (const QUrl &url : source->urls())
+            if (url.isLocalFile())
+                return false;
+    }
+    return source->hasText();
+}
+
+void RichEdit::insertFromMimeData(const QMimeData *source)
+{
+    if (!canInsertFromMimeData(source))
+        return;
+    const QString text = source->text();
+    if (isSignalConnected(QMetaMethod::fromSignal(&RichEdit::plainTextArrived))) {
+        Q_EMIT plainTextArrived(text);
+        return;
+    }
+    QTextCursor cursor = textCursor();
+    cursor.insertText(toDocumentText(text), plainFormat());
+    setTextCursor(cursor);
+}
+
+} // namespace platform

@@ -1,0 +1,110 @@
+#pragma once
+
+#include <QColor>
+#include <QTextEdit>
+
+namespace platform {
+
+/**
+ * The config editor's text model over QTextEdit.
+ *
+ * Positions are 0-based and a line break is the pair CR LF, counting two positions.
+ * The caret and the ends of a selection never fall between the CR and the LF: such a
+ * position moves to before the CR. Every character carries a colour and a bold flag;
+ * unformatted text is black and not bold. All callers speak these positions; only this
+ * class touches QTextCursor positions. Mapping a position costs O(log^2 n) at worst.
+ */
+class RichEdit : public QTextEdit {
+    Q_OBJECT
+public:
+    explicit RichEdit(QWidget *parent = nullptr);
+
+    /** The whole text, line breaks as CR LF. */
+    QString Text() const;
+    /** Length of Text() without building it. */
+    int TextLength() const;
+    /** Replaces the whole content with plain text (CR LF, LF or CR line ends), black, not bold. */
+    void LoadPlainText(const QString &text);
+
+    int SelStart() const;
+    void setSelStart(int position);
+    int SelLength() const;
+    void setSelLength(int length);
+    /** Selects @p length characters from @p start (the caret ends at the far end). */
+    void Select(int start, int length);
+
+    /** The selected text; a one-character selection on either half of a line break is empty. */
+    QString SelText() const;
+    /**
+     * Replaces the selection with @p text, which takes the format of the selection's start;
+     * the caret ends behind it with nothing selected.
+     */
+    void setSelText(const QString &text);
+
+    /** Colour of the selection's first character (of the typing format when nothing is selected). */
+    QColor SelColor() const;
+    /** Colours the selection; with an empty selection sets the colour of the next typed text. */
+    void setSelColor(const QColor &color);
+    bool SelBold() const;
+    void setSelBold(bool bold);
+    /** Font name, size, bold and italic of the selection's first character. */
+    QFont SelFont() const;
+    void setSelFont(const QFont &font);
+    Qt::Alignment SelAlignment() const;
+    void setSelAlignment(Qt::Alignment alignment);
+
+    /**
+     * Selects the run of characters that ends at the selection start and extends backward
+     * while its characters are in @p characterSet (or not in it, when @p negate).
+     * Only the backward direction exists; a line break is in the set only when both CR
+     * and LF are.
+     */
+    void SpanBackward(const QString &characterSet, bool negate);
+
+    /** 0-based line of @p position. */
+    int GetLineFromChar(int position) const;
+
+    /** Text-model position of a QTextDocument position, and back. */
+    int toModelPosition(int documentPosition) const;
+    int toDocumentPosition(int modelPosition) const;
+
+    /**
+     * Freezes drawing and layout for its lifetime, so a multi-step recolouring shows no
+     * intermediate selections. Nests.
+     */
+    class Freeze {
+    public:
+        explicit Freeze(RichEdit *edit);
+        ~Freeze();
+        Freeze(const Freeze &) = delete;
+        Freeze &operator=(const Freeze &) = delete;
+
+    private:
+        RichEdit *m_edit;
+    };
+    bool isFrozen() const { return m_freezeDepth > 0; }
+
+    static QColor black() { return QColor(0, 0, 0); }
+
+Q_SIGNALS:
+    /** Text arriving from outside (paste, text drop) that the owner formats itself. */
+    void plainTextArrived(const QString &text);
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+    bool canInsertFromMimeData(const QMimeData *source) const override;
+    void insertFromMimeData(const QMimeData *source) override;
+
+private:
+    QTextCharFormat plainFormat() const;
+    QTextCharFormat selectionStartFormat() const;
+    QTextCursor documentCursor(int start, int length) const;
+    void applyCharFormat(const QTextCharFormat &format);
+
+    int m_freezeDepth = 0;
+};
+
+/** Converts CR LF / LF / CR line ends to the editor's CR LF form. */
+QString toCrLf(const QString &text);
+
+} // namespace platform
