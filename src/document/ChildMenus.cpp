@@ -2,6 +2,7 @@
 #include "document/DocumentHost.h"
 #include "document/Documents.h"
 #include "document/frmChild.h"
+#include "platform/RichEdit.h"
 
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -168,6 +169,14 @@ void frmChild::connectHandlers()
         {"mnuChildFileSaveAs", [this] { mnuChildFileSaveAs_Click(); }},
         {"mnuExit", [host] { host->exitCommand(); }},
         {"mnuShowToolbars", [this] { mnuShowToolbars_Click(); }},
+        {"mnuEditCut", [this] { mnuEditCut_Click(); }},
+        {"mnuEditCopy", [this] { mnuEditCopy_Click(); }},
+        {"mnuEditPaste", [this] { mnuEditPaste_Click(); }},
+        {"mnuEditSelectAll", [this] { m_editor->Select(0, m_editor->TextLength()); }},
+        {"mnuFormatCenterText", [this] { m_editor->setSelAlignment(Qt::AlignHCenter); }},
+        {"mnuAlignTextLeft", [this] { m_editor->setSelAlignment(Qt::AlignLeft); }},
+        {"mnuAlignTextRight", [this] { m_editor->setSelAlignment(Qt::AlignRight); }},
+        {"mnuHelpAbout", [host] { host->showAboutBox(); }},
         {"mnuWindowCascade", [host] { host->arrange(0); }},
         {"mnuWindowTileHorizontally", [host] { host->arrange(1); }},
         {"mnuWindowTileVertically", [host] { host->arrange(2); }},

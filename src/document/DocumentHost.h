@@ -6,6 +6,7 @@
 namespace document {
 
 class frmChild;
+class ProgressView;
 
 /** What the document layer asks of the frame window that hosts the documents. */
 class DocumentHost {
@@ -25,6 +26,10 @@ public:
     virtual void lastDocumentClosed() = 0;
     /** Lays out the mod-dependent menus of @p child for @p modName. */
     virtual void applyModMenus(frmChild *child, const QString &modName) = 0;
+
+    /** Shows the progress window for a whole-file pass (a fresh one, or the one still open). */
+    virtual ProgressView *showProgressWindow() = 0;
+    virtual void showAboutBox() = 0;
 
     // Commands of the frame that document windows offer in their own menus.
     virtual void newDocumentCommand() = 0;

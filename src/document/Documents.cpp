@@ -2,6 +2,7 @@
 
 #include "document/ConfigFile.h"
 #include "document/DocumentHost.h"
+#include "document/Formatting.h"
 #include "document/frmChild.h"
 #include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
@@ -110,8 +111,16 @@ int Documents::OpenCommand()
     if (paths.isEmpty())
         return 0;
     OpenFileList(paths);
-    if (const int index = activeIndex())
-        slot(index).Dirty = false;
+    // Only the document active afterwards, the last one opened, is recoloured.
+    if (!m_host->activeDocument())
+        return int(paths.size());
+    ProgressView *progress = m_host->showProgressWindow();
+    if (frmChild *active = m_host->activeDocument()) {
+        FormatWholeFile(active->editor(), progress);
+        slot(active->Tag()).Dirty = false;
+    } else {
+        progress->complete();
+    }
     return int(paths.size());
 }
 

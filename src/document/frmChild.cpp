@@ -2,6 +2,8 @@
 
 #include "document/DocumentHost.h"
 #include "document/Documents.h"
+#include "document/Formatting.h"
+#include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
 
@@ -40,7 +42,12 @@ frmChild::frmChild(Documents *documents, QWidget *parent)
 
     createMenus();
     connectHandlers();
+    createLists();
+    m_editor->installEventFilter(this);
+    m_editor->viewport()->installEventFilter(this);
     connect(m_editor, &QTextEdit::textChanged, this, &frmChild::textChanged);
+    connect(m_editor, &platform::RichEdit::plainTextArrived, this,
+            [this](const QString &text) { PasteFormatted(m_editor, text); });
     updateCharCount();
 }
 
@@ -136,6 +143,20 @@ void frmChild::endWait()
         window->deleteLater();
     }
 }
+
+void frmChild::mnuEditCut_Click()
+{
+    mnuEditCopy_Click();
+    m_editor->setSelText(QString());
+}
+
+void frmChild::mnuEditCopy_Click()
+{
+    if (m_editor->SelLength() > 0)
+        platform::setClipboardText(m_editor->SelText());
+}
+
+void frmChild::mnuEditPaste_Click() { PasteFormatted(m_editor, platform::clipboardText()); }
 
 void frmChild::mnuChildFileSave_Click() { m_documents->SaveOrSaveAs(m_tag); }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/VBKeyWord.h"
+
 #include <QHash>
 #include <QWidget>
 
@@ -7,6 +9,7 @@ class QAction;
 class QLabel;
 class QMenu;
 class QStatusBar;
+class ListSearch;
 
 namespace platform {
 class RichEdit;
@@ -57,13 +60,38 @@ public:
 
     void updateCharCount();
 
+    /** The document's keyword table. */
+    VBKeyWord KeyWords;
+    /** Set when a Space is released in the editor; ends a waiting bind command. */
+    bool SpaceTyped() const { return m_spaceTyped; }
+    void setSpaceTyped(bool typed);
+
+    /**
+     * Waits, with the program responsive, until a Space is released in this editor.
+     * False when the window was closed meanwhile: the caller must not touch it then.
+     */
+    bool waitForSpace();
+
+    ListSearch *lsBinds() const { return m_lsBinds; }
+    ListSearch *lsCVars() const { return m_lsCVars; }
+    ListSearch *lsKeys() const { return m_lsKeys; }
+    ListSearch *lsSpecial() const { return m_lsSpecial; }
+
+    /** Pops up the bindable keys list at the caret. */
+    void ShowKeysList();
+
+    /** Selects and returns the word that ends at @p position (with the blank behind it, if any). */
+    QString GetWordBeforeCaret(int position, bool restore);
+
 Q_SIGNALS:
     void captionChanged(const QString &caption);
+    void spaceTypedChanged();
     /** The window has unloaded: the command that waits in it must stop. */
     void unloaded();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void createMenus();
@@ -75,6 +103,18 @@ private:
     void textChanged();
     void unload();
 
+    void createLists();
+    bool rtbMain_KeyDown(QKeyEvent *event);
+    void rtbMain_KeyUp(QKeyEvent *event);
+    void rtbMain_GotFocus();
+    void rtbMain_MouseDown();
+    void ColorCurrentWord();
+    void RestoreCaret(int position);
+    void bindPrompt();
+
+    void mnuEditCut_Click();
+    void mnuEditCopy_Click();
+    void mnuEditPaste_Click();
     void mnuChildFileSave_Click();
     void mnuChildFileSaveAs_Click();
     void mnuShowToolbars_Click();
@@ -92,6 +132,11 @@ private:
     bool m_skipQuestion = false;
     bool m_unloaded = false;
     int m_waitDepth = 0;
+    bool m_spaceTyped = false;
+    ListSearch *m_lsBinds = nullptr;
+    ListSearch *m_lsCVars = nullptr;
+    ListSearch *m_lsKeys = nullptr;
+    ListSearch *m_lsSpecial = nullptr;
     bool m_destroyPending = false;
 };
 

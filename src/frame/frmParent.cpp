@@ -2,6 +2,8 @@
 
 #include "document/frmChild.h"
 #include "frame/ToolbarIcons.h"
+#include "frame/frmAbout.h"
+#include "frame/frmProgress.h"
 #include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
@@ -170,6 +172,16 @@ void frmParent::toggleToolbars()
     m_tbr1->setVisible(!m_tbr1->isVisible());
     m_tbr2->setVisible(!m_tbr2->isVisible());
 }
+
+document::ProgressView *frmParent::showProgressWindow()
+{
+    frmProgress *window = frmProgress::showWindow();
+    // Paint the window once before the pass holds the program.
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+    return window;
+}
+
+void frmParent::showAboutBox() { frmAbout::showWindow(); }
 
 void frmParent::arrange(int how)
 {

@@ -39,6 +39,8 @@ public:
     void openCommand() override;
     void exitCommand() override;
     void toggleToolbars() override;
+    document::ProgressView *showProgressWindow() override;
+    void showAboutBox() override;
     void arrange(int how) override;
 
 protected:

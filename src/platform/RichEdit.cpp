@@ -101,8 +101,8 @@ void RichEdit::LoadPlainText(const QString &text)
     cursor.insertText(toDocumentText(text), plainFormat());
     cursor.endEditBlock();
     cursor.setPosition(0);
-    setTextCursor(cursor);
-    setCurrentCharFormat(plainFormat());
+    cursor.setCharFormat(plainFormat());
+    commit(cursor);
 }
 
 int RichEdit::toModelPosition(int documentPosition) const
@@ -155,40 +155,45 @@ QTextCursor RichEdit::documentCursor(int start, int length) const
     return cursor;
 }
 
-int RichEdit::SelStart() const { return toModelPosition(textCursor().selectionStart()); }
+QTextCursor RichEdit::workCursor() const { return m_freezeDepth > 0 ? m_frozenCursor : textCursor(); }
+
+void RichEdit::commit(const QTextCursor &cursor)
+{
+    if (m_freezeDepth > 0)
+        m_frozenCursor = cursor;
+    else
+        setTextCursor(cursor);
+}
+
+int RichEdit::SelStart() const { return toModelPosition(workCursor().selectionStart()); }
 
 void RichEdit::setSelStart(int position) { Select(position, 0); }
 
 int RichEdit::SelLength() const
 {
-    const QTextCursor cursor = textCursor();
+    const QTextCursor cursor = workCursor();
     return toModelPosition(cursor.selectionEnd()) - toModelPosition(cursor.selectionStart());
 }
 
 void RichEdit::setSelLength(int length) { Select(SelStart(), length); }
 
-void RichEdit::Select(int start, int length) { setTextCursor(documentCursor(start, length)); }
+void RichEdit::Select(int start, int length) { commit(documentCursor(start, length)); }
 
-QString RichEdit::SelText() const { return fromDocumentText(textCursor().selectedText()); }
+QString RichEdit::SelText() const { return fromDocumentText(workCursor().selectedText()); }
 
 void RichEdit::setSelText(const QString &text)
 {
-    QTextCursor cursor = textCursor();
-    QTextCharFormat format = cursor.charFormat();
-    if (cursor.hasSelection()) {
-        QTextCursor first(document());
-        first.setPosition(cursor.selectionStart() + 1);
-        format = first.charFormat();
-    }
+    QTextCursor cursor = workCursor();
+    const QTextCharFormat format = selectionStartFormat();
     cursor.insertText(toDocumentText(text), format);
-    setTextCursor(cursor);
+    commit(cursor);
 }
 
 QTextCharFormat RichEdit::selectionStartFormat() const
 {
-    const QTextCursor cursor = textCursor();
+    const QTextCursor cursor = workCursor();
     if (!cursor.hasSelection())
-        return currentCharFormat();
+        return cursor.charFormat();
     QTextCursor first(document());
     first.setPosition(cursor.selectionStart() + 1);
     return first.charFormat();
@@ -223,10 +228,10 @@ void RichEdit::setSelFont(const QFont &font)
 
 void RichEdit::applyCharFormat(const QTextCharFormat &format)
 {
-    QTextCursor cursor = textCursor();
-    if (cursor.hasSelection())
-        cursor.mergeCharFormat(format);
-    mergeCurrentCharFormat(format);
+    // With a selection the characters change; without one, the format of the next typed text.
+    QTextCursor cursor = workCursor();
+    cursor.mergeCharFormat(format);
+    commit(cursor);
 }
 
 void RichEdit::setSelColor(const QColor &color)
@@ -245,10 +250,17 @@ void RichEdit::setSelBold(bool bold)
 
 Qt::Alignment RichEdit::SelAlignment() const
 {
-    return textCursor().blockFormat().alignment() & Qt::AlignHorizontal_Mask;
+    return workCursor().blockFormat().alignment() & Qt::AlignHorizontal_Mask;
 }
 
-void RichEdit::setSelAlignment(Qt::Alignment alignment) { setAlignment(alignment); }
+void RichEdit::setSelAlignment(Qt::Alignment alignment)
+{
+    QTextCursor cursor = workCursor();
+    QTextBlockFormat format;
+    format.setAlignment(alignment);
+    cursor.mergeBlockFormat(format);
+    commit(cursor);
+}
 
 void RichEdit::SpanBackward(const QString &characterSet, bool negate)
 {
@@ -280,6 +292,7 @@ int RichEdit::GetLineFromChar(int position) const
 RichEdit::Freeze::Freeze(RichEdit *edit) : m_edit(edit)
 {
     if (m_edit->m_freezeDepth++ == 0) {
+        m_edit->m_frozenCursor = m_edit->textCursor();
         m_edit->setUpdatesEnabled(false);
         QTextCursor(m_edit->document()).beginEditBlock();
     }
@@ -289,6 +302,8 @@ RichEdit::Freeze::~Freeze()
 {
     if (--m_edit->m_freezeDepth == 0) {
         QTextCursor(m_edit->document()).endEditBlock();
+        m_edit->setTextCursor(m_edit->m_frozenCursor);
+        m_edit->m_frozenCursor = QTextCursor();
         m_edit->setUpdatesEnabled(true);
     }
 }
@@ -326,9 +341,9 @@ void RichEdit::insertFromMimeData(const QMimeData *source)
         Q_EMIT plainTextArrived(text);
         return;
     }
-    QTextCursor cursor = textCursor();
+    QTextCursor cursor = workCursor();
     cursor.insertText(toDocumentText(text), plainFormat());
-    setTextCursor(cursor);
+    commit(cursor);
 }
 
 } // namespace platform

@@ -83,6 +83,8 @@ public:
         RichEdit *m_edit;
     };
     bool isFrozen() const { return m_freezeDepth > 0; }
+    /** The cursor the selection operations act on: while frozen, a private one shown on release. */
+    QTextCursor workCursor() const;
 
     static QColor black() { return QColor(0, 0, 0); }
 
@@ -100,8 +102,10 @@ private:
     QTextCharFormat selectionStartFormat() const;
     QTextCursor documentCursor(int start, int length) const;
     void applyCharFormat(const QTextCharFormat &format);
+    void commit(const QTextCursor &cursor);
 
     int m_freezeDepth = 0;
+    QTextCursor m_frozenCursor;
 };
 
 /** Converts CR LF / LF / CR line ends to the editor's CR LF form. */

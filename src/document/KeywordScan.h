@@ -1,0 +1,58 @@
+#pragma once
+
+#include <QColor>
+#include <QList>
+#include <QString>
+#include <optional>
+
+namespace document {
+
+/** Keyword colours: bind blue, the set family red, vstr green, alias magenta, //EOF black. */
+QColor bindColor();
+QColor setColor();
+QColor vstrColor();
+QColor aliasColor();
+
+/** A stretch of text to colour and make bold; positions count a line break as two. */
+struct KeywordRange {
+    int start = 0;
+    int length = 0;
+    QColor color;
+    bool operator==(const KeywordRange &) const = default;
+};
+
+/** The colour of a known keyword (any letter case); nothing for other words. */
+std::optional<QColor> keywordColor(const QString &word);
+
+/**
+ * 1-based position of the last @p find in @p text that begins before position @p limit
+ * (-1: the whole text); 0 when there is none.
+ */
+int LastInStr(const QString &text, const QString &find, int limit = -1,
+              Qt::CaseSensitivity compare = Qt::CaseSensitive);
+
+/** One step of the whole-file pass: a segment examined, and the keyword it coloured, if any. */
+struct FormatStep {
+    std::optional<KeywordRange> keyword;
+};
+
+/**
+ * The whole-file pass over @p text (CR LF line breaks), from the last line to the first.
+ * Each step takes the line before the caret and colours the first of "bind ", "setu ",
+ * "seta ", "vstr ", "set " found in it as a word (at the segment start or behind a
+ * character that is not a letter, digit or underscore), then moves the caret in front
+ * of that keyword, or to the end of the previous line when nothing was found.
+ * The pass always reaches the first line.
+ */
+QList<FormatStep> scanWholeFile(const QString &text);
+
+/**
+ * The keywords of pasted @p text: whole words between blanks and line breaks that are
+ * keywords in any letter case, with positions relative to the text's start.
+ */
+QList<KeywordRange> scanPastedText(const QString &text);
+
+/** The progress caption after @p caption in the "Please hold" cycle of one to four dots. */
+QString nextProgressCaption(const QString &caption);
+
+} // namespace document

@@ -1,0 +1,220 @@
+// The editor's keyboard and mouse handling: shortcuts, colouring the word before the
+// caret as the user types, and the prompt for a key after a typed "bind ".
+#include "document/KeywordScan.h"
+#include "document/frmChild.h"
+#include "lists/ListSearch.h"
+#include "platform/EventWait.h"
+#include "platform/RichEdit.h"
+
+#include <QAction>
+#include <QKeyEvent>
+
+namespace document {
+
+namespace {
+
+struct EditorShortcut {
+    Qt::Key key;
+    const char *item; // the menu item whose command the key runs
+};
+
+// Ctrl with these keys runs the command and keeps the editor's own handling from running.
+const EditorShortcut kEditorShortcuts[] = {
+    {Qt::Key_A, "mnuEditSelectAll"},    {Qt::Key_C, "mnuEditCopy"},
+    {Qt::Key_E, "mnuFormatCenterText"}, {Qt::Key_L, "mnuAlignTextLeft"},
+    {Qt::Key_R, "mnuAlignTextRight"},   {Qt::Key_V, "mnuEditPaste"},
+    {Qt::Key_X, "mnuEditCut"},          {Qt::Key_Z, "mnuEditUndo"},
+    {Qt::Key_F4, "mnuView2"},
+};
+
+const EditorShortcut *findShortcut(const QKeyEvent *event)
+{
+    if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::ControlModifier)
+        return nullptr;
+    for (const EditorShortcut &shortcut : kEditorShortcuts)
+        if (event->key() == shortcut.key)
+            return &shortcut;
+    return nullptr;
+}
+
+} // namespace
+
+bool frmChild::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched == m_editor) {
+        switch (event->type()) {
+        case QEvent::ShortcutOverride:
+            // Claim the table's keys so they arrive as key presses rather than menu shortcuts.
+            if (findShortcut(static_cast<QKeyEvent *>(event))) {
+                event->accept();
+                return true;
+            }
+            break;
+        case QEvent::KeyPress:
+            return rtbMain_KeyDown(static_cast<QKeyEvent *>(event));
+        case QEvent::KeyRelease:
+            rtbMain_KeyUp(static_cast<QKeyEvent *>(event));
+            break;
+        case QEvent::FocusIn:
+            rtbMain_GotFocus();
+            break;
+        default:
+            break;
+        }
+    } else if (watched == m_editor->viewport() && event->type() == QEvent::MouseButtonPress) {
+        rtbMain_MouseDown();
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+bool frmChild::rtbMain_KeyDown(QKeyEvent *event)
+{
+    const EditorShortcut *shortcut = findShortcut(event);
+    if (!shortcut)
+        return false;
+    QAction *item = menuItem(QLatin1String(shortcut->item));
+    if (item && item->isEnabled())
+        item->trigger();
+    return true;
+}
+
+void frmChild::rtbMain_KeyUp(QKeyEvent *event)
+{
+    if (event->isAutoRepeat() || m_unloaded)
+        return;
+    const int key = event->key();
+    const int caret = m_editor->SelStart();
+    {
+        platform::RichEdit::Freeze freeze(m_editor);
+        if (key == Qt::Key_Space || key == Qt::Key_Right) {
+            m_editor->SpanBackward(QStringLiteral(" "), false);
+        } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            m_editor->SpanBackward(QStringLiteral("\r\n"), false);
+        } else if (key == Qt::Key_Backspace) {
+            m_editor->Select(caret, 0);
+        } else {
+            return;
+        }
+        ColorCurrentWord();
+        RestoreCaret(caret);
+    }
+    if (key == Qt::Key_Space)
+        bindPrompt();
+}
+
+void frmChild::ColorCurrentWord()
+{
+    m_editor->SpanBackward(QStringLiteral(" "), true);
+    QString word = m_editor->SelText().trimmed();
+    const int start = m_editor->SelStart();
+    const int length = m_editor->SelLength();
+    const int lineBreak = LastInStr(word, QStringLiteral("\r\n"));
+    if (lineBreak != 0) {
+        m_editor->Select(start + lineBreak + 1, length - lineBreak - 1);
+        word = m_editor->SelText();
+    }
+    if (!KeyWords.IfKeyIsThere(m_editor->SelText())) {
+        m_editor->setSelBold(false);
+        m_editor->setSelColor(platform::RichEdit::black());
+        return;
+    }
+    m_editor->setSelBold(true);
+    m_editor->setSelColor(keywordColor(m_editor->SelText()).value_or(bindColor()));
+    m_editor->setSelText(KeyWords.Item(word).toString());
+}
+
+void frmChild::RestoreCaret(int position)
+{
+    m_editor->Select(position, 0);
+    m_editor->setSelColor(platform::RichEdit::black());
+}
+
+QString frmChild::GetWordBeforeCaret(int position, bool restore)
+{
+    platform::RichEdit::Freeze freeze(m_editor);
+    int index = position - 1;
+    while (index >= 0) {
+        m_editor->Select(index, 1);
+        const QString character = m_editor->SelText();
+        --index;
+        if (character == QLatin1String(" ") || character.isEmpty())
+            break;
+    }
+    m_editor->Select(index == -1 ? 0 : index + 2, 0);
+    m_editor->setSelLength(position - (index + 1));
+    const QString word = m_editor->SelText();
+    if (restore)
+        m_editor->setSelStart(position);
+    return word;
+}
+
+void frmChild::bindPrompt()
+{
+    setSpaceTyped(true);
+    const int caret = m_editor->SelStart();
+    const QString word = GetWordBeforeCaret(caret - 1, true).toUpper();
+    m_editor->setSelStart(caret);
+    if (word != QLatin1String("BIND") && word != QLatin1String("BIND "))
+        return;
+    ShowKeysList();
+    setSpaceTyped(false);
+    if (waitForSpace())
+        setSpaceTyped(false);
+}
+
+void frmChild::setSpaceTyped(bool typed)
+{
+    m_spaceTyped = typed;
+    if (typed)
+        Q_EMIT spaceTypedChanged();
+}
+
+bool frmChild::waitForSpace()
+{
+    beginWait();
+    // Waits nest: an inner wait may take the Space this one also heard; then wait on.
+    while (!m_unloaded && !m_spaceTyped) {
+        platform::EventWait wait(this);
+        wait.quitOn(this, &frmChild::spaceTypedChanged);
+        wait.quitOn(this, &frmChild::unloaded);
+        if (!wait.exec())
+            break;
+    }
+    const bool open = !m_unloaded;
+    endWait();
+    return open;
+}
+
+void frmChild::rtbMain_GotFocus()
+{
+    for (ListSearch *list : {m_lsKeys, m_lsBinds}) {
+        if (list->isVisible()) {
+            setSpaceTyped(false);
+            list->hide();
+        }
+    }
+}
+
+void frmChild::rtbMain_MouseDown()
+{
+    for (ListSearch *list : {m_lsKeys, m_lsBinds, m_lsSpecial, m_lsCVars})
+        list->hide();
+}
+
+void frmChild::createLists()
+{
+    const struct {
+        ListSearch **list;
+        const char *name;
+    } lists[] = {{&m_lsBinds, "lsBinds"}, {&m_lsCVars, "lsCVars"}, {&m_lsKeys, "lsKeys"}, {&m_lsSpecial, "lsSpecial"}};
+    for (const auto &entry : lists) {
+        *entry.list = new ListSearch(this);
+        (*entry.list)->setObjectName(QLatin1String(entry.name));
+        (*entry.list)->hide();
+    }
+}
+
+// The reference lists arrive with their data; until then the prompt waits for the Space alone.
+void frmChild::ShowKeysList() {}
+
+} // namespace document
