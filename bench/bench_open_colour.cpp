@@ -1,0 +1,140 @@
+// Opening and colouring large configs against a bare QTextEdit load, and the cost of
+// colouring one typed word at the top and the bottom of a large document.
+//
+//   bench_open_colour               runs every size, each side in its own process
+//   bench_open_colour bare N        one measurement (used by the driver)
+//   bench_open_colour tessel N
+#include "document/Documents.h"
+#include "document/Formatting.h"
+#include "document/frmChild.h"
+#include "frame/frmParent.h"
+#include "platform/RichEdit.h"
+
+#include <QAbstractTextDocumentLayout>
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextEdit>
+#include <QtTest>
+#include <cstdio>
+
+namespace {
+
+QByteArray makeConfig(int lines)
+{
+    static const char *const kLines[] = {
+        "bind mouse1 \"+attack\"",
+        "bind SPACE +moveup",
+        "set cl_maxpackets \"30\"",
+        "seta com_maxfps \"125\"",
+        "// weapon switching",
+        "x vstr toggle_zoom",
+        "alias +zoom \"set cg_fov 30\"",
+        "setu name \"^1Player\"",
+        "vstr rocket_jump",
+        "echo loaded",
+    };
+    QByteArray text;
+    text.reserve(lines * 24);
+    for (int i = 0; i < lines; ++i) {
+        text += kLines[i % 10];
+        text += "\r\n";
+    }
+    return text;
+}
+
+long peakKilobytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    return -1;
+}
+
+void layOut(QTextEdit *edit) { (void)edit->document()->documentLayout()->documentSize(); }
+
+int measure(const QString &side, int lines)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("bench.cfg"));
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return 1;
+    file.write(makeConfig(lines));
+    file.close();
+
+    QElapsedTimer timer;
+    double topMs = 0, bottomMs = 0;
+    if (side == QLatin1String("bare")) {
+        timer.start();
+        QFile in(path);
+        in.open(QIODevice::ReadOnly);
+        QTextEdit edit;
+        edit.setLineWrapMode(QTextEdit::NoWrap);
+        edit.setPlainText(QString::fromLatin1(in.readAll()));
+        edit.show();
+        layOut(&edit);
+    } else {
+        frame::frmParent frame;
+        frame.show();
+        timer.start();
+        document::frmChild *child = frame.documents().OpenDocument(path);
+        document::FormatWholeFile(child->editor(), nullptr);
+        layOut(child->editor());
+        const qint64 openNs = timer.nsecsElapsed();
+        platform::RichEdit *editor = child->editor();
+        QElapsedTimer typing;
+        editor->setSelStart(4); // behind the first "bind"
+        typing.start();
+        QTest::keyClick(editor, Qt::Key_Right);
+        topMs = typing.nsecsElapsed() / 1e6;
+        editor->setSelStart(editor->TextLength() - 2 - 4); // behind "echo" on the last line
+        typing.start();
+        QTest::keyClick(editor, Qt::Key_Right);
+        bottomMs = typing.nsecsElapsed() / 1e6;
+        std::printf("%.1f %ld %.3f %.3f\n", openNs / 1e6, peakKilobytes(), topMs, bottomMs);
+        return 0;
+    }
+    std::printf("%.1f %ld\n", timer.nsecsElapsed() / 1e6, peakKilobytes());
+    return 0;
+}
+
+QStringList runSide(const QString &program, const QString &side, int lines)
+{
+    QProcess process;
+    process.start(program, {side, QString::number(lines)});
+    process.waitForFinished(-1);
+    return QString::fromLatin1(process.readAllStandardOutput()).trimmed().split(QLatin1Char(' '));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList arguments = app.arguments();
+    if (arguments.size() == 3)
+        return measure(arguments.at(1), arguments.at(2).toInt());
+
+    std::printf("%8s %12s %12s %7s %12s %12s %7s %10s %10s\n", "lines", "bare ms", "tessel ms",
+                "time x", "bare KiB", "tessel KiB", "mem x", "top ms", "bottom ms");
+    for (const int lines : {1000, 10000, 100000}) {
+        const QStringList bare = runSide(arguments.at(0), QStringLiteral("bare"), lines);
+        const QStringList ours = runSide(arguments.at(0), QStringLiteral("tessel"), lines);
+        if (bare.size() < 2 || ours.size() < 4) {
+            std::fprintf(stderr, "measurement failed\n");
+            return 1;
+        }
+        std::printf("%8d %12.1f %12.1f %7.2f %12ld %12ld %7.2f %10.3f %10.3f\n", lines,
+                    bare[0].toDouble(), ours[0].toDouble(), ours[0].toDouble() / bare[0].toDouble(),
+                    bare[1].toLong(), ours[1].toLong(), ours[1].toDouble() / bare[1].toDouble(),
+                    ours[2].toDouble(), ours[3].toDouble());
+    }
+    return 0;
+}
