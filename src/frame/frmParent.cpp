@@ -115,6 +115,10 @@ void frmParent::showDocumentWindow(frmChild *child)
     QMdiSubWindow *window = m_mdiArea->addSubWindow(child);
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     window->setWindowIcon(toolbarIcon(QStringLiteral("new")));
+    // The document's design size, as far as the frame has room for it.
+    const QSize room = m_mdiArea->viewport()->size();
+    window->resize(std::min(620, std::max(room.width() - 40, 300)),
+                   std::min(480, std::max(room.height() - 40, 200)));
     connect(window, &QObject::destroyed, this, [this] {
         updateMenus();
         if (frmChild *active = activeDocument())
