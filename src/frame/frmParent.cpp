@@ -15,6 +15,7 @@
 #include <QMenuBar>
 #include <QMimeData>
 #include <QToolBar>
+#include <algorithm>
 
 namespace frame {
 
@@ -193,7 +194,28 @@ void frmParent::arrange(int how)
     case 0: m_mdiArea->cascadeSubWindows(); break;
     case 1: tileHorizontally(); break;
     case 2: tileVertically(); break;
-    default: m_mdiArea->tileSubWindows(); break;
+    default: arrangeIcons(); break;
+    }
+}
+
+// Arrange lines the minimised windows up along the bottom edge, left to right and row
+// above row; the other windows stay where they are.
+void frmParent::arrangeIcons()
+{
+    const QRect area = m_mdiArea->viewport()->rect();
+    QPoint next(0, area.height());
+    int rowHeight = 0;
+    for (QMdiSubWindow *window : m_mdiArea->subWindowList()) {
+        if (!window->isVisible() || !window->isMinimized())
+            continue;
+        const QSize size = window->size();
+        if (next.x() > 0 && next.x() + size.width() > area.width()) {
+            next = QPoint(0, next.y() - rowHeight);
+            rowHeight = 0;
+        }
+        rowHeight = std::max(rowHeight, size.height());
+        window->move(next.x(), next.y() - size.height());
+        next.rx() += size.width();
     }
 }
 

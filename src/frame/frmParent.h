@@ -55,6 +55,7 @@ private:
     void updateMenus();
     void tileVertically();
     void tileHorizontally();
+    void arrangeIcons();
 
     // Toolbar commands
     void saveAsButton();

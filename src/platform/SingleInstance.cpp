@@ -44,14 +44,14 @@ QString SingleInstance::defaultServerName()
 SingleInstance::HandOver SingleInstance::handOver(const QStringList &fileNames,
                                                   int timeoutMs) const
 {
-    const QByteArray payload = encode(fileNames);
-    if (quint32(payload.size()) > kMaxMessageBytes)
-        return HandOver::TooLong;
-
     QLocalSocket socket;
     socket.connectToServer(m_serverName);
     if (!socket.waitForConnected(timeoutMs))
         return HandOver::NoInstance;
+    // Only too long for a running instance: without one, this start opens the files itself.
+    const QByteArray payload = encode(fileNames);
+    if (quint32(payload.size()) > kMaxMessageBytes)
+        return HandOver::TooLong;
 
     QByteArray message(4, '\0');
     qToBigEndian<quint32>(quint32(payload.size()), message.data());
@@ -75,15 +75,17 @@ bool SingleInstance::listen()
     }
     if (m_server->isListening())
         return true;
-    if (m_server->listen(m_serverName))
-        return true;
-    if (m_server->serverError() != QAbstractSocket::AddressInUseError)
-        return false;
-    // Someone may be listening; only a socket that nobody answers is stale.
+    // Ask first: with access options set, QLocalServer::listen() binds elsewhere and renames
+    // its socket over the name, which would silently take it from a running instance.
     QLocalSocket probe;
     probe.connectToServer(m_serverName);
     if (probe.waitForConnected(500))
         return false;
+    if (m_server->listen(m_serverName))
+        return true;
+    if (m_server->serverError() != QAbstractSocket::AddressInUseError)
+        return false;
+    // Nobody answers, so the socket was left behind by an instance that crashed.
     QLocalServer::removeServer(m_serverName);
     return m_server->listen(m_serverName);
 }

@@ -27,7 +27,10 @@ public:
     static QString defaultServerName();
 
     enum class HandOver { Delivered, NoInstance, TooLong };
-    /** Sends @p fileNames to a running instance and waits for its answer. */
+    /**
+     * Sends @p fileNames to a running instance and waits for its answer. A message longer
+     * than kMaxMessageBytes is not sent at all (TooLong), and only when an instance runs.
+     */
     HandOver handOver(const QStringList &fileNames, int timeoutMs = 3000) const;
 
     /** Starts listening; a stale socket left by a crashed instance is replaced. */

@@ -19,6 +19,8 @@ private slots:
     void toolbarTooltips();
     void newDocumentBringsItsMenusAndButtons();
     void closingLastDocumentRestoresTheFrame();
+    void shortcutsReachTheShownMenus();
+    void frameExitCloses();
     void frameShowToolbarsTogglesTheMainToolbarOnly();
     void documentShowToolbarsTogglesBothToolbars();
     void lastCloseSyncsFrameCheckWithMainToolbar();
@@ -27,7 +29,8 @@ private slots:
     void tileHorizontallyStacks();
     void tileVerticallySetsSideBySide();
     void tilingRestoresMaximisedAndSkipsMinimised();
-    void cascadeAndArrange();
+    void cascade();
+    void arrangeLinesUpMinimisedWindows();
 
 private:
     static QStringList menuBarNames(const QMainWindow *window);
@@ -211,6 +214,37 @@ void TestFrame::closingLastDocumentRestoresTheFrame()
     QVERIFY(frameItem(f, "mnuViewToolbars")->isChecked());
 }
 
+void TestFrame::shortcutsReachTheShownMenus()
+{
+    FrameFixture f;
+    f.frame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(f.frame.get()));
+    QTest::keyClick(f.frame.get(), Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(f.frame->documentWindows().size(), 1);
+    // Now the document's menus answer Ctrl+N, once, whichever of several is active.
+    QTest::keyClick(f.active()->editor(), Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(f.frame->documentWindows().size(), 2);
+    f.frame->activateDocument(f.frame->documentWindows().first());
+    QTest::keyClick(f.active()->editor(), Qt::Key_N, Qt::ControlModifier);
+    QCOMPARE(f.frame->documentWindows().size(), 3);
+
+    for (frmChild *child : f.frame->documentWindows())
+        child->close();
+    f.settle();
+    QTest::keyClick(f.frame.get(), Qt::Key_O, Qt::ControlModifier);
+    QCOMPARE(f.dialogs.openFilters.size(), 1);
+}
+
+void TestFrame::frameExitCloses()
+{
+    FrameFixture f;
+    QVERIFY(f.frame->isVisible());
+    frameItem(f, "mnuFileExit")->trigger();
+    f.settle();
+    QVERIFY(!f.frame->isVisible());
+    QVERIFY(f.dialogs.messages.isEmpty());
+}
+
 void TestFrame::frameShowToolbarsTogglesTheMainToolbarOnly()
 {
     FrameFixture f;
@@ -389,7 +423,7 @@ void TestFrame::tilingRestoresMaximisedAndSkipsMinimised()
     QCOMPARE(right->geometry(), QRect(area.width() / 2, 0, area.width() / 2, area.height()));
 }
 
-void TestFrame::cascadeAndArrange()
+void TestFrame::cascade()
 {
     FrameFixture f;
     for (int i = 0; i < 3; ++i)
@@ -402,10 +436,6 @@ void TestFrame::cascadeAndArrange()
         QVERIFY(cascaded.at(i)->x() > cascaded.at(i - 1)->x());
         QVERIFY(cascaded.at(i)->y() > cascaded.at(i - 1)->y());
     }
-    f.trigger(f.active(), "mnuWindowArrange");
-    QCOMPARE(f.frame->documentWindows().size(), 3);
-    for (QMdiSubWindow *window : windows(f))
-        QVERIFY(window->isVisible());
     // With no documents left nothing is arranged, and nothing breaks.
     f.frame->arrange(1);
     f.frame->arrange(2);
@@ -414,6 +444,30 @@ void TestFrame::cascadeAndArrange()
     f.settle();
     for (int how = 0; how < 4; ++how)
         f.frame->arrange(how);
+}
+
+void TestFrame::arrangeLinesUpMinimisedWindows()
+{
+    FrameFixture f;
+    for (int i = 0; i < 3; ++i)
+        f.newDocument();
+    const QList<QMdiSubWindow *> all = windows(f);
+    all.at(1)->showMinimized();
+    all.at(2)->showMinimized();
+    f.frame->mdiArea()->setActiveSubWindow(all.at(0));
+    f.trigger(f.active(), "mnuWindowTileVertically");
+    const QRect normal = all.at(0)->geometry();
+    // The user drags the minimised windows away from the bottom.
+    all.at(1)->move(150, 40);
+    all.at(2)->move(20, 90);
+    f.trigger(f.active(), "mnuWindowArrange");
+    const QRect area = f.frame->mdiArea()->viewport()->rect();
+    QCOMPARE(all.at(0)->geometry(), normal);
+    QVERIFY(!all.at(0)->isMinimized());
+    QVERIFY(all.at(1)->isMinimized());
+    QVERIFY(all.at(2)->isMinimized());
+    QCOMPARE(all.at(1)->geometry().bottomLeft(), QPoint(0, area.bottom()));
+    QCOMPARE(all.at(2)->geometry().bottomLeft(), QPoint(all.at(1)->width(), area.bottom()));
 }
 
 QTEST_MAIN(TestFrame)

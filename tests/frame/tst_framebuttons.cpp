@@ -53,6 +53,7 @@ QList<QFont> fonts(platform::RichEdit *editor, int start, int length)
 class TestFrameButtons : public QObject {
     Q_OBJECT
 private slots:
+    void newAndOpenButtons();
     void saveButtonAlwaysAsksForAName();
     void saveButtonActsOnTheActiveDocument();
     void saveButtonCancelledWritesNothing();
@@ -96,6 +97,21 @@ frmChild *TestFrameButtons::colouredDocument(FrameFixture &f)
     editor->setSelColor(QColor(255, 0, 0));
     editor->setSelBold(true);
     return child;
+}
+
+void TestFrameButtons::newAndOpenButtons()
+{
+    FrameFixture f;
+    press(f, "new");
+    QCOMPARE(f.frame->documentWindows().size(), 1);
+    QCOMPARE(f.active()->Caption(), QStringLiteral("Config1"));
+    const QString path = f.writeFile("a.cfg", "set a 1\r\n");
+    f.dialogs.openAnswers.enqueue({path});
+    press(f, "open");
+    QCOMPARE(f.dialogs.openFilters.size(), 1);
+    // The untouched new document takes the file.
+    QCOMPARE(f.frame->documentWindows().size(), 1);
+    QCOMPARE(f.active()->Caption(), path);
 }
 
 void TestFrameButtons::saveButtonAlwaysAsksForAName()
@@ -196,6 +212,7 @@ void TestFrameButtons::copyButtonLeavesTheText()
     const QList<CharLook> before = looks(editor);
     editor->Select(7, 12);
     press(f, "Copy");
+    // Other programs get the platform's line ends.
     QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("+attack\nset"));
     QCOMPARE(QGuiApplication::clipboard()->mimeData()->formats(), QStringList{"text/plain"});
     QCOMPARE(editor->Text(), QStringLiteral("bind x +attack\r\nset a 1"));
@@ -232,6 +249,7 @@ void TestFrameButtons::pasteButtonReplacesTheSelection()
     expected.remove(7, 2);
     QCOMPARE(looks(editor), expected);
     // The clipboard keeps its text: pasting again inserts it again.
+    editor->Select(12, 0);
     press(f, "Paste");
     QCOMPARE(editor->Text(), QStringLiteral("bind x +zoom+zoom\r\nset a 1"));
 }
