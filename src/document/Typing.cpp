@@ -201,20 +201,4 @@ void frmChild::rtbMain_MouseDown()
         list->hide();
 }
 
-void frmChild::createLists()
-{
-    const struct {
-        ListSearch **list;
-        const char *name;
-    } lists[] = {{&m_lsBinds, "lsBinds"}, {&m_lsCVars, "lsCVars"}, {&m_lsKeys, "lsKeys"}, {&m_lsSpecial, "lsSpecial"}};
-    for (const auto &entry : lists) {
-        *entry.list = new ListSearch(this);
-        (*entry.list)->setObjectName(QLatin1String(entry.name));
-        (*entry.list)->hide();
-    }
-}
-
-// The reference lists arrive with their data; until then the prompt waits for the Space alone.
-void frmChild::ShowKeysList() {}
-
 } // namespace document

@@ -19,6 +19,9 @@ namespace document {
 
 class Documents;
 
+/** Full path of a mod list named like "\Quake2\wf.txt" below the Configs folder. */
+QString specialListFile(const QString &fileName);
+
 /** A document window: the editor, its status bar and its own menus. */
 class frmChild : public QWidget {
     Q_OBJECT
@@ -77,8 +80,23 @@ public:
     ListSearch *lsKeys() const { return m_lsKeys; }
     ListSearch *lsSpecial() const { return m_lsSpecial; }
 
-    /** Pops up the bindable keys list at the caret. */
+    /** The game code of this document. */
+    int16_t game() const;
+
+    /** Fill a reference list for the document's game and pop it up at the caret. */
+    void ShowBindsList();
     void ShowKeysList();
+    void ShowCVarsList();
+    /** Pops up the mod list @p fileName ("\Quake2\wf.txt"), taken below the Configs folder. */
+    void ShowSpecialList(const QString &fileName);
+    /**
+     * Waits, with the program responsive, until @p list is hidden again (a pick or a
+     * cancel). False when the window was closed meanwhile: the caller must stop then.
+     */
+    bool waitForListHidden(ListSearch *list);
+
+    /** Colours the keyword a writer has just inserted; see document::HighlightBeforeCaret. */
+    void HighlightBeforeCaret(int back, int length, const QColor &color);
 
     /** Selects and returns the word that ends at @p position (with the blank behind it, if any). */
     QString GetWordBeforeCaret(int position, bool restore);
@@ -104,6 +122,11 @@ private:
     void unload();
 
     void createLists();
+    void PlaceListAtCaret(ListSearch *list);
+    void popUp(ListSearch *list, const QString &file);
+    void setEditorTabStop(bool tabStop);
+    void listDone(ListSearch *list, const QString &item);
+    void listEscape(ListSearch *list);
     bool rtbMain_KeyDown(QKeyEvent *event);
     void rtbMain_KeyUp(QKeyEvent *event);
     void rtbMain_GotFocus();

@@ -305,3 +305,9 @@ void ListSearch::cancel()
     emit Escape();
     m_search->clear();
 }
+
+void ListSearch::hideEvent(QHideEvent *event)
+{
+    QFrame::hideEvent(event);
+    emit hidden();
+}

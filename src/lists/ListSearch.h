@@ -50,9 +50,12 @@ signals:
     void Done(const QString &item);
     /** The user cancelled. */
     void Escape();
+    /** The host hid the control. */
+    void hidden();
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     bool searchKeyPressed(QKeyEvent *event);
