@@ -1,7 +1,13 @@
 #include "frame/frmParent.h"
 
 #include "document/frmChild.h"
+#include "document/ContextHelp.h"
+#include "frame/OptionsCommand.h"
 #include "frame/ToolbarIcons.h"
+#include "mods/ModDocumentCommands.h"
+#include "mods/ModMenus.h"
+#include "mods/TemplateCommands.h"
+#include "mods/frmSelMod.h"
 #include "frame/frmAbout.h"
 #include "frame/frmProgress.h"
 #include "platform/Clipboard.h"
@@ -113,6 +119,11 @@ QList<frmChild *> frmParent::documentWindows() const
 
 void frmParent::showDocumentWindow(frmChild *child)
 {
+    mods::installModCommands(child, &m_documents);
+    mods::installTemplateCommand(child, &m_documents);
+    document::installHelpCommands(child, &m_documents);
+    installOptionsCommand(child);
+
     QMdiSubWindow *window = m_mdiArea->addSubWindow(child);
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     window->setWindowIcon(toolbarIcon(QStringLiteral("new")));
@@ -153,14 +164,12 @@ void frmParent::lastDocumentClosed()
     updateMenus();
 }
 
-void frmParent::applyModMenus(frmChild *, const QString &) {}
-
-void frmParent::newDocumentCommand()
+void frmParent::applyModMenus(frmChild *child, const QString &modName)
 {
-    m_documents.CurrentGame = -1;
-    frmChild *child = m_documents.NewDocument(QStringLiteral("Config"), 0);
-    applyModMenus(child, QStringLiteral("Blank"));
+    mods::SetModMenus(child, modName);
 }
+
+void frmParent::newDocumentCommand() { mods::showSelectModDialog(&m_documents); }
 
 void frmParent::openCommand() { m_documents.OpenCommand(); }
 

@@ -1,0 +1,7 @@
+#include "document/ContextHelp.h"
+
+namespace document {
+
+void installHelpCommands(frmChild *, Documents *) {}
+
+} // namespace document

@@ -1,0 +1,7 @@
+#include "frame/OptionsCommand.h"
+
+namespace frame {
+
+void installOptionsCommand(document::frmChild *) {}
+
+} // namespace frame

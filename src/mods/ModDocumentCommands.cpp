@@ -1,0 +1,7 @@
+#include "mods/ModDocumentCommands.h"
+
+namespace mods {
+
+void installModCommands(document::frmChild *, document::Documents *) {}
+
+} // namespace mods

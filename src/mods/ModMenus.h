@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QString>
+
+namespace document {
+class frmChild;
+}
+
+namespace mods {
+
+/** Lays out the mod-dependent menu items of @p child for @p modName; unknown names change nothing. */
+void SetModMenus(document::frmChild *child, const QString &modName);
+
+} // namespace mods
