@@ -1,0 +1,9 @@
+#include "generators/ToolDialogs.h"
+
+namespace generators {
+
+void showFlagsDialog() {}
+
+void showNameEditor() {}
+
+} // namespace generators
