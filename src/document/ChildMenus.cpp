@@ -1,6 +1,7 @@
 // The document window's menu bar, built from one table.
 #include "document/DocumentHost.h"
 #include "document/Documents.h"
+#include "document/KeywordScan.h"
 #include "document/frmChild.h"
 #include "platform/RichEdit.h"
 
@@ -177,6 +178,12 @@ void frmChild::connectHandlers()
         {"mnuAlignTextLeft", [this] { m_editor->setSelAlignment(Qt::AlignLeft); }},
         {"mnuAlignTextRight", [this] { m_editor->setSelAlignment(Qt::AlignRight); }},
         {"mnuHelpAbout", [host] { host->showAboutBox(); }},
+        {"mnuFormatCommentBlock", [this] { CommentBlock(); }},
+        {"mnuFormatUncommentBlock", [this] { UncommentBlock(); }},
+        {"mnuInsertCommandBind", [this] { InsertBind(); }},
+        {"mnuInsertCommandsSet", [this] { InsertText(QStringLiteral("set"), 3, setColor()); }},
+        {"mnuInsertComment", [this] { m_editor->setSelText(QStringLiteral("//")); }},
+        {"mnuInsertEOF", [this] { InsertText(QStringLiteral("//EOF"), 5, QColor(0, 0, 0)); }},
         {"mnuViewActions", [this] { ShowBindsList(); }},
         {"mnuViewBindableKeys", [this] { ShowKeysList(); }},
         {"mnuViewCVars", [this] { ShowCVarsList(); }},

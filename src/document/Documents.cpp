@@ -61,7 +61,7 @@ void Documents::OpenFileList(const QStringList &paths)
         OpenDocument(path);
 }
 
-frmChild *Documents::OpenDocument(const QString &path)
+frmChild *Documents::OpenDocument(const QString &path, ProgressView *progress)
 {
     if (path.isEmpty())
         return nullptr;
@@ -87,7 +87,11 @@ frmChild *Documents::OpenDocument(const QString &path)
     const bool created = !slot(index).Window;
     frmChild *child = created ? createWindow(index) : slot(index).Window.data();
     child->setTag(index);
-    child->editor()->LoadPlainText(file.text);
+    platform::RichEdit *editor = child->editor();
+    if (progress)
+        editor->LoadPlainText(file.text, [editor, progress] { FormatWholeFile(editor, progress); });
+    else
+        editor->LoadPlainText(file.text);
 
     DocumentSlot &documentSlot = slot(index);
     documentSlot.Dirty = false;
@@ -110,17 +114,17 @@ int Documents::OpenCommand()
     const QStringList paths = ShowOpenDialog();
     if (paths.isEmpty())
         return 0;
-    OpenFileList(paths);
     // Only the document active afterwards, the last one opened, is recoloured.
-    if (!m_host->activeDocument())
-        return int(paths.size());
+    OpenFileList(paths.mid(0, paths.size() - 1));
     ProgressView *progress = m_host->showProgressWindow();
-    if (frmChild *active = m_host->activeDocument()) {
-        FormatWholeFile(active->editor(), progress);
-        slot(active->Tag()).Dirty = false;
-    } else {
-        progress->complete();
+    if (!OpenDocument(paths.last(), progress)) {
+        if (frmChild *active = m_host->activeDocument())
+            FormatWholeFile(active->editor(), progress);
+        else
+            progress->complete();
     }
+    if (const int index = activeIndex())
+        slot(index).Dirty = false;
     return int(paths.size());
 }
 

@@ -8,6 +8,7 @@
 namespace document {
 
 class DocumentHost;
+class ProgressView;
 class frmChild;
 
 /** One open document: its window and its file state. */
@@ -51,8 +52,11 @@ public:
     /** The Open dialog; empty when cancelled. */
     QStringList ShowOpenDialog();
     void OpenFileList(const QStringList &paths);
-    /** Loads @p path into a document (reusing an untouched new one); nullptr on failure. */
-    frmChild *OpenDocument(const QString &path);
+    /**
+     * Loads @p path into a document (reusing an untouched new one); nullptr on failure.
+     * With @p progress, also colours its keywords before the text is first shown.
+     */
+    frmChild *OpenDocument(const QString &path, ProgressView *progress = nullptr);
     /** The Open command of the menus and the toolbar; returns the documents opened. */
     int OpenCommand();
 

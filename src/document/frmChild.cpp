@@ -3,7 +3,6 @@
 #include "document/DocumentHost.h"
 #include "document/Documents.h"
 #include "document/Formatting.h"
-#include "platform/Clipboard.h"
 #include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
 
@@ -143,20 +142,6 @@ void frmChild::endWait()
         window->deleteLater();
     }
 }
-
-void frmChild::mnuEditCut_Click()
-{
-    mnuEditCopy_Click();
-    m_editor->setSelText(QString());
-}
-
-void frmChild::mnuEditCopy_Click()
-{
-    if (m_editor->SelLength() > 0)
-        platform::setClipboardText(m_editor->SelText());
-}
-
-void frmChild::mnuEditPaste_Click() { PasteFormatted(m_editor, platform::clipboardText()); }
 
 void frmChild::mnuChildFileSave_Click() { m_documents->SaveOrSaveAs(m_tag); }
 

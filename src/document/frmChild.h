@@ -95,6 +95,16 @@ public:
      */
     bool waitForListHidden(ListSearch *list);
 
+    /** Puts "//" before the caret's line, each line of the selection, or the selection. */
+    void CommentBlock();
+    /** Takes "//" off the caret's line, or off the lines of the selection that begin with it. */
+    void UncommentBlock();
+    /** Selects the caret's line, without its line break. */
+    void SelectCurrentLine();
+
+    /** Insert > bind: "bind " and a key from the keys list, or the selected key; then an action. */
+    void InsertBind();
+
     /** Colours the keyword a writer has just inserted; see document::HighlightBeforeCaret. */
     void HighlightBeforeCaret(int back, int length, const QColor &color);
 
@@ -135,6 +145,8 @@ private:
     void RestoreCaret(int position);
     void bindPrompt();
 
+    /** Writes @p text at the caret and highlights its first @p keywordLength characters. */
+    void InsertText(const QString &text, int keywordLength, const QColor &color);
     void mnuEditCut_Click();
     void mnuEditCopy_Click();
     void mnuEditPaste_Click();

@@ -87,6 +87,14 @@ void frmParent::createToolbars()
     m_tbr2->setIconSize(QSize(16, 16));
     m_tbr2->setMovable(false);
     fillToolbar(m_tbr2, kTbr2Buttons, this);
+    connect(button(m_tbr2, "comment"), &QAction::triggered, this, [this] {
+        if (document::frmChild *child = activeDocument())
+            child->CommentBlock();
+    });
+    connect(button(m_tbr2, "uncomment"), &QAction::triggered, this, [this] {
+        if (document::frmChild *child = activeDocument())
+            child->UncommentBlock();
+    });
     connect(button(m_tbr2, "leftalign"), &QAction::triggered, this,
             [this] { alignButton(Qt::AlignLeft); });
     connect(button(m_tbr2, "center"), &QAction::triggered, this,

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMetaMethod>
 #include <QMimeData>
+#include <QPointer>
 #include <QTextBlock>
 #include <QTextDocument>
 
@@ -78,8 +79,8 @@ QString RichEdit::Text() const
 {
     QString text;
     text.reserve(TextLength());
-    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-        if (block != document()->begin())
+    for (QTextBlock block = doc()->begin(); block.isValid(); block = block.next()) {
+        if (block != doc()->begin())
             text += kCrLf;
         text += block.text();
     }
@@ -88,31 +89,47 @@ QString RichEdit::Text() const
 
 int RichEdit::TextLength() const
 {
-    const QTextDocument *doc = document();
+    const QTextDocument *doc = this->doc();
     return doc->characterCount() - 1 + (doc->blockCount() - 1);
 }
 
-void RichEdit::LoadPlainText(const QString &text)
+void RichEdit::LoadPlainText(const QString &text, const std::function<void()> &beforeShowing)
 {
-    QTextCursor cursor(document());
-    cursor.beginEditBlock();
-    cursor.select(QTextCursor::Document);
-    cursor.setBlockFormat(QTextBlockFormat());
+    // The text goes into a fresh document that the editor only takes once it is ready,
+    // so a large file is laid out once, after any colouring, not once per change.
+    auto *fresh = new QTextDocument(this);
+    fresh->setUndoRedoEnabled(false);
+    fresh->setDefaultFont(document()->defaultFont());
+    fresh->setDocumentMargin(document()->documentMargin());
+    QTextCursor cursor(fresh);
     cursor.insertText(toDocumentText(text), plainFormat());
-    cursor.endEditBlock();
     cursor.setPosition(0);
     cursor.setCharFormat(plainFormat());
-    commit(cursor);
+    if (beforeShowing) {
+        m_detached = fresh;
+        m_frozenCursor = cursor;
+        beforeShowing();
+        cursor = m_frozenCursor;
+        m_frozenCursor = QTextCursor();
+        m_detached = nullptr;
+    }
+    // The editor deletes a document of its own making itself; ours we delete here.
+    QPointer<QTextDocument> old = document();
+    setDocument(fresh);
+    if (old && old->parent() == this)
+        delete old.data();
+    setTextCursor(cursor);
+    Q_EMIT textChanged();
 }
 
 int RichEdit::toModelPosition(int documentPosition) const
 {
-    return documentPosition + document()->findBlock(documentPosition).blockNumber();
+    return documentPosition + doc()->findBlock(documentPosition).blockNumber();
 }
 
 int RichEdit::toDocumentPosition(int modelPosition) const
 {
-    const QTextDocument *doc = document();
+    const QTextDocument *doc = this->doc();
     if (modelPosition <= 0)
         return 0;
     // The model start of block b is its document position plus b (one extra position
@@ -138,13 +155,13 @@ QTextCursor RichEdit::documentCursor(int start, int length) const
     start = std::clamp(start, 0, total);
     const int end = std::clamp(start + std::max(length, 0), start, total);
     const int documentStart = toDocumentPosition(start);
-    QTextCursor cursor(document());
+    QTextCursor cursor(doc());
     cursor.setPosition(documentStart);
     if (end == start)
         return cursor;
     if (end - start == 1) {
         // One character on either half of a line break reads as nothing.
-        const QTextBlock block = document()->findBlock(documentStart);
+        const QTextBlock block = doc()->findBlock(documentStart);
         const bool onLf = toModelPosition(documentStart) != start;
         const bool onCr = documentStart == block.position() + block.length() - 1 &&
                           block.next().isValid();
@@ -155,11 +172,14 @@ QTextCursor RichEdit::documentCursor(int start, int length) const
     return cursor;
 }
 
-QTextCursor RichEdit::workCursor() const { return m_freezeDepth > 0 ? m_frozenCursor : textCursor(); }
+QTextCursor RichEdit::workCursor() const
+{
+    return m_freezeDepth > 0 || m_detached ? m_frozenCursor : textCursor();
+}
 
 void RichEdit::commit(const QTextCursor &cursor)
 {
-    if (m_freezeDepth > 0)
+    if (m_freezeDepth > 0 || m_detached)
         m_frozenCursor = cursor;
     else
         setTextCursor(cursor);
@@ -189,12 +209,69 @@ void RichEdit::setSelText(const QString &text)
     commit(cursor);
 }
 
+QList<RichParagraph> RichEdit::SelRich() const
+{
+    const QTextCursor cursor = workCursor();
+    const int start = cursor.selectionStart();
+    const int end = cursor.selectionEnd();
+    QList<RichParagraph> paragraphs;
+    for (QTextBlock block = doc()->findBlock(start); block.isValid() && block.position() <= end;
+         block = block.next()) {
+        RichParagraph paragraph;
+        paragraph.alignment = block.blockFormat().alignment() & Qt::AlignHorizontal_Mask;
+        if (!(paragraph.alignment & (Qt::AlignHCenter | Qt::AlignRight)))
+            paragraph.alignment = Qt::AlignLeft;
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const int from = std::max(start, fragment.position());
+            const int to = std::min(end, fragment.position() + fragment.length());
+            if (from >= to)
+                continue;
+            const QTextCharFormat format = fragment.charFormat();
+            RichRun run;
+            run.text = fragment.text().mid(from - fragment.position(), to - from);
+            run.color = format.hasProperty(QTextFormat::ForegroundBrush) ? format.foreground().color()
+                                                                         : black();
+            run.bold = format.fontWeight() >= QFont::Bold;
+            paragraph.runs.append(run);
+        }
+        paragraphs.append(paragraph);
+        if (block.position() + block.length() > end)
+            break;
+    }
+    return paragraphs;
+}
+
+void RichEdit::setSelRich(const QList<RichParagraph> &paragraphs)
+{
+    QTextCursor cursor = workCursor();
+    cursor.beginEditBlock();
+    cursor.removeSelectedText();
+    for (qsizetype i = 0; i < paragraphs.size(); ++i) {
+        const RichParagraph &paragraph = paragraphs.at(i);
+        QTextBlockFormat blockFormat;
+        blockFormat.setAlignment(paragraph.alignment);
+        if (i > 0)
+            cursor.insertBlock(blockFormat);
+        else if (cursor.atBlockStart())
+            cursor.mergeBlockFormat(blockFormat);
+        for (const RichRun &run : paragraph.runs) {
+            QTextCharFormat format = plainFormat();
+            format.setForeground(run.color.isValid() ? run.color : black());
+            format.setFontWeight(run.bold ? QFont::Bold : QFont::Normal);
+            cursor.insertText(toDocumentText(run.text), format);
+        }
+    }
+    cursor.endEditBlock();
+    commit(cursor);
+}
+
 QTextCharFormat RichEdit::selectionStartFormat() const
 {
     const QTextCursor cursor = workCursor();
     if (!cursor.hasSelection())
         return cursor.charFormat();
-    QTextCursor first(document());
+    QTextCursor first(doc());
     first.setPosition(cursor.selectionStart() + 1);
     return first.charFormat();
 }
@@ -212,7 +289,7 @@ QFont RichEdit::SelFont() const
 {
     QFont font = selectionStartFormat().font();
     if (!selectionStartFormat().hasProperty(QTextFormat::FontFamilies))
-        font.setFamilies(document()->defaultFont().families());
+        font.setFamilies(doc()->defaultFont().families());
     return font;
 }
 
@@ -269,7 +346,7 @@ void RichEdit::SpanBackward(const QString &characterSet, bool negate)
     const int start = SelStart();
     const int documentStart = toDocumentPosition(start);
 
-    QTextBlock block = document()->findBlock(documentStart);
+    QTextBlock block = doc()->findBlock(documentStart);
     int offset = documentStart - block.position();
     for (;;) {
         const QString line = block.text();
@@ -284,24 +361,35 @@ void RichEdit::SpanBackward(const QString &characterSet, bool negate)
     Select(runStart, start - runStart);
 }
 
+int RichEdit::lineStartOf(int position) const
+{
+    return toModelPosition(doc()->findBlock(toDocumentPosition(position)).position());
+}
+
+int RichEdit::lineEndOf(int position) const
+{
+    const QTextBlock block = doc()->findBlock(toDocumentPosition(position));
+    return toModelPosition(block.position() + block.length() - 1);
+}
+
 int RichEdit::GetLineFromChar(int position) const
 {
-    return document()->findBlock(toDocumentPosition(position)).blockNumber();
+    return doc()->findBlock(toDocumentPosition(position)).blockNumber();
 }
 
 RichEdit::Freeze::Freeze(RichEdit *edit) : m_edit(edit)
 {
-    if (m_edit->m_freezeDepth++ == 0) {
+    if (m_edit->m_freezeDepth++ == 0 && !m_edit->m_detached) {
         m_edit->m_frozenCursor = m_edit->textCursor();
         m_edit->setUpdatesEnabled(false);
-        QTextCursor(m_edit->document()).beginEditBlock();
+        QTextCursor(m_edit->doc()).beginEditBlock();
     }
 }
 
 RichEdit::Freeze::~Freeze()
 {
-    if (--m_edit->m_freezeDepth == 0) {
-        QTextCursor(m_edit->document()).endEditBlock();
+    if (--m_edit->m_freezeDepth == 0 && !m_edit->m_detached) {
+        QTextCursor(m_edit->doc()).endEditBlock();
         m_edit->setTextCursor(m_edit->m_frozenCursor);
         m_edit->m_frozenCursor = QTextCursor();
         m_edit->setUpdatesEnabled(true);

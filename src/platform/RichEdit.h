@@ -1,7 +1,10 @@
 #pragma once
 
+#include "platform/RtfCodec.h"
+
 #include <QColor>
 #include <QTextEdit>
+#include <functional>
 
 namespace platform {
 
@@ -23,8 +26,12 @@ public:
     QString Text() const;
     /** Length of Text() without building it. */
     int TextLength() const;
-    /** Replaces the whole content with plain text (CR LF, LF or CR line ends), black, not bold. */
-    void LoadPlainText(const QString &text);
+    /**
+     * Replaces the whole content with plain text (CR LF, LF or CR line ends), black, not
+     * bold. @p beforeShowing, if given, runs on the new text before the editor lays it
+     * out (a colouring pass), with every operation of this class acting on it.
+     */
+    void LoadPlainText(const QString &text, const std::function<void()> &beforeShowing = {});
 
     int SelStart() const;
     void setSelStart(int position);
@@ -40,6 +47,11 @@ public:
      * the caret ends behind it with nothing selected.
      */
     void setSelText(const QString &text);
+
+    /** The selection as lines of coloured runs with their alignment (what Copy puts out as RTF). */
+    QList<RichParagraph> SelRich() const;
+    /** Replaces the selection with @p paragraphs, keeping their colours, bold and alignment. */
+    void setSelRich(const QList<RichParagraph> &paragraphs);
 
     /** Colour of the selection's first character (of the typing format when nothing is selected). */
     QColor SelColor() const;
@@ -60,6 +72,10 @@ public:
      * and LF are.
      */
     void SpanBackward(const QString &characterSet, bool negate);
+
+    /** Positions of the first character of @p position's line and of its line break (or the end). */
+    int lineStartOf(int position) const;
+    int lineEndOf(int position) const;
 
     /** 0-based line of @p position. */
     int GetLineFromChar(int position) const;
@@ -104,7 +120,11 @@ private:
     void applyCharFormat(const QTextCharFormat &format);
     void commit(const QTextCursor &cursor);
 
+    /** The document being loaded, while LoadPlainText's preparation runs. */
+    QTextDocument *doc() const { return m_detached ? m_detached : document(); }
+
     int m_freezeDepth = 0;
+    QTextDocument *m_detached = nullptr;
     QTextCursor m_frozenCursor;
 };
 
