@@ -1,7 +1,109 @@
 #include "mods/ModDocumentCommands.h"
 
+#include "document/frmChild.h"
+#include "generators/ToolDialogs.h"
+#include "mods/ModCommands.h"
+#include "mods/ModMenuLayouts.h"
+#include "platform/RichEdit.h"
+
+#include <QAction>
+#include <QPointer>
+
 namespace mods {
 
-void installModCommands(document::frmChild *, document::Documents *) {}
+namespace {
+
+QColor toColor(OleColor color) { return QColor(oleRed(color), oleGreen(color), oleBlue(color)); }
+
+/**
+ * Performs the steps on @p child's own editor. A list step waits, with the program
+ * responsive, until the list is hidden again; other commands may run meanwhile, and a
+ * window closed during the wait ends the command.
+ */
+void runSteps(document::frmChild *child, const QList<ModCommandStep> &steps)
+{
+    QPointer<document::frmChild> window(child);
+    int rememberedCaret = 0;
+    for (const ModCommandStep &step : steps) {
+        if (!window || window->isUnloaded())
+            return;
+        platform::RichEdit *editor = window->editor();
+        switch (step.kind) {
+        case StepKind::Write:
+            editor->setSelText(step.text);
+            for (const Highlight &highlight : step.highlights)
+                window->HighlightBeforeCaret(highlight.back, highlight.length,
+                                             toColor(highlight.color));
+            break;
+        case StepKind::ShowKeysListAndWait:
+            window->ShowKeysList();
+            if (!window->waitForListHidden(window->lsKeys()))
+                return;
+            break;
+        case StepKind::ShowSpecialListAndWait:
+            window->ShowSpecialList(step.text);
+            if (!window->waitForListHidden(window->lsSpecial()))
+                return;
+            break;
+        case StepKind::RememberCaret:
+            rememberedCaret = editor->SelStart();
+            break;
+        case StepKind::RestoreCaret:
+            editor->Select(rememberedCaret, 0);
+            break;
+        }
+    }
+}
+
+/** mnuOther<slot>: the command of the item's own caption, if this slot knows it. */
+void otherItemClicked(document::frmChild *child, QAction *item, int slot)
+{
+    if (child->isUnloaded())
+        return;
+    if (const ModCommand *command = findModCommand(slot, item->text()))
+        runSteps(child, modCommandSteps(*command));
+}
+
+void toolsItemClicked(document::frmChild *child, QAction *item)
+{
+    if (child->isUnloaded())
+        return;
+    const std::optional<Tool> tool = findTool(item->text());
+    if (!tool)
+        return;
+    switch (*tool) {
+    case Tool::CalculateFlags:
+        generators::showFlagsDialog();
+        break;
+    case Tool::NameEditor:
+        generators::showNameEditor();
+        break;
+    }
+}
+
+void viewListItemClicked(document::frmChild *child, QAction *item)
+{
+    if (child->isUnloaded())
+        return;
+    if (const ViewListFile *list = findViewListFile(item->text()))
+        child->ShowSpecialList(list->file.toString());
+}
+
+} // namespace
+
+void installModCommands(document::frmChild *child, document::Documents *)
+{
+    for (int slot = 1; slot <= kCommandSlotCount; ++slot) {
+        if (QAction *item = child->menuItem(QStringLiteral("mnuOther%1").arg(slot)))
+            QObject::connect(item, &QAction::triggered, child,
+                             [child, item, slot] { otherItemClicked(child, item, slot); });
+    }
+    if (QAction *item = child->menuItem(QStringLiteral("mnuTools1")))
+        QObject::connect(item, &QAction::triggered, child,
+                         [child, item] { toolsItemClicked(child, item); });
+    if (QAction *item = child->menuItem(QStringLiteral("mnuView2")))
+        QObject::connect(item, &QAction::triggered, child,
+                         [child, item] { viewListItemClicked(child, item); });
+}
 
 } // namespace mods

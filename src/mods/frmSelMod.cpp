@@ -2,15 +2,179 @@
 
 #include "document/DocumentHost.h"
 #include "document/Documents.h"
+#include "document/frmChild.h"
 #include "mods/ModMenus.h"
+#include "platform/Dialogs.h"
+
+#include <QCheckBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QVBoxLayout>
+#include <QListWidget>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
 
 namespace mods {
 
-void showSelectModDialog(document::Documents *documents)
+namespace {
+
+QPointer<frmSelMod> g_window;
+
+// Twips at 15 to the pixel.
+constexpr QSize kListSize(2175 / 15, 3255 / 15);
+
+constexpr int kKeyRole = Qt::UserRole;
+
+} // namespace
+
+frmSelMod::frmSelMod(document::Documents *documents)
+    : QDialog(nullptr), m_documents(documents),
+      m_optQ2(new QRadioButton(QStringLiteral("Quake 2"), this)),
+      m_optQ3(new QRadioButton(QStringLiteral("Quake 3"), this)),
+      m_cmdModSEL(new QPushButton(QStringLiteral("OK"), this)),
+      m_chkBlank(new QCheckBox(QStringLiteral("Blank CFG"), this))
 {
-    documents->CurrentGame = -1;
-    document::frmChild *child = documents->NewDocument(QStringLiteral("Config"), 0);
-    SetModMenus(child, QStringLiteral("Blank"));
+    setObjectName(QStringLiteral("frmSelMod"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    setWindowTitle(QStringLiteral("Select Mod"));
+    QFont font(QStringLiteral("Tahoma"));
+    font.setStyleHint(QFont::SansSerif);
+    setFont(font);
+
+    m_optQ2->setObjectName(QStringLiteral("optQ2"));
+    m_optQ3->setObjectName(QStringLiteral("optQ3"));
+    m_cmdModSEL->setObjectName(QStringLiteral("cmdModSEL"));
+    m_cmdModSEL->setDefault(true);
+    m_chkBlank->setObjectName(QStringLiteral("chkBlank"));
+    m_lstQ2Mods = createList(QStringLiteral("lstQ2Mods"), GameList::Quake2);
+    m_lstQ3Mods = createList(QStringLiteral("lstQ3Mods"), GameList::Quake3);
+
+    auto *grid = new QGridLayout;
+    grid->addWidget(m_optQ2, 0, 0, Qt::AlignHCenter);
+    grid->addWidget(m_optQ3, 0, 1, Qt::AlignHCenter);
+    grid->addWidget(m_lstQ2Mods, 1, 0);
+    grid->addWidget(m_lstQ3Mods, 1, 1);
+    auto *bottom = new QHBoxLayout;
+    bottom->addWidget(m_chkBlank);
+    bottom->addStretch(1);
+    bottom->addWidget(m_cmdModSEL);
+    bottom->addStretch(2);
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(grid, 1);
+    layout->addLayout(bottom);
+
+    setTabOrder(m_optQ2, m_optQ3);
+    setTabOrder(m_optQ3, m_cmdModSEL);
+    setTabOrder(m_cmdModSEL, m_lstQ2Mods);
+    setTabOrder(m_lstQ2Mods, m_lstQ3Mods);
+    setTabOrder(m_lstQ3Mods, m_chkBlank);
+
+    // clicked, not toggled: choosing the game already chosen unchecks "Blank CFG" as well.
+    connect(m_optQ2, &QRadioButton::clicked, this, [this] { selectGame(GameList::Quake2); });
+    connect(m_optQ3, &QRadioButton::clicked, this, [this] { selectGame(GameList::Quake3); });
+    connect(m_chkBlank, &QCheckBox::toggled, this, &frmSelMod::updateLists);
+    connect(m_cmdModSEL, &QPushButton::clicked, this, &frmSelMod::cmdModSEL_Click);
+
+    selectGame(kInitialGameList);
+    m_lstQ3Mods->setCurrentRow(kInitialQuake3Row);
+
+    // Documents belong to the frame: the dialog must not outlive it.
+    if (auto *host = dynamic_cast<QObject *>(documents->host()))
+        connect(host, &QObject::destroyed, this, &QWidget::close);
 }
+
+QListWidget *frmSelMod::createList(const QString &name, GameList game)
+{
+    auto *list = new QListWidget(this);
+    list->setObjectName(name);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    list->setFrameShape(QFrame::StyledPanel);
+    list->setFrameShadow(QFrame::Sunken);
+    list->setMinimumSize(kListSize);
+    for (const CatalogueEntry &entry : catalogueEntries(game)) {
+        auto *item = new QListWidgetItem(entry.text.toString(), list);
+        item->setData(kKeyRole, entry.key.toString());
+    }
+    connect(list, &QListWidget::itemDoubleClicked, this, &frmSelMod::cmdModSEL_Click);
+    return list;
+}
+
+void frmSelMod::selectGame(GameList game)
+{
+    m_optQ2->setChecked(game == GameList::Quake2);
+    m_optQ3->setChecked(game == GameList::Quake3);
+    m_chkBlank->setChecked(false);
+    updateLists();
+}
+
+void frmSelMod::updateLists()
+{
+    const bool blank = m_chkBlank->isChecked();
+    const GameList game = selectedGame();
+    m_lstQ2Mods->setEnabled(!blank && game == GameList::Quake2);
+    m_lstQ3Mods->setEnabled(!blank && game == GameList::Quake3);
+}
+
+GameList frmSelMod::selectedGame() const
+{
+    return m_optQ2->isChecked() ? GameList::Quake2 : GameList::Quake3;
+}
+
+QListWidget *frmSelMod::listOf(GameList game) const
+{
+    return game == GameList::Quake2 ? m_lstQ2Mods : m_lstQ3Mods;
+}
+
+void frmSelMod::cmdModSEL_Click()
+{
+    const GameList game = selectedGame();
+    QString text;
+    QString key;
+    const QList<QListWidgetItem *> selected = listOf(game)->selectedItems();
+    if (!selected.isEmpty()) {
+        text = selected.first()->text();
+        key = selected.first()->data(kKeyRole).toString();
+    }
+    const SelectModOutcome outcome = selectModOutcome(m_chkBlank->isChecked(), game, text, key);
+    switch (outcome.kind) {
+    case SelectModOutcome::Kind::Nothing:
+        return;
+    case SelectModOutcome::Kind::ComingSoon:
+        platform::messageBox(outcome.message.toString(), platform::Buttons::Ok,
+                             platform::Icon::None);
+        return;
+    case SelectModOutcome::Kind::CreateDocument:
+        break;
+    }
+
+    const NewDocumentRequest &request = outcome.document;
+    m_documents->CurrentGame = request.game;
+    QPointer<document::frmChild> child =
+        m_documents->NewDocument(request.windowTitle.toString(), request.modNumber);
+    SetModMenus(child, request.modName.toString());
+    close();
+    if (child) {
+        child->window()->activateWindow();
+        child->focusEditor();
+    }
+}
+
+frmSelMod *frmSelMod::showWindow(document::Documents *documents)
+{
+    if (g_window && g_window->m_documents != documents) {
+        g_window->close();
+        g_window = nullptr;
+    }
+    if (!g_window)
+        g_window = new frmSelMod(documents);
+    g_window->show();
+    g_window->raise();
+    g_window->activateWindow();
+    return g_window;
+}
+
+void showSelectModDialog(document::Documents *documents) { frmSelMod::showWindow(documents); }
 
 } // namespace mods

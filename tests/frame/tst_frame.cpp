@@ -173,6 +173,7 @@ void TestFrame::newDocumentBringsItsMenusAndButtons()
 {
     FrameFixture f;
     frameItem(f, "mnuFileNew")->trigger();
+    QVERIFY(f.pickBlankConfig());
     frmChild *child = f.active();
     QVERIFY(child);
     QCOMPARE(child->Caption(), QStringLiteral("Config1"));
@@ -220,12 +221,15 @@ void TestFrame::shortcutsReachTheShownMenus()
     f.frame->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(f.frame.get()));
     QTest::keyClick(f.frame.get(), Qt::Key_N, Qt::ControlModifier);
+    QVERIFY(f.pickBlankConfig());
     QCOMPARE(f.frame->documentWindows().size(), 1);
     // Now the document's menus answer Ctrl+N, once, whichever of several is active.
     QTest::keyClick(f.active()->editor(), Qt::Key_N, Qt::ControlModifier);
+    QVERIFY(f.pickBlankConfig());
     QCOMPARE(f.frame->documentWindows().size(), 2);
     f.frame->activateDocument(f.frame->documentWindows().first());
     QTest::keyClick(f.active()->editor(), Qt::Key_N, Qt::ControlModifier);
+    QVERIFY(f.pickBlankConfig());
     QCOMPARE(f.frame->documentWindows().size(), 3);
 
     for (frmChild *child : f.frame->documentWindows())

@@ -103,6 +103,7 @@ void TestFrameButtons::newAndOpenButtons()
 {
     FrameFixture f;
     press(f, "new");
+    QVERIFY(f.pickBlankConfig());
     QCOMPARE(f.frame->documentWindows().size(), 1);
     QCOMPARE(f.active()->Caption(), QStringLiteral("Config1"));
     const QString path = f.writeFile("a.cfg", "set a 1\r\n");

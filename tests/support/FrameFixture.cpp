@@ -1,6 +1,12 @@
 #include "FrameFixture.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDialog>
+#include <QListWidget>
+#include <QPushButton>
+#include <QRadioButton>
 #include <QFile>
 #include <QtTest>
 
@@ -38,7 +44,51 @@ QByteArray FrameFixture::readFile(const QString &path) const
 document::frmChild *FrameFixture::newDocument()
 {
     frame->newDocumentCommand();
+    if (!pickBlankConfig())
+        qFatal("File > New showed no Select Mod dialog");
     return frame->activeDocument();
+}
+
+bool FrameFixture::pickBlankConfig()
+{
+    QDialog *dialog = selectModDialog();
+    if (!dialog)
+        return false;
+    auto *blank = dialog->findChild<QCheckBox *>(QStringLiteral("chkBlank"));
+    if (!blank->isChecked())
+        blank->click();
+    dialog->findChild<QPushButton *>(QStringLiteral("cmdModSEL"))->click();
+    settle();
+    return true;
+}
+
+document::frmChild *FrameFixture::newDocument(mods::GameList game, const QString &text)
+{
+    frame->newDocumentCommand();
+    QDialog *dialog = selectModDialog();
+    if (!dialog)
+        qFatal("File > New showed no Select Mod dialog");
+    const bool quake2 = game == mods::GameList::Quake2;
+    const QString option = quake2 ? QStringLiteral("optQ2") : QStringLiteral("optQ3");
+    dialog->findChild<QRadioButton *>(option)->click();
+    auto *list = dialog->findChild<QListWidget *>(quake2 ? QStringLiteral("lstQ2Mods")
+                                                         : QStringLiteral("lstQ3Mods"));
+    const QList<QListWidgetItem *> items = list->findItems(text, Qt::MatchExactly);
+    if (items.size() != 1)
+        qFatal("no single entry %s in the Select Mod dialog", qPrintable(text));
+    list->setCurrentItem(items.first());
+    dialog->findChild<QPushButton *>(QStringLiteral("cmdModSEL"))->click();
+    settle();
+    return selectModDialog() ? nullptr : frame->activeDocument();
+}
+
+QDialog *FrameFixture::selectModDialog()
+{
+    for (QWidget *window : QApplication::topLevelWidgets()) {
+        if (window->objectName() == QLatin1String("frmSelMod") && window->isVisible())
+            return qobject_cast<QDialog *>(window);
+    }
+    return nullptr;
 }
 
 void FrameFixture::type(document::frmChild *child, const QString &text)

@@ -3,6 +3,7 @@
 #include "RecordingDialogs.h"
 #include "document/frmChild.h"
 #include "frame/frmParent.h"
+#include "mods/ModCatalogue.h"
 #include "platform/RichEdit.h"
 
 #include <QTemporaryDir>
@@ -17,7 +18,17 @@ struct FrameFixture {
     QString writeFile(const QString &name, const QByteArray &bytes) const;
     QByteArray readFile(const QString &path) const;
 
+    /** File > New with "Blank CFG" checked: an empty blank config. */
     document::frmChild *newDocument();
+    /**
+     * File > New choosing the entry shown as @p text in @p game's list of the Select Mod
+     * dialog; the new document, or nullptr when the dialog stayed open.
+     */
+    document::frmChild *newDocument(mods::GameList game, const QString &text);
+    /** The open Select Mod dialog, or nullptr. */
+    static QDialog *selectModDialog();
+    /** Checks "Blank CFG" in the open Select Mod dialog and presses OK; false when none is open. */
+    static bool pickBlankConfig();
     document::frmChild *active() const { return frame->activeDocument(); }
     document::DocumentSlot &slotOf(document::frmChild *child) const
     {
