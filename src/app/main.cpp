@@ -1,11 +1,15 @@
 #include "frame/CommandLine.h"
 #include "frame/frmParent.h"
+#include "generators/TemplateTexts.h"
 #include "platform/Dialogs.h"
 #include "platform/SingleInstance.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QSaveFile>
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -19,11 +23,44 @@ QStringList argumentsOf(int argc, char *argv[])
 
 void print(FILE *stream, const QString &text) { std::fputs(text.toLocal8Bit().constData(), stream); }
 
+// --generate: the template goes to standard output or, through a temporary file that replaces
+// the target only when complete, to the -o file. Byte for byte what the editor would hold.
+int writeTemplate(const frame::CommandLine &commandLine)
+{
+    const generators::GeneratedTemplate generated =
+        generators::generateTemplate(commandLine.templateName, commandLine.serverType);
+    if (!generated.ok()) {
+        print(stderr, QStringLiteral("tessel: %1\n").arg(generated.message));
+        return 2;
+    }
+    const QByteArray bytes = generated.text.toLatin1();
+
+    if (commandLine.outputFile.isEmpty()) {
+        const bool written =
+            std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size());
+        if (!written || std::fflush(stdout) != 0) {
+            print(stderr, QStringLiteral("tessel: cannot write to standard output: %1\n")
+                              .arg(QString::fromLocal8Bit(std::strerror(errno))));
+            return 1;
+        }
+        return 0;
+    }
+
+    QSaveFile file(commandLine.outputFile);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        print(stderr,
+              QStringLiteral("tessel: cannot write %1: %2\n")
+                  .arg(QDir::toNativeSeparators(commandLine.outputFile), file.errorString()));
+        return 1;
+    }
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    // Help and version need no display.
+    // Help, version and the template generator need no display.
     const frame::CommandLine commandLine = frame::parseCommandLine(argumentsOf(argc, argv), QDir::currentPath());
     if (!commandLine.error.isEmpty()) {
         print(stderr, QStringLiteral("tessel: %1\nTry 'tessel --help'.\n").arg(commandLine.error));
@@ -37,6 +74,8 @@ int main(int argc, char *argv[])
         print(stdout, QStringLiteral("Tessel %1\n").arg(QStringLiteral(TESSEL_VERSION)));
         return 0;
     }
+    if (commandLine.generate)
+        return writeTemplate(commandLine);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessel"));

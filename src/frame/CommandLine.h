@@ -13,6 +13,14 @@ struct CommandLine {
     QString instanceName;
     /** Files to open, made absolute. */
     QStringList files;
+    /** --generate: write a template instead of starting the editor. */
+    bool generate = false;
+    /** The template named by --generate, as given. */
+    QString templateName;
+    /** --type: the server type of the server template, as given. */
+    QString serverType;
+    /** -o / --output: the file to write the template to, made absolute; empty for standard output. */
+    QString outputFile;
     /** Not empty when the arguments could not be understood. */
     QString error;
 };

@@ -15,6 +15,8 @@ private slots:
     void files();
     void options_data();
     void options();
+    void generateOptions_data();
+    void generateOptions();
     void errors_data();
     void errors();
     void versionNeedsNoDisplay();
@@ -61,6 +63,8 @@ void TestCommandLine::files_data()
         << QStringList{kFolder + "/--help", kFolder + "/-h", kFolder + "/--version",
                        kFolder + "/--instance"};
     QTest::newRow("a second -- is a name") << QStringList{"--", "--"} << QStringList{kFolder + "/--"};
+    QTest::newRow("after --, -o is a name") << QStringList{"--", "-o", "x"}
+                                            << QStringList{kFolder + "/-o", kFolder + "/x"};
     QTest::newRow("files around options")
         << QStringList{"a.cfg", "--instance", "x", "b.cfg"}
         << QStringList{kFolder + "/a.cfg", kFolder + "/b.cfg"};
@@ -105,6 +109,43 @@ void TestCommandLine::options()
     QCOMPARE(line.instanceName, instance);
 }
 
+void TestCommandLine::generateOptions_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("templateName");
+    QTest::addColumn<QString>("serverType");
+    QTest::addColumn<QString>("outputFile");
+    QTest::newRow("template only") << QStringList{"--generate", "maplist"} << "maplist" << ""
+                                   << "";
+    QTest::newRow("with a type") << QStringList{"--generate", "server", "--type", "CTF"}
+                                 << "server" << "CTF" << "";
+    QTest::newRow("type with blanks, relative output")
+        << QStringList{"--generate", "server", "--type", "Free for All", "-o", "osp/server.cfg"}
+        << "server" << "Free for All" << kFolder + "/osp/server.cfg";
+    QTest::newRow("options in any order")
+        << QStringList{"--output", "../x.cfg", "--type", "team", "--generate", "SERVER"}
+        << "SERVER" << "team" << "/home/player/x.cfg";
+    QTest::newRow("absolute output") << QStringList{"--generate", "custommod", "-o", "/tmp/c.txt"}
+                                     << "custommod" << "" << "/tmp/c.txt";
+    QTest::newRow("names are passed on as given") << QStringList{"--generate", "motd"} << "motd"
+                                                  << "" << "";
+}
+
+void TestCommandLine::generateOptions()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QString, templateName);
+    QFETCH(QString, serverType);
+    QFETCH(QString, outputFile);
+    const CommandLine line = parseCommandLine(arguments, kFolder);
+    QCOMPARE(line.error, QString());
+    QVERIFY(line.generate);
+    QCOMPARE(line.templateName, templateName);
+    QCOMPARE(line.serverType, serverType);
+    QCOMPARE(line.outputFile, outputFile);
+    QVERIFY(line.files.isEmpty());
+}
+
 void TestCommandLine::errors_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -115,6 +156,16 @@ void TestCommandLine::errors_data()
     QTest::newRow("missing instance name") << QStringList{"--instance"} << "--instance";
     QTest::newRow("missing instance name after files") << QStringList{"a.cfg", "--instance"}
                                                        << "--instance";
+    QTest::newRow("missing template name") << QStringList{"--generate"} << "--generate";
+    QTest::newRow("missing type") << QStringList{"--generate", "server", "--type"} << "--type";
+    QTest::newRow("missing output name") << QStringList{"--generate", "maplist", "-o"} << "-o";
+    QTest::newRow("missing --output name") << QStringList{"--generate", "maplist", "--output"}
+                                           << "--output";
+    QTest::newRow("type without --generate") << QStringList{"--type", "CTF"} << "--type";
+    QTest::newRow("output without --generate") << QStringList{"a.cfg", "-o", "b.cfg"} << "-o";
+    QTest::newRow("--output without --generate") << QStringList{"--output", "b.cfg"} << "--output";
+    QTest::newRow("files with --generate") << QStringList{"--generate", "maplist", "a.cfg"}
+                                           << "a.cfg";
 }
 
 void TestCommandLine::errors()
@@ -163,7 +214,8 @@ void TestCommandLine::helpNeedsNoDisplay()
     QCOMPARE(process->exitCode(), 0);
     const QString help = QString::fromLocal8Bit(process->readAllStandardOutput());
     QVERIFY2(help.startsWith(QLatin1String("Usage: tessel")), qPrintable(help));
-    for (const char *mentioned : {"--help", "--version", "--instance NAME", "--"})
+    for (const char *mentioned : {"--help", "--version", "--instance NAME", "--",
+                                  "--generate TEMPLATE", "--type TYPE", "-o, --output FILE"})
         QVERIFY2(help.contains(QLatin1String(mentioned)), mentioned);
 }
 

@@ -1,0 +1,22 @@
+#include "generators/WindowGrowth.h"
+
+#include "document/frmChild.h"
+
+#include <QMdiSubWindow>
+
+namespace generators {
+
+void growDocumentWindow(document::frmChild *child, int widthTwips, int heightTwips)
+{
+    if (!child)
+        return;
+    QWidget *window = qobject_cast<QMdiSubWindow *>(child->parentWidget());
+    if (!window)
+        window = child;
+    if (window->isMaximized() || window->isMinimized())
+        return;
+    window->resize(window->width() + widthTwips / kTwipsPerPixel,
+                   window->height() + heightTwips / kTwipsPerPixel);
+}
+
+} // namespace generators
