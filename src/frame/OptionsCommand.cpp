@@ -1,7 +1,16 @@
 #include "frame/OptionsCommand.h"
 
+#include "document/frmChild.h"
+#include "frame/frmOptions.h"
+
+#include <QAction>
+
 namespace frame {
 
-void installOptionsCommand(document::frmChild *) {}
+void installOptionsCommand(document::frmChild *child)
+{
+    QObject::connect(child->menuItem(QStringLiteral("mnuToolsOptions")), &QAction::triggered, child,
+                     [] { frmOptions::showWindow(); });
+}
 
 } // namespace frame

@@ -1,9 +1,12 @@
 #include "generators/ToolDialogs.h"
 
+#include "generators/frmFlags.h"
+#include "generators/frmNameEditor.h"
+
 namespace generators {
 
-void showFlagsDialog() {}
+void showFlagsDialog() { frmFlags::showWindow(); }
 
-void showNameEditor() {}
+void showNameEditor() { frmNameEditor::showWindow(); }
 
 } // namespace generators

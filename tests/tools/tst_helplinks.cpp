@@ -1,0 +1,222 @@
+// No broken help links: every word the reference lists can write into a document, of every
+// kind of document the program makes, opens a help page that ships and an anchor on it.
+#include "FrameFixture.h"
+#include "document/ContextHelp.h"
+#include "lists/ListSearch.h"
+#include "mods/ModCatalogue.h"
+#include "mods/ModCommands.h"
+#include "mods/ModMenuLayouts.h"
+#include "platform/AppPaths.h"
+
+#include <QDir>
+#include <QDirIterator>
+#include <QListWidget>
+#include <QRegularExpression>
+#include <QSet>
+#include <QtTest>
+
+using document::frmChild;
+
+namespace {
+
+/** The anchor names of a help page, as the browser reads them from its <a name="..."> tags. */
+QSet<QString> pageAnchors(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const QString html = QString::fromLatin1(file.readAll());
+    static const QRegularExpression anchor(QStringLiteral("<a\\s[^>]*?\\bname=\"([^\"]*)\""),
+                                           QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression reference(QStringLiteral("&(#x[0-9a-fA-F]+|#[0-9]+|amp|lt|gt|quot);"));
+    QSet<QString> names;
+    for (const QRegularExpressionMatch &match : anchor.globalMatch(html)) {
+        QString name = match.captured(1);
+        QString decoded;
+        qsizetype last = 0;
+        for (const QRegularExpressionMatch &ref : reference.globalMatch(name)) {
+            decoded += name.mid(last, ref.capturedStart() - last);
+            const QString code = ref.captured(1);
+            if (code.startsWith(QLatin1String("#x")))
+                decoded += QChar(code.mid(2).toUInt(nullptr, 16));
+            else if (code.startsWith(QLatin1Char('#')))
+                decoded += QChar(code.mid(1).toUInt());
+            else
+                decoded += QHash<QString, QChar>{{"amp", u'&'}, {"lt", u'<'}, {"gt", u'>'}, {"quot", u'"'}}
+                               .value(code);
+            last = ref.capturedEnd();
+        }
+        names.insert(decoded + name.mid(last));
+    }
+    return names;
+}
+
+/** The words of a list entry a user can select in the text the list wrote: its first word,
+ *  and for "cmd" (which hands the rest of the line to the server) the word after it too. */
+QStringList helpWords(const QString &entry)
+{
+    const QStringList tokens = entry.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (tokens.isEmpty())
+        return {};
+    if (tokens.first() == QLatin1String("cmd") && tokens.size() > 1)
+        return tokens.mid(0, 2);
+    return tokens.mid(0, 1);
+}
+
+QStringList shownEntries(ListSearch *list)
+{
+    QStringList entries;
+    auto *items = list->findChild<QListWidget *>(QStringLiteral("lstMain"));
+    for (int row = 0; items && row < items->count(); ++row)
+        entries << items->item(row)->text();
+    list->hide();
+    return entries;
+}
+
+/** The mod list files a document of @p modName shows: its View item's and its commands'. */
+QStringList modListFiles(const QString &modName)
+{
+    QStringList files;
+    if (const mods::ModMenuLayout *layout = mods::findModMenuLayout(modName)) {
+        if (layout->view2.visible && layout->view2.caption) {
+            if (const mods::ViewListFile *view = mods::findViewListFile(layout->view2.caption->toString()))
+                files << view->file.toString();
+        }
+    }
+    for (int slot = 1; slot <= mods::kCommandSlotCount; ++slot) {
+        for (const mods::ModCommand &command : mods::modCommandTable(slot)) {
+            if (command.modName != modName)
+                continue;
+            for (const mods::ModCommandStep &step : mods::modCommandSteps(command))
+                if (step.kind == mods::StepKind::ShowSpecialListAndWait)
+                    files << step.text;
+        }
+    }
+    files.removeDuplicates();
+    return files;
+}
+
+} // namespace
+
+class TestHelpLinks : public QObject {
+    Q_OBJECT
+private slots:
+    void anchorReaderDecodesReferences();
+    void everyListWordHasItsHelpAnchor();
+};
+
+void TestHelpLinks::anchorReaderDecodesReferences()
+{
+    const QSet<QString> anchors =
+        pageAnchors(QDir(platform::helpFolder()).filePath(QStringLiteral("Quake 2 Commands.htm")));
+    QVERIFY(anchors.contains(QStringLiteral("bind")));
+    QVERIFY(anchors.contains(QStringLiteral("'")));
+    QVERIFY(anchors.contains(QStringLiteral("%a")));
+    QVERIFY(!anchors.contains(QStringLiteral("&#x27;")));
+}
+
+void TestHelpLinks::everyListWordHasItsHelpAnchor()
+{
+    FrameFixture fixture;
+    document::Documents &documents = fixture.frame->documents();
+
+    struct Kind {
+        QString label;
+        frmChild *child;
+        QString modName;
+    };
+    QList<Kind> kinds;
+    // Opened first: an untouched new document would be reused for it.
+    frmChild *opened = documents.OpenDocument(fixture.writeFile(QStringLiteral("opened.cfg"), "bind x y\r\n"));
+    QVERIFY(opened);
+    kinds.append({QStringLiteral("opened file"), opened, QStringLiteral("Blank")});
+    QList<mods::NewDocumentRequest> requests{mods::kBlankDocument};
+    for (mods::GameList game : {mods::GameList::Quake2, mods::GameList::Quake3})
+        for (const mods::CatalogueEntry &entry : mods::catalogueEntries(game))
+            if (!entry.isComingSoon())
+                requests << entry.document;
+    for (const mods::NewDocumentRequest &request : requests) {
+        documents.CurrentGame = request.game;
+        frmChild *child = documents.NewDocument(request.windowTitle.toString(), request.modNumber);
+        QVERIFY(child);
+        kinds.append({request.windowTitle.toString(), child, request.modName.toString()});
+    }
+
+    QSet<QString> modFilesShown;
+    QStringList broken;
+    int checked = 0;
+    QHash<QString, QSet<QString>> anchorsByPage;
+    for (const Kind &kind : std::as_const(kinds)) {
+        frmChild *child = kind.child;
+        const std::int32_t modId = fixture.slotOf(child).ModId;
+        const std::int16_t game = fixture.slotOf(child).Game;
+
+        QList<QPair<QString, QStringList>> lists;
+        child->ShowBindsList();
+        lists.append({QStringLiteral("actions"), shownEntries(child->lsBinds())});
+        child->ShowKeysList();
+        lists.append({QStringLiteral("keys"), shownEntries(child->lsKeys())});
+        child->ShowCVarsList();
+        lists.append({QStringLiteral("cvars"), shownEntries(child->lsCVars())});
+        if (game != mods::kGameOspDataFile) {
+            for (const auto &list : std::as_const(lists))
+                QVERIFY2(!list.second.isEmpty(), qPrintable(kind.label + QLatin1Char(' ') + list.first));
+        }
+        for (const QString &file : modListFiles(kind.modName)) {
+            child->ShowSpecialList(file);
+            lists.append({file, shownEntries(child->lsSpecial())});
+            QVERIFY2(!lists.last().second.isEmpty(), qPrintable(file));
+            modFilesShown.insert(QString(file).replace(QLatin1Char('\\'), QLatin1Char('/')).mid(1));
+        }
+
+        for (const auto &[listName, entries] : std::as_const(lists)) {
+            for (const QString &entry : entries) {
+                QCOMPARE(entry, entry.toLower());
+                for (const QString &word : helpWords(entry)) {
+                    const document::HelpTopic topic =
+                        document::helpOnTopic(modId, document::helpOnCaption(word));
+                    ++checked;
+                    const QString path = QDir(platform::helpFolder()).filePath(topic.page);
+                    if (!anchorsByPage.contains(topic.page)) {
+                        if (!QFileInfo(path).isFile()) {
+                            broken << QStringLiteral("missing page %1").arg(topic.page);
+                            continue;
+                        }
+                        anchorsByPage.insert(topic.page, pageAnchors(path));
+                    }
+                    if (topic.anchor.isEmpty() || !anchorsByPage.value(topic.page).contains(topic.anchor))
+                        broken << QStringLiteral("%1 (ModId %2), %3 entry \"%4\": %5")
+                                      .arg(kind.label)
+                                      .arg(modId)
+                                      .arg(listName, entry, topic.text());
+                }
+            }
+        }
+    }
+
+    QVERIFY2(broken.isEmpty(), qPrintable(QStringLiteral("%1 broken links, the first: %2")
+                                              .arg(broken.size())
+                                              .arg(broken.mid(0, 20).join(QStringLiteral("; ")))));
+    QVERIFY2(checked > 5000, qPrintable(QString::number(checked)));
+    QVERIFY(fixture.dialogs.messages.isEmpty());
+
+    // Every mod list that ships is one some document shows, so none went unchecked.
+    QSet<QString> modFiles;
+    for (const char *game : {"Quake2", "Quake3"}) {
+        QDirIterator it(platform::configsFolder() + QLatin1Char('/') + QLatin1String(game),
+                        {QStringLiteral("*.txt")}, QDir::Files);
+        while (it.hasNext()) {
+            const QString name = QLatin1String(game) + QLatin1Char('/') + QFileInfo(it.next()).fileName();
+            if (!QRegularExpression(QStringLiteral("/q[23](binds|keys|cvars)\\.txt$")).match(name).hasMatch())
+                modFiles.insert(name);
+        }
+    }
+    QStringList shown = modFilesShown.values();
+    QStringList shipped = modFiles.values();
+    shown.sort();
+    shipped.sort();
+    QCOMPARE(shown, shipped);
+}
+
+QTEST_MAIN(TestHelpLinks)
+#include "tst_helplinks.moc"
