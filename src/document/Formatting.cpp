@@ -18,7 +18,7 @@ void colourRange(platform::RichEdit *editor, const KeywordRange &range)
 
 void FormatWholeFile(platform::RichEdit *editor, ProgressView *progress)
 {
-    const QList<FormatStep> steps = scanWholeFile(editor->Text());
+    const QList<FormatStep> steps = scanWholeFile(editor->Lines());
     // The bar counts the pass's own steps, so it can never refuse a value.
     if (progress) {
         progress->setMaximum(int(steps.size()));
@@ -27,8 +27,8 @@ void FormatWholeFile(platform::RichEdit *editor, ProgressView *progress)
     {
         platform::RichEdit::Freeze freeze(editor);
         for (qsizetype i = 0; i < steps.size(); ++i) {
-            if (steps[i].keyword)
-                colourRange(editor, *steps[i].keyword);
+            if (const std::optional<KeywordRange> &keyword = steps[i].keyword)
+                editor->formatInLine(steps[i].line, steps[i].column, keyword->length, keyword->color, true);
             const qsizetype remaining = steps.size() - 1 - i;
             if (progress && remaining % 10 == 0)
                 progress->setCaption(nextProgressCaption(progress->caption()));

@@ -34,12 +34,14 @@ const SegmentTest kSegmentTests[] = {
 
 bool isWordCharacter(QChar ch) { return ch.isLetterOrNumber() || ch == QLatin1Char('_'); }
 
-// First place where @p pattern stands as a word in @p segment, or -1.
-int findAsWord(const QString &segment, QLatin1StringView pattern)
+// First place where the lower-case @p pattern stands as a word in the first @p length
+// characters of the lower-cased line @p lower, or -1.
+int findAsWord(const QString &lower, int length, QLatin1StringView pattern)
 {
+    const QStringView segment = QStringView(lower).left(length);
     qsizetype from = 0;
     for (;;) {
-        const qsizetype at = segment.indexOf(pattern, from, Qt::CaseInsensitive);
+        const qsizetype at = segment.indexOf(pattern, from);
         if (at < 0)
             return -1;
         if (at == 0 || !isWordCharacter(segment.at(at - 1)))
@@ -76,7 +78,11 @@ int LastInStr(const QString &text, const QString &find, int limit, Qt::CaseSensi
 
 QList<FormatStep> scanWholeFile(const QString &text)
 {
-    const QStringList lines = text.split(QStringLiteral("\r\n"));
+    return scanWholeFile(text.split(QStringLiteral("\r\n")));
+}
+
+QList<FormatStep> scanWholeFile(const QStringList &lines)
+{
     QList<int> lineStarts;
     lineStarts.reserve(lines.size());
     int position = 0;
@@ -88,15 +94,16 @@ QList<FormatStep> scanWholeFile(const QString &text)
     QList<FormatStep> steps;
     steps.reserve(lines.size() + lines.size() / 4);
     for (qsizetype index = lines.size() - 1; index >= 0; --index) {
-        const QString &line = lines.at(index);
-        int caret = int(line.size());
+        const QString lower = lines.at(index).toLower();
+        int caret = int(lower.size());
         for (;;) {
-            const QString segment = line.left(caret);
             FormatStep step;
+            step.line = int(index);
             for (const SegmentTest &test : kSegmentTests) {
-                const int at = findAsWord(segment, QLatin1StringView(test.pattern));
+                const int at = findAsWord(lower, caret, QLatin1StringView(test.pattern));
                 if (at >= 0) {
                     step.keyword = KeywordRange{lineStarts.at(index) + at, test.length, QColor(test.color)};
+                    step.column = at;
                     caret = at - 1;
                     break;
                 }

@@ -34,6 +34,9 @@ int LastInStr(const QString &text, const QString &find, int limit = -1,
 /** One step of the whole-file pass: a segment examined, and the keyword it coloured, if any. */
 struct FormatStep {
     std::optional<KeywordRange> keyword;
+    /** Where the keyword stands: 0-based line, and column within that line. */
+    int line = 0;
+    int column = 0;
 };
 
 /**
@@ -44,6 +47,8 @@ struct FormatStep {
  * of that keyword, or to the end of the previous line when nothing was found.
  * The pass always reaches the first line.
  */
+QList<FormatStep> scanWholeFile(const QStringList &lines);
+/** The same over a text with CR LF line breaks. */
 QList<FormatStep> scanWholeFile(const QString &text);
 
 /**

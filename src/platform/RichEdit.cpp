@@ -16,8 +16,9 @@ const QString kCrLf = QStringLiteral("\r\n");
 // Text for QTextCursor::insertText, which turns both CR and LF into paragraph breaks.
 QString toDocumentText(const QString &text)
 {
-    QString normalized = toCrLf(text);
-    normalized.replace(kCrLf, QStringLiteral("\n"));
+    QString normalized = text;
+    normalized.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    normalized.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return normalized;
 }
 
@@ -34,20 +35,8 @@ QString toCrLf(const QString &text)
 {
     if (!text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')))
         return text;
-    QString result;
-    result.reserve(text.size() + text.size() / 16);
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar ch = text.at(i);
-        if (ch == QLatin1Char('\r')) {
-            result += kCrLf;
-            if (i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n'))
-                ++i;
-        } else if (ch == QLatin1Char('\n')) {
-            result += kCrLf;
-        } else {
-            result += ch;
-        }
-    }
+    QString result = toDocumentText(text);
+    result.replace(QLatin1Char('\n'), kCrLf);
     return result;
 }
 
@@ -87,6 +76,15 @@ QString RichEdit::Text() const
     return fromDocumentText(text);
 }
 
+QStringList RichEdit::Lines() const
+{
+    QStringList lines;
+    lines.reserve(doc()->blockCount());
+    for (QTextBlock block = doc()->begin(); block.isValid(); block = block.next())
+        lines.append(fromDocumentText(block.text()));
+    return lines;
+}
+
 int RichEdit::TextLength() const
 {
     const QTextDocument *doc = this->doc();
@@ -101,14 +99,18 @@ void RichEdit::LoadPlainText(const QString &text, const std::function<void()> &b
     fresh->setUndoRedoEnabled(false);
     fresh->setDefaultFont(document()->defaultFont());
     fresh->setDocumentMargin(document()->documentMargin());
+    fresh->setPlainText(toDocumentText(text));
     QTextCursor cursor(fresh);
-    cursor.insertText(toDocumentText(text), plainFormat());
     cursor.setPosition(0);
     cursor.setCharFormat(plainFormat());
     if (beforeShowing) {
         m_detached = fresh;
         m_frozenCursor = cursor;
+        // Inside an edit block the cursors skip working out their x position at every move.
+        QTextCursor block(fresh);
+        block.beginEditBlock();
         beforeShowing();
+        block.endEditBlock();
         cursor = m_frozenCursor;
         m_frozenCursor = QTextCursor();
         m_detached = nullptr;
@@ -264,6 +266,25 @@ void RichEdit::setSelRich(const QList<RichParagraph> &paragraphs)
     }
     cursor.endEditBlock();
     commit(cursor);
+}
+
+void RichEdit::formatInLine(int line, int column, int length, const QColor &color, bool bold)
+{
+    const QTextBlock block = doc()->findBlockByNumber(line);
+    if (!block.isValid())
+        return;
+    const int start = block.position() + std::min(column, block.length() - 1);
+    QTextCursor cursor(doc());
+    cursor.setPosition(start);
+    cursor.setPosition(std::min(start + length, block.position() + block.length() - 1),
+                       QTextCursor::KeepAnchor);
+    const int weight = bold ? QFont::Bold : QFont::Normal;
+    if (m_rangeFormat.foreground().color() != color || m_rangeFormat.fontWeight() != weight) {
+        m_rangeFormat = QTextCharFormat();
+        m_rangeFormat.setForeground(color);
+        m_rangeFormat.setFontWeight(weight);
+    }
+    cursor.mergeCharFormat(m_rangeFormat);
 }
 
 QTextCharFormat RichEdit::selectionStartFormat() const

@@ -24,6 +24,8 @@ public:
 
     /** The whole text, line breaks as CR LF. */
     QString Text() const;
+    /** The lines of the text, without their line breaks. */
+    QStringList Lines() const;
     /** Length of Text() without building it. */
     int TextLength() const;
     /**
@@ -52,6 +54,12 @@ public:
     QList<RichParagraph> SelRich() const;
     /** Replaces the selection with @p paragraphs, keeping their colours, bold and alignment. */
     void setSelRich(const QList<RichParagraph> &paragraphs);
+
+    /**
+     * Colours and bolds @p length characters from @p column of 0-based @p line without
+     * moving the caret: the fast path of passes that colour many keywords.
+     */
+    void formatInLine(int line, int column, int length, const QColor &color, bool bold);
 
     /** Colour of the selection's first character (of the typing format when nothing is selected). */
     QColor SelColor() const;
@@ -125,6 +133,8 @@ private:
 
     int m_freezeDepth = 0;
     QTextDocument *m_detached = nullptr;
+    // formatInLine keeps the last format it built: a pass uses only a few.
+    QTextCharFormat m_rangeFormat;
     QTextCursor m_frozenCursor;
 };
 
