@@ -5,7 +5,6 @@
 #include "document/frmChild.h"
 #include "lists/ListSearch.h"
 #include "platform/AppPaths.h"
-#include "platform/EventWait.h"
 #include "platform/RichEdit.h"
 
 namespace document {
@@ -145,17 +144,7 @@ void frmChild::listEscape(ListSearch *list)
 
 bool frmChild::waitForListHidden(ListSearch *list)
 {
-    beginWait();
-    while (!m_unloaded && list->isVisible()) {
-        platform::EventWait wait(this);
-        wait.quitOn(list, &ListSearch::hidden);
-        wait.quitOn(this, &frmChild::unloaded);
-        if (!wait.exec())
-            break;
-    }
-    const bool open = !m_unloaded;
-    endWait();
-    return open;
+    return waitUntil(list, &ListSearch::hidden, [list] { return !list->isVisible(); });
 }
 
 void frmChild::HighlightBeforeCaret(int back, int length, const QColor &color)

@@ -3,7 +3,6 @@
 #include "document/KeywordScan.h"
 #include "document/frmChild.h"
 #include "lists/ListSearch.h"
-#include "platform/EventWait.h"
 #include "platform/RichEdit.h"
 
 #include <QAction>
@@ -171,18 +170,8 @@ void frmChild::setSpaceTyped(bool typed)
 
 bool frmChild::waitForSpace()
 {
-    beginWait();
     // Waits nest: an inner wait may take the Space this one also heard; then wait on.
-    while (!m_unloaded && !m_spaceTyped) {
-        platform::EventWait wait(this);
-        wait.quitOn(this, &frmChild::spaceTypedChanged);
-        wait.quitOn(this, &frmChild::unloaded);
-        if (!wait.exec())
-            break;
-    }
-    const bool open = !m_unloaded;
-    endWait();
-    return open;
+    return waitUntil(this, &frmChild::spaceTypedChanged, [this] { return m_spaceTyped; });
 }
 
 void frmChild::rtbMain_GotFocus()

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "document/VBKeyWord.h"
+#include "platform/EventWait.h"
 
 #include <QHash>
 #include <QWidget>
+#include <functional>
 
 class QAction;
 class QLabel;
@@ -131,6 +133,25 @@ private:
     void textChanged();
     void unload();
 
+    /**
+     * Runs a nested event loop, woken by @p signal of @p sender, until @p done holds or the
+     * window unloads; the window is not destroyed meanwhile. False when it unloaded.
+     */
+    template <typename Sender, typename Signal>
+    bool waitUntil(const Sender *sender, Signal signal, const std::function<bool()> &done)
+    {
+        beginWait();
+        while (!m_unloaded && !done()) {
+            platform::EventWait wait(this);
+            wait.quitOn(sender, signal);
+            wait.quitOn(this, &frmChild::unloaded);
+            if (!wait.exec())
+                break;
+        }
+        const bool open = !m_unloaded;
+        endWait();
+        return open;
+    }
     void createLists();
     void PlaceListAtCaret(ListSearch *list);
     void popUp(ListSearch *list, const QString &file);

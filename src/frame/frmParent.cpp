@@ -201,8 +201,8 @@ void frmParent::arrange(int how)
 {
     switch (how) {
     case 0: m_mdiArea->cascadeSubWindows(); break;
-    case 1: tileHorizontally(); break;
-    case 2: tileVertically(); break;
+    case 1: tile(Qt::Vertical); break;
+    case 2: tile(Qt::Horizontal); break;
     default: arrangeIcons(); break;
     }
 }
@@ -228,8 +228,9 @@ void frmParent::arrangeIcons()
     }
 }
 
-// Tile Horizontally stacks the windows one above the other, full width.
-void frmParent::tileHorizontally()
+// Tile Horizontally stacks the windows one above the other, full width; Tile Vertically
+// sets them side by side, full height.
+void frmParent::tile(Qt::Orientation stacking)
 {
     QList<QMdiSubWindow *> windows;
     for (QMdiSubWindow *window : m_mdiArea->subWindowList())
@@ -238,27 +239,16 @@ void frmParent::tileHorizontally()
     if (windows.isEmpty())
         return;
     const QRect area = m_mdiArea->viewport()->rect();
-    const int height = area.height() / int(windows.size());
-    for (int i = 0; i < windows.size(); ++i) {
+    const int count = int(windows.size());
+    for (int i = 0; i < count; ++i) {
         windows[i]->showNormal();
-        windows[i]->setGeometry(0, i * height, area.width(), height);
-    }
-}
-
-// Tile Vertically sets the windows side by side, full height.
-void frmParent::tileVertically()
-{
-    QList<QMdiSubWindow *> windows;
-    for (QMdiSubWindow *window : m_mdiArea->subWindowList())
-        if (window->isVisible() && !window->isMinimized())
-            windows.append(window);
-    if (windows.isEmpty())
-        return;
-    const QRect area = m_mdiArea->viewport()->rect();
-    const int width = area.width() / int(windows.size());
-    for (int i = 0; i < windows.size(); ++i) {
-        windows[i]->showNormal();
-        windows[i]->setGeometry(i * width, 0, width, area.height());
+        if (stacking == Qt::Vertical) {
+            const int height = area.height() / count;
+            windows[i]->setGeometry(0, i * height, area.width(), height);
+        } else {
+            const int width = area.width() / count;
+            windows[i]->setGeometry(i * width, 0, width, area.height());
+        }
     }
 }
 

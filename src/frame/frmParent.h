@@ -53,8 +53,8 @@ private:
     void createMenus();
     void createToolbars();
     void updateMenus();
-    void tileVertically();
-    void tileHorizontally();
+    /** Lays the visible windows out one above the other (Qt::Vertical) or side by side. */
+    void tile(Qt::Orientation stacking);
     void arrangeIcons();
 
     // Toolbar commands
