@@ -5,6 +5,7 @@
 #include "document/Formatting.h"
 #include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
+#include "platform/StaticEdge.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -26,8 +27,7 @@ frmChild::frmChild(Documents *documents, QWidget *parent)
     resize(618, 479);
 
     m_editor->setObjectName(QStringLiteral("rtbMain"));
-    m_editor->setFrameShape(QFrame::StyledPanel);
-    m_editor->setFrameShadow(QFrame::Sunken);
+    platform::SetStaticEdge(m_editor);
     m_statusBar->setObjectName(QStringLiteral("sbr1"));
     m_statusBar->setSizeGripEnabled(false);
     m_charCount->setObjectName(QStringLiteral("sbr1Panel1"));
