@@ -1,3 +1,6 @@
+// The Other, Tools and View items of the mod documents as the user clicks them: the text each
+// writes, its colours and caret, the key and sound lists they wait on, and windows closed or
+// used meanwhile.
 #include "lists/ListSearch.h"
 #include "platform/AppPaths.h"
 #include "support/EditorProbe.h"
@@ -11,6 +14,8 @@
 
 using document::frmChild;
 using mods::GameList;
+
+Q_DECLARE_METATYPE(mods::GameList)
 
 namespace {
 
@@ -111,38 +116,61 @@ bool plain(platform::RichEdit *editor, int start, int length)
     return looksLike(editor, start, length, kBlack, false);
 }
 
+/** What is wrong with the colours of @p editor's text, or nothing when every coloured stretch
+ *  is a whole keyword in its own colour, bold and followed by a blank. */
+QString wrongColouring(platform::RichEdit *editor)
+{
+    const QHash<QString, QColor> keywords{{QStringLiteral("bind"), kBlue},
+                                          {QStringLiteral("set"), kRed},
+                                          {QStringLiteral("vstr"), kGreen}};
+    const QString text = editor->Text();
+    for (int at = 0; at < text.size();) {
+        const CharLook look = lookAt(editor, at);
+        int end = at + 1;
+        while (end < text.size() && lookAt(editor, end).color == look.color &&
+               lookAt(editor, end).bold == look.bold)
+            ++end;
+        const QString stretch = text.mid(at, end - at);
+        const bool coloured = look.bold || look.color != kBlack;
+        if (coloured && (!look.bold || keywords.value(stretch) != look.color ||
+                         (at > 0 && text.at(at - 1).isLetterOrNumber()) || end == text.size() ||
+                         text.at(end) != QLatin1Char(' ')))
+            return QStringLiteral("\"%1\" at %2 in %3").arg(stretch).arg(at).arg(look.color.name());
+        at = end;
+    }
+    return QString();
+}
+
 } // namespace
 
 class TestModMenuCommands : public QObject {
     Q_OBJECT
 
 private slots:
-    void everyShownCaptionReachesACommand();
-    void emptyAndForeignCaptionsDoNothing();
-    void keyBindWritesThePickedKey();
-    void keyBindKeepsTheCommandsTrailingSpace();
-    void cancelledKeyPickLeavesTwoSpaces();
-    void setLineColoursSet();
-    void setLineWithOpeningQuote();
-    void flagTextsAreNotColoured();
+    void everyShownCaptionReachesACommandOfItsSlotOnly();
+    void bindsWriteThePickedKey_data();
+    void bindsWriteThePickedKey();
+    void writesWithoutAList_data();
+    void writesWithoutAList();
     void textReplacesTheSelection();
-    void textAndTab();
     void arenaSettingsAreKeyValueLines();
     void mp3Script();
-    void teamSoundBind();
-    void cancelledTeamSoundLeavesASpaceAndTheQuote();
     void motdLines();
     void missingKeysListStillFinishesTheLine();
     void windowClosedDuringKeyWaitWritesNothingMore();
     void otherWindowsCommandRunsDuringAWait();
-    void viewItemOpensTheModsList();
     void toolsItemOpensItsDialog();
 };
 
-void TestModMenuCommands::everyShownCaptionReachesACommand()
+// Every caption of every layout reaches a command of its slot, which writes something with
+// nothing but whole keywords coloured, and every View list opens. Put into any other slot, a
+// caption does nothing: no caption is shared by two mods in one slot. Other View captions
+// open nothing.
+void TestModMenuCommands::everyShownCaptionReachesACommandOfItsSlotOnly()
 {
     FrameFixture f;
-    QHash<int, QSet<QString>> shownBySlot;
+    QHash<QString, QString> modOf; // "slot/caption" -> the mod showing it
+    QSet<QString> allCaptions;
     for (const Choice &choice : creatableEntries()) {
         frmChild *child = f.newDocument(choice.game, choice.entry);
         QVERIFY(child);
@@ -150,51 +178,43 @@ void TestModMenuCommands::everyShownCaptionReachesACommand()
         QVERIFY(!slotItem(child, 25)->isVisible());
         for (int slot = 1; slot <= 24; ++slot) {
             QAction *action = slotItem(child, slot);
+            if (action->isVisible())
+                allCaptions.insert(action->text());
             if (!action->isVisible() || action->isSeparator() || action->text().isEmpty())
                 continue;
             const QString where = choice.entry.trimmed() + QLatin1Char('/') + action->text();
-            shownBySlot[slot].insert(action->text());
+            const QString key = QString::number(slot) + QLatin1Char('/') + action->text();
+            QVERIFY2(!modOf.contains(key),
+                     qPrintable(where + QStringLiteral(" and ") + modOf[key]));
+            modOf.insert(key, choice.entry.trimmed());
             child->editor()->LoadPlainText(QString());
             action->trigger();
             QVERIFY2(child->editor()->TextLength() > 0, qPrintable(where));
             QVERIFY2(!child->lsKeys()->isVisible() && !child->lsSpecial()->isVisible(),
                      qPrintable(where));
+            const QString wrong = wrongColouring(child->editor());
+            QVERIFY2(wrong.isEmpty(), qPrintable(where + QStringLiteral(": ") + wrong));
+        }
+        if (item(child, QStringLiteral("mnuView2"))->isVisible()) {
+            item(child, QStringLiteral("mnuView2"))->trigger();
+            ListSearch *list = child->lsSpecial();
+            QVERIFY2(list->isVisible(), qPrintable(choice.entry));
+            QVERIFY(list->findChild<QListWidget *>(QStringLiteral("lstMain"))->count() > 0);
         }
         child->closeWithoutQuestion();
         f.settle();
     }
-    QVERIFY(shownBySlot.value(1).contains(QStringLiteral("Hook/Grapple")));
-    QVERIFY(shownBySlot.value(24).contains(QStringLiteral("Vote Tries")));
-}
-
-void TestModMenuCommands::emptyAndForeignCaptionsDoNothing()
-{
-    FrameFixture f;
-    // Collect what the layouts show in each slot, then put every caption into every other slot.
-    QHash<int, QSet<QString>> shownBySlot;
-    QSet<QString> allCaptions;
-    for (const Choice &choice : creatableEntries()) {
-        frmChild *child = f.newDocument(choice.game, choice.entry);
-        for (int slot = 1; slot <= 24; ++slot) {
-            QAction *action = slotItem(child, slot);
-            if (action->isVisible()) {
-                shownBySlot[slot].insert(action->text());
-                allCaptions.insert(action->text());
-            }
-        }
-        child->closeWithoutQuestion();
-        f.settle();
-    }
-    QVERIFY(allCaptions.contains(QString()));
-    QVERIFY(allCaptions.contains(QStringLiteral("-")));
+    QVERIFY(f.dialogs.messages.isEmpty()); // every list file was found
+    QVERIFY(modOf.contains(QStringLiteral("1/Hook/Grapple")));
+    QVERIFY(modOf.contains(QStringLiteral("24/Vote Tries")));
+    QVERIFY(allCaptions.contains(QString()) && allCaptions.contains(QStringLiteral("-")));
 
     frmChild *child = f.newDocument(GameList::Quake3, QStringLiteral("OSP"));
     ListAnswerer answerer(child);
-    for (int slot = 1; slot <= 24; ++slot) {
+    for (int slot = 1; slot <= 25; ++slot) {
         QAction *action = slotItem(child, slot);
         for (const QString &caption : allCaptions) {
-            const bool command = !caption.isEmpty() && caption != QLatin1String("-");
-            if (command && shownBySlot.value(slot).contains(caption))
+            if (modOf.contains(QString::number(slot) + QLatin1Char('/') + caption))
                 continue;
             action->setText(caption);
             action->trigger();
@@ -204,88 +224,96 @@ void TestModMenuCommands::emptyAndForeignCaptionsDoNothing()
     }
     QCOMPARE(answerer.keysShown + answerer.specialShown, 0);
 
-    // The hidden 25th item has no command at all.
-    slotItem(child, 25)->setText(QStringLiteral("Vote Tries"));
-    slotItem(child, 25)->trigger();
-    QVERIFY(child->editor()->Text().isEmpty());
+    // Nor does a View item captioned for no list.
+    item(child, QStringLiteral("mnuView2"))->setText(QStringLiteral("Urban terror Binds"));
+    item(child, QStringLiteral("mnuView2"))->trigger();
+    QVERIFY(!child->lsSpecial()->isVisible());
+    QVERIFY(f.dialogs.messages.isEmpty());
 }
 
-void TestModMenuCommands::keyBindWritesThePickedKey()
+void TestModMenuCommands::bindsWriteThePickedKey_data()
 {
+    QTest::addColumn<GameList>("game");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("key");   // typed into the keys list; empty: cancelled
+    QTest::addColumn<QString>("sound"); // the same for the sound list, where there is one
+    QTest::addColumn<QString>("written");
+    QTest::newRow("picked key") << GameList::Quake3 << "Weapons Factory" << "Alarm" << "F" << ""
+                                << "bind F \"alarm\"";
+    QTest::newRow("the command's trailing space stays")
+        << GameList::Quake2 << "Gxmod" << "Create Team" << "k" << "" << "bind k \"team \"";
+    QTest::newRow("cancelled key leaves two blanks")
+        << GameList::Quake2 << "Weapons Factory" << "Grenade 3" << "" << ""
+        << "bind  \"cmd grenade 3\"";
+    QTest::newRow("team sound") << GameList::Quake2 << "Capture the Flag" << "play_team" << "F"
+                                << "capit" << "bind F \"play_team capit\"";
+    QTest::newRow("cancelled team sound leaves a blank and the quote")
+        << GameList::Quake2 << "Capture the Flag" << "play_team" << "F" << ""
+        << "bind F \"play_team \"";
+}
+
+void TestModMenuCommands::bindsWriteThePickedKey()
+{
+    QFETCH(GameList, game);
+    QFETCH(QString, entry);
+    QFETCH(QString, caption);
+    QFETCH(QString, key);
+    QFETCH(QString, sound);
+    QFETCH(QString, written);
     FrameFixture f;
-    frmChild *child = f.newDocument(GameList::Quake3, QStringLiteral("Weapons Factory"));
+    frmChild *child = f.newDocument(game, entry);
     ListAnswerer answerer(child);
-    answerer.keys.enqueue(QStringLiteral("F"));
-    otherItem(child, QStringLiteral("Alarm"))->trigger();
+    answerer.keys.enqueue(key);
+    answerer.specials.enqueue(sound);
+    otherItem(child, caption)->trigger();
     platform::RichEdit *editor = child->editor();
-    const QString expected = QStringLiteral("bind F \"alarm\"");
-    QCOMPARE(editor->Text(), expected);
+    QCOMPARE(editor->Text(), written);
     QCOMPARE(answerer.keysShown, 1);
+    // Only the team sound comes from the mod's special list.
+    QCOMPARE(answerer.specialShown, int(caption == QLatin1String("play_team")));
     QVERIFY(looksLike(editor, 0, 4, kBlue, true));
-    QVERIFY(plain(editor, 4, int(expected.size()) - 4));
-    QCOMPARE(editor->SelStart(), int(expected.size()));
+    QVERIFY(plain(editor, 4, int(written.size()) - 4));
+    QCOMPARE(editor->SelStart(), int(written.size()));
     QCOMPARE(editor->SelLength(), 0);
 }
 
-void TestModMenuCommands::keyBindKeepsTheCommandsTrailingSpace()
+void TestModMenuCommands::writesWithoutAList_data()
 {
-    FrameFixture f;
-    frmChild *child = f.newDocument(GameList::Quake2, QStringLiteral("Gxmod"));
-    ListAnswerer answerer(child);
-    answerer.keys.enqueue(QStringLiteral("k"));
-    otherItem(child, QStringLiteral("Create Team"))->trigger();
-    QCOMPARE(child->editor()->Text(), QStringLiteral("bind k \"team \""));
+    QTest::addColumn<GameList>("game");
+    QTest::addColumn<QString>("entry");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("written");
+    QTest::addColumn<bool>("setColoured");
+    QTest::newRow("set line") << GameList::Quake2 << "Gxmod Server" << "Powerup Flags"
+                              << "set powerupflags " << true;
+    QTest::newRow("set line with an opening quote") << GameList::Quake3 << "OSP Server"
+                                                    << "map_file" << "set map_file \"" << true;
+    // These write "set" as plain text.
+    QTest::newRow("DM flags") << GameList::Quake2 << "Gxmod Server" << "DM Flags" << "set dmflags "
+                              << false;
+    QTest::newRow("admin password") << GameList::Quake2 << "Gxmod Server" << "Admin Password"
+                                    << "set adminpw \"" << false;
+    QTest::newRow("text and tab") << GameList::Quake3 << "    -Player Filter File" << "banaddr"
+                                  << "banaddr\t" << false;
 }
 
-void TestModMenuCommands::cancelledKeyPickLeavesTwoSpaces()
+void TestModMenuCommands::writesWithoutAList()
 {
+    QFETCH(GameList, game);
+    QFETCH(QString, entry);
+    QFETCH(QString, caption);
+    QFETCH(QString, written);
+    QFETCH(bool, setColoured);
     FrameFixture f;
-    frmChild *child = f.newDocument(GameList::Quake2, QStringLiteral("Weapons Factory"));
-    ListAnswerer answerer(child);
-    otherItem(child, QStringLiteral("Grenade 3"))->trigger();
-    QCOMPARE(answerer.keysShown, 1);
-    QCOMPARE(child->editor()->Text(), QStringLiteral("bind  \"cmd grenade 3\""));
-    QVERIFY(looksLike(child->editor(), 0, 4, kBlue, true));
-}
-
-void TestModMenuCommands::setLineColoursSet()
-{
-    FrameFixture f;
-    frmChild *child = f.newDocument(GameList::Quake2, QStringLiteral("Gxmod Server"));
-    otherItem(child, QStringLiteral("Powerup Flags"))->trigger();
+    frmChild *child = f.newDocument(game, entry);
+    otherItem(child, caption)->trigger();
     platform::RichEdit *editor = child->editor();
-    QCOMPARE(editor->Text(), QStringLiteral("set powerupflags "));
-    QVERIFY(looksLike(editor, 0, 3, kRed, true));
-    QVERIFY(plain(editor, 3, 14));
-    QCOMPARE(editor->SelStart(), 17);
-}
-
-void TestModMenuCommands::setLineWithOpeningQuote()
-{
-    FrameFixture f;
-    frmChild *child = f.newDocument(GameList::Quake3, QStringLiteral("OSP Server"));
-    otherItem(child, QStringLiteral("map_file"))->trigger();
-    platform::RichEdit *editor = child->editor();
-    QCOMPARE(editor->Text(), QStringLiteral("set map_file \""));
-    QVERIFY(looksLike(editor, 0, 3, kRed, true));
-    QVERIFY(plain(editor, 3, 11));
-}
-
-void TestModMenuCommands::flagTextsAreNotColoured()
-{
-    FrameFixture f;
-    frmChild *gxmod = f.newDocument(GameList::Quake2, QStringLiteral("Gxmod Server"));
-    otherItem(gxmod, QStringLiteral("DM Flags"))->trigger();
-    QCOMPARE(gxmod->editor()->Text(), QStringLiteral("set dmflags "));
-    QVERIFY(plain(gxmod->editor(), 0, 12));
-    otherItem(gxmod, QStringLiteral("Admin Password"))->trigger();
-    QCOMPARE(gxmod->editor()->Text(), QStringLiteral("set dmflags set adminpw \""));
-    QVERIFY(plain(gxmod->editor(), 12, 13));
-
-    frmChild *osp = f.newDocument(GameList::Quake3, QStringLiteral("OSP Server"));
-    otherItem(osp, QStringLiteral("dmflags"))->trigger();
-    QCOMPARE(osp->editor()->Text(), QStringLiteral("set dmflags "));
-    QVERIFY(plain(osp->editor(), 0, 12));
+    QCOMPARE(editor->Text(), written);
+    const int coloured = setColoured ? 3 : 0;
+    QVERIFY(looksLike(editor, 0, coloured, kRed, true));
+    QVERIFY(plain(editor, coloured, int(written.size()) - coloured));
+    QCOMPARE(editor->SelStart(), int(written.size()));
 }
 
 void TestModMenuCommands::textReplacesTheSelection()
@@ -298,15 +326,6 @@ void TestModMenuCommands::textReplacesTheSelection()
     QCOMPARE(child->editor()->Text(), QStringLiteral("abc armor: 100;"));
     QCOMPARE(child->editor()->SelStart(), 15);
     QVERIFY(plain(child->editor(), 4, 11));
-}
-
-void TestModMenuCommands::textAndTab()
-{
-    FrameFixture f;
-    frmChild *child = f.newDocument(GameList::Quake3, QStringLiteral("    -Player Filter File"));
-    otherItem(child, QStringLiteral("banaddr"))->trigger();
-    QCOMPARE(child->editor()->Text(), QStringLiteral("banaddr\t"));
-    QVERIFY(plain(child->editor(), 0, 8));
 }
 
 void TestModMenuCommands::arenaSettingsAreKeyValueLines()
@@ -351,31 +370,6 @@ void TestModMenuCommands::mp3Script()
     QVERIFY(plain(editor, text.indexOf(QStringLiteral("//MP3")), 12));
     QCOMPARE(editor->SelStart(), int(bindLine.size()));
     QCOMPARE(editor->SelLength(), 0);
-}
-
-void TestModMenuCommands::teamSoundBind()
-{
-    FrameFixture f;
-    frmChild *child = f.newDocument(GameList::Quake2, QStringLiteral("Capture the Flag"));
-    ListAnswerer answerer(child);
-    answerer.keys.enqueue(QStringLiteral("F"));
-    answerer.specials.enqueue(QStringLiteral("capit"));
-    otherItem(child, QStringLiteral("play_team"))->trigger();
-    QCOMPARE(answerer.keysShown, 1);
-    QCOMPARE(answerer.specialShown, 1);
-    QCOMPARE(child->editor()->Text(), QStringLiteral("bind F \"play_team capit\""));
-    QVERIFY(looksLike(child->editor(), 0, 4, kBlue, true));
-}
-
-void TestModMenuCommands::cancelledTeamSoundLeavesASpaceAndTheQuote()
-{
-    FrameFixture f;
-    frmChild *child = f.newDocument(GameList::Quake2, QStringLiteral("Capture the Flag"));
-    ListAnswerer answerer(child);
-    answerer.keys.enqueue(QStringLiteral("F"));
-    otherItem(child, QStringLiteral("play_team"))->trigger();
-    QCOMPARE(answerer.specialShown, 1);
-    QCOMPARE(child->editor()->Text(), QStringLiteral("bind F \"play_team \""));
 }
 
 void TestModMenuCommands::motdLines()
@@ -454,26 +448,6 @@ void TestModMenuCommands::otherWindowsCommandRunsDuringAWait()
     QCOMPARE(server->editor()->Text(), QStringLiteral("set g_warmup "));
     QVERIFY(looksLike(server->editor(), 0, 3, kRed, true));
     QVERIFY(looksLike(waiting->editor(), 0, 4, kBlue, true));
-}
-
-void TestModMenuCommands::viewItemOpensTheModsList()
-{
-    FrameFixture f;
-    frmChild *child = f.newDocument(GameList::Quake3, QStringLiteral("Urban Terror"));
-    item(child, QStringLiteral("mnuView2"))->trigger();
-    ListSearch *list = child->lsSpecial();
-    QVERIFY(list->isVisible());
-    auto *entries = list->findChild<QListWidget *>(QStringLiteral("lstMain"));
-    QVERIFY(entries->count() > 0);
-    QVERIFY(f.dialogs.messages.isEmpty());
-    QTest::keyClick(list->findChild<QLineEdit *>(QStringLiteral("txtSearch")), Qt::Key_Escape);
-    QVERIFY(!list->isVisible());
-
-    // Another caption opens nothing.
-    item(child, QStringLiteral("mnuView2"))->setText(QStringLiteral("Urban terror Binds"));
-    item(child, QStringLiteral("mnuView2"))->trigger();
-    QVERIFY(!list->isVisible());
-    QVERIFY(f.dialogs.messages.isEmpty());
 }
 
 void TestModMenuCommands::toolsItemOpensItsDialog()

@@ -1,3 +1,5 @@
+// The mod-dependent menu items as each mod's document shows them: the Other menu and its
+// items, the Template item, Tools, the View list and mod help.
 #include "lists/ListSearch.h"
 #include "mods/ModMenus.h"
 #include "support/FrameFixture.h"
@@ -98,13 +100,11 @@ private slots:
     void singleEmptyItemLayouts();
     void dataFileLayoutsHideOtherButOfferTemplateAndHelp_data();
     void dataFileLayoutsHideOtherButOfferTemplateAndHelp();
-    void onlyOspServerLayoutsEnableTemplate();
-    void toolsItemsByGame();
+    void everyModDocumentGetsALayoutOfItsOwn();
     void captureTheFlagCaptionsDifferInCase();
     void separatorsAreSeparators();
     void reusedOspServerWindowKeepsAnEnabledRegularTemplate();
     void unknownModNameChangesNothing();
-    void unknownModNameLeavesTheInitialItems();
 };
 
 void TestModMenus::openedFileHasBlankMenus()
@@ -177,32 +177,25 @@ void TestModMenus::dataFileLayoutsHideOtherButOfferTemplateAndHelp()
         QVERIFY2(!item(child, name)->isVisible(), name);
 }
 
-void TestModMenus::onlyOspServerLayoutsEnableTemplate()
+// A Template item captioned for the mod, enabled only in the OSP server documents, and the
+// tool of the mod's game.
+void TestModMenus::everyModDocumentGetsALayoutOfItsOwn()
 {
     FrameFixture f;
+    QSet<QString> templateCaptions;
+    QSet<int> modIds;
     QStringList enabling;
+    QStringList flags;
+    QStringList nameEditor;
     for (const Choice &choice : creatableEntries()) {
         frmChild *child = f.newDocument(choice.game, choice.entry);
         QVERIFY2(child, qPrintable(describe(choice)));
         QAction *templateItem = item(child, "mnuInsertTemplate");
         QVERIFY(templateItem->isVisible());
+        templateCaptions.insert(templateItem->text());
+        modIds.insert(f.slotOf(child).ModId);
         if (templateItem->isEnabled())
             enabling.append(describe(choice));
-        child->closeWithoutQuestion();
-        f.settle();
-    }
-    QCOMPARE(enabling, (QStringList{"Q3 OSP Server", "Q3 -Custom Mod", "Q3 -Map List File",
-                                    "Q3 -Player Filter File"}));
-    QVERIFY(!item(f.newDocument(), "mnuInsertTemplate")->isEnabled());
-}
-
-void TestModMenus::toolsItemsByGame()
-{
-    FrameFixture f;
-    QStringList flags;
-    QStringList nameEditor;
-    for (const Choice &choice : creatableEntries()) {
-        frmChild *child = f.newDocument(choice.game, choice.entry);
         QAction *tools = item(child, "mnuTools1");
         if (tools->isVisible() && tools->text() == QLatin1String("Calculate Flags"))
             flags.append(describe(choice));
@@ -213,9 +206,16 @@ void TestModMenus::toolsItemsByGame()
         child->closeWithoutQuestion();
         f.settle();
     }
+    QCOMPARE(templateCaptions.size(), creatableEntries().size());
+    // "Template" is the caption before any layout.
+    QVERIFY(!templateCaptions.contains(QStringLiteral("Template")));
+    QCOMPARE(modIds.size(), creatableEntries().size());
+    QCOMPARE(enabling, (QStringList{"Q3 OSP Server", "Q3 -Custom Mod", "Q3 -Map List File",
+                                    "Q3 -Player Filter File"}));
     QCOMPARE(flags, QStringList{"Q2 Gxmod Server"});
     QCOMPARE(nameEditor, (QStringList{"Q3 Free for All", "Q3 OSP", "Q3 OSP Server",
                                       "Q3 Rocket Arena", "Q3 Urban Terror", "Q3 Weapons Factory"}));
+    QVERIFY(!item(f.newDocument(), "mnuInsertTemplate")->isEnabled());
 }
 
 void TestModMenus::captureTheFlagCaptionsDifferInCase()
@@ -264,26 +264,18 @@ void TestModMenus::reusedOspServerWindowKeepsAnEnabledRegularTemplate()
 void TestModMenus::unknownModNameChangesNothing()
 {
     FrameFixture f;
-    frmChild *child = f.newDocument(GameList::Quake3, QStringLiteral("OSP"));
-    const QList<ItemLook> before = looks(child);
-    for (const char *name : {"osp", "OSP ", "Nonsense", "", "Free For All"})
-        mods::SetModMenus(child, QLatin1String(name));
-    QVERIFY(looks(child) == before);
-}
-
-void TestModMenus::unknownModNameLeavesTheInitialItems()
-{
-    FrameFixture f;
+    frmChild *laidOut = f.newDocument(GameList::Quake3, QStringLiteral("OSP"));
     f.frame->documents().CurrentGame = 1;
-    frmChild *child = f.frame->documents().NewDocument(QStringLiteral("Untitled"), 0);
-    mods::SetModMenus(child, QStringLiteral("Osp Server"));
-    QVERIFY(item(child, "mnuOther")->isVisible());
-    QCOMPARE(item(child, "mnuOther")->text(), QStringLiteral("Other"));
-    QCOMPARE(shownSlots(child).size(), 25);
-    for (int slot = 1; slot <= 25; ++slot)
-        QCOMPARE(slotItem(child, slot)->text(), QString());
-    QCOMPARE(item(child, "mnuInsertTemplate")->text(), QStringLiteral("Template"));
-    QVERIFY(!item(child, "mnuInsertTemplate")->isEnabled());
+    frmChild *fresh = f.frame->documents().NewDocument(QStringLiteral("Untitled"), 0);
+    for (frmChild *child : {laidOut, fresh}) {
+        const QList<ItemLook> before = looks(child);
+        for (const char *name : {"osp", "OSP ", "Osp Server", "Nonsense", "", "Free For All"})
+            mods::SetModMenus(child, QLatin1String(name));
+        QVERIFY(looks(child) == before);
+    }
+    // A window no layout reached keeps its first Template item.
+    QCOMPARE(item(fresh, "mnuInsertTemplate")->text(), QStringLiteral("Template"));
+    QVERIFY(!item(fresh, "mnuInsertTemplate")->isEnabled());
 }
 
 QTEST_MAIN(TestModMenus)

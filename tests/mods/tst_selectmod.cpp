@@ -1,3 +1,4 @@
+// File > New: the Select Mod dialog, its lists, and the document its OK creates.
 #include "support/FrameFixture.h"
 
 #include <QApplication>
@@ -6,7 +7,6 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QToolBar>
 #include <QtTest>
 
 using document::frmChild;
@@ -89,18 +89,14 @@ class TestSelectMod : public QObject {
 private slots:
     void loadedState();
     void controlsInTabOrder();
-    void entriesCannotBeRenamed();
     void okAtOnceMakesQuake3FreeForAll();
     void quake2WithNothingSelectedDoesNothing();
-    void gameChoiceSwitchesLists();
+    void listsFollowTheGameAndBlank();
     void blankWinsOverAnySelection_data();
     void blankWinsOverAnySelection();
-    void blankUncheckedEnablesTheChosenGamesList();
     void entryCodes_data();
     void entryCodes();
     void comingSoonKeepsTheDialogOpen();
-    void quake3OspAfterQuake2Osp();
-    void freeForAllOfEachGameHasItsOwnMenus();
     void sameModCaptionsDifferOnlyBySlotNumber();
     void doubleClickDoesWhatOkDoes();
     void everyNewCommandOpensOneDialog();
@@ -136,6 +132,9 @@ void TestSelectMod::loadedState()
                           "Rocket Arena", "True Combat", "Urban Terror", "Weapons Factory"}));
     QVERIFY(selectedTexts(quake2).isEmpty());
     QCOMPARE(selectedTexts(quake3), QStringList{"Free for All"});
+    // The entries cannot be renamed.
+    for (QListWidget *list : {quake2, quake3})
+        QCOMPARE(list->editTriggers(), QAbstractItemView::NoEditTriggers);
     QVERIFY(f.frame->documentWindows().isEmpty());
 }
 
@@ -153,18 +152,6 @@ void TestSelectMod::controlsInTabOrder()
         widget = widget->nextInFocusChain();
     } while (widget != start && order.size() < names.size());
     QCOMPARE(order, names);
-}
-
-void TestSelectMod::entriesCannotBeRenamed()
-{
-    FrameFixture f;
-    QDialog *dialog = openDialog(f);
-    for (GameList game : {GameList::Quake2, GameList::Quake3}) {
-        QListWidget *list = listOf(dialog, game);
-        for (int row = 0; row < list->count(); ++row)
-            QVERIFY(!(list->item(row)->flags() & Qt::ItemIsEditable));
-        QCOMPARE(list->editTriggers(), QAbstractItemView::NoEditTriggers);
-    }
 }
 
 void TestSelectMod::okAtOnceMakesQuake3FreeForAll()
@@ -201,18 +188,37 @@ void TestSelectMod::quake2WithNothingSelectedDoesNothing()
     QVERIFY(f.dialogs.messages.isEmpty());
 }
 
-void TestSelectMod::gameChoiceSwitchesLists()
+void TestSelectMod::listsFollowTheGameAndBlank()
 {
     FrameFixture f;
     QDialog *dialog = openDialog(f);
-    control<QRadioButton>(dialog, "optQ2")->click();
-    QVERIFY(!control<QRadioButton>(dialog, "optQ3")->isChecked());
-    QVERIFY(listOf(dialog, GameList::Quake2)->isEnabled());
-    QVERIFY(!listOf(dialog, GameList::Quake3)->isEnabled());
-    control<QRadioButton>(dialog, "optQ3")->click();
-    QVERIFY(!control<QRadioButton>(dialog, "optQ2")->isChecked());
-    QVERIFY(!listOf(dialog, GameList::Quake2)->isEnabled());
-    QVERIFY(listOf(dialog, GameList::Quake3)->isEnabled());
+    auto *quake2 = control<QRadioButton>(dialog, "optQ2");
+    auto *quake3 = control<QRadioButton>(dialog, "optQ3");
+    auto *blank = control<QCheckBox>(dialog, "chkBlank");
+    const auto enabledLists = [dialog] {
+        return QList<bool>{listOf(dialog, GameList::Quake2)->isEnabled(),
+                           listOf(dialog, GameList::Quake3)->isEnabled()};
+    };
+    quake2->click();
+    QVERIFY(!quake3->isChecked());
+    QCOMPARE(enabledLists(), (QList<bool>{true, false}));
+    quake3->click();
+    QVERIFY(!quake2->isChecked());
+    QCOMPARE(enabledLists(), (QList<bool>{false, true}));
+
+    // Blank keeps the game; unchecked again, the game's list is back.
+    quake2->click();
+    blank->click();
+    QVERIFY(quake2->isChecked());
+    QCOMPARE(enabledLists(), (QList<bool>{false, false}));
+    blank->click();
+    QCOMPARE(enabledLists(), (QList<bool>{true, false}));
+
+    // Choosing a game, even the one already chosen, unchecks "Blank CFG".
+    blank->click();
+    quake2->click();
+    QVERIFY(!blank->isChecked());
+    QCOMPARE(enabledLists(), (QList<bool>{true, false}));
 }
 
 void TestSelectMod::blankWinsOverAnySelection_data()
@@ -232,8 +238,6 @@ void TestSelectMod::blankWinsOverAnySelection()
     QDialog *dialog = openDialog(f);
     select(dialog, game, entry);
     control<QCheckBox>(dialog, "chkBlank")->click();
-    QVERIFY(!listOf(dialog, GameList::Quake2)->isEnabled());
-    QVERIFY(!listOf(dialog, GameList::Quake3)->isEnabled());
     pressOk(dialog);
     f.settle();
     QVERIFY(!FrameFixture::selectModDialog());
@@ -246,25 +250,6 @@ void TestSelectMod::blankWinsOverAnySelection()
     QVERIFY(!itemShown(child, "mnuOther"));
     QCOMPARE(itemText(child, "mnuInsertTemplate"), QStringLiteral("Regular Template"));
     QVERIFY(!itemShown(child, "mnuHelpMod"));
-}
-
-void TestSelectMod::blankUncheckedEnablesTheChosenGamesList()
-{
-    FrameFixture f;
-    QDialog *dialog = openDialog(f);
-    auto *blank = control<QCheckBox>(dialog, "chkBlank");
-    control<QRadioButton>(dialog, "optQ2")->click();
-    blank->click();
-    QVERIFY(control<QRadioButton>(dialog, "optQ2")->isChecked());
-    blank->click();
-    QVERIFY(listOf(dialog, GameList::Quake2)->isEnabled());
-    QVERIFY(!listOf(dialog, GameList::Quake3)->isEnabled());
-
-    // Choosing a game, even the one already chosen, unchecks "Blank CFG".
-    blank->click();
-    control<QRadioButton>(dialog, "optQ2")->click();
-    QVERIFY(!blank->isChecked());
-    QVERIFY(listOf(dialog, GameList::Quake2)->isEnabled());
 }
 
 void TestSelectMod::entryCodes_data()
@@ -319,34 +304,15 @@ void TestSelectMod::comingSoonKeepsTheDialogOpen()
     pressOk(dialog);
     QCOMPARE(f.dialogs.messageTexts().last(), QStringLiteral("True Combat support coming soon"));
     QVERIFY(f.frame->documentWindows().isEmpty());
-}
 
-void TestSelectMod::quake3OspAfterQuake2Osp()
-{
-    FrameFixture f;
-    QDialog *dialog = openDialog(f);
-    select(dialog, GameList::Quake2, QStringLiteral("OSP"));
-    pressOk(dialog);
+    // The entry of the other game with the same text is a mod of its own.
     select(dialog, GameList::Quake3, QStringLiteral("OSP"));
     pressOk(dialog);
     f.settle();
     QVERIFY(!FrameFixture::selectModDialog());
-    QCOMPARE(f.dialogs.messages.size(), 1);
+    QCOMPARE(f.dialogs.messages.size(), 2);
     QCOMPARE(f.active()->Caption(), QStringLiteral("Q3 OSP Config1"));
     QCOMPARE(itemText(f.active(), "mnuOther1"), QStringLiteral("Hook/Grapple"));
-}
-
-void TestSelectMod::freeForAllOfEachGameHasItsOwnMenus()
-{
-    FrameFixture f;
-    frmChild *quake2 = f.newDocument(GameList::Quake2, QStringLiteral("Free for All"));
-    frmChild *quake3 = f.newDocument(GameList::Quake3, QStringLiteral("Free for All"));
-    QVERIFY(quake2 && quake3);
-    QCOMPARE(itemText(quake2, "mnuView2"), QStringLiteral("Free for all Binds"));
-    QCOMPARE(itemText(quake3, "mnuView2"), QStringLiteral("Free for All Binds"));
-    QCOMPARE(itemText(quake2, "mnuInsertTemplate"), QStringLiteral("Free for all Template"));
-    QVERIFY(!itemShown(quake2, "mnuTools1"));
-    QVERIFY(itemShown(quake3, "mnuTools1"));
 }
 
 void TestSelectMod::sameModCaptionsDifferOnlyBySlotNumber()
@@ -379,14 +345,9 @@ void TestSelectMod::doubleClickDoesWhatOkDoes()
 void TestSelectMod::everyNewCommandOpensOneDialog()
 {
     FrameFixture f;
-    f.frame->findChild<QAction *>(QStringLiteral("mnuFileNew"))->trigger();
-    QCOMPARE(topLevelDialogs(), 1);
-    QAction *button = nullptr;
-    for (QAction *action : f.frame->tbr1()->actions())
-        if (action->objectName() == QLatin1String("new"))
-            button = action;
-    QVERIFY(button);
-    button->trigger();
+    QAction *fileNew = f.frame->findChild<QAction *>(QStringLiteral("mnuFileNew"));
+    fileNew->trigger();
+    fileNew->trigger();
     QCOMPARE(topLevelDialogs(), 1);
 
     pressOk(FrameFixture::selectModDialog());

@@ -79,17 +79,14 @@ private slots:
     void cleanup();
 
     void dialogLayout();
-    void opensWithOneVsOneSelectedAndFocused();
+    void okAtOnceWritesOneVsOneAndGrowsTheWindow();
     void tabOrderFollowsTheIndex();
-    void onlyOneDialogAtATime();
-    void closeBoxWritesNothing();
+    void oneDialogAtATimeAndItsCloseBoxWritesNothing();
     void okWritesEachType_data();
     void okWritesEachType();
-    void okAtOnceWritesOneVsOne();
-    void okReplacesTheSelection();
-    void okInsertsAtTheCaretBeforeLaterText();
+    void okWritesAtTheCaretOverTheSelection_data();
+    void okWritesAtTheCaretOverTheSelection();
     void noTypeSelectedGivesInternalError();
-    void okGrowsTheDocumentWindow();
     void okKeepsAMaximisedOrMinimisedWindow_data();
     void okKeepsAMaximisedOrMinimisedWindow();
     void okWritesIntoTheDocumentActiveAtThatMoment();
@@ -109,26 +106,23 @@ void TestOspType::dialogLayout()
     FrameFixture f;
     ospServerDocument(f);
     frmOSPType *dialog = openDialog(f);
-    QCOMPARE(dialog->objectName(), QStringLiteral("frmOSPType"));
     QCOMPARE(dialog->windowTitle(), QStringLiteral("OSP Template Type"));
-    QVERIFY(dialog->isVisible());
     QVERIFY(!dialog->isModal());
     QCOMPARE(dialog->parentWidget(), nullptr);
-    QVERIFY(dialog->testAttribute(Qt::WA_DeleteOnClose));
 
     const QList<QRadioButton *> buttons = options(dialog);
     QStringList captions;
     for (int index = 0; index < int(buttons.size()); ++index) {
-        QCOMPARE(buttons[index]->property("Index").toInt(), index);
         QCOMPARE(dialog->optOSPType(index), buttons[index]);
         captions << buttons[index]->text();
     }
     QCOMPARE(captions,
              (QStringList{"1v1", "ClanArena", "CTF", "Free for All", "Instagib", "Team"}));
-    auto *ok = dialog->findChild<QPushButton *>(QStringLiteral("cmdOK"));
-    QVERIFY(ok);
+    QList<QPushButton *> pushButtons = dialog->findChildren<QPushButton *>();
+    QCOMPARE(pushButtons.size(), 1); // no Cancel
+    QPushButton *ok = pushButtons.first();
+    QCOMPARE(ok, dialog->cmdOK());
     QCOMPARE(ok->text(), QStringLiteral("OK"));
-    QCOMPARE(dialog->findChildren<QPushButton *>().size(), 1); // no Cancel
 
     // Two rows of three, in index order, with OK below them.
     for (int index = 0; index < 6; ++index) {
@@ -143,16 +137,22 @@ void TestOspType::dialogLayout()
     QVERIFY(ok->geometry().top() > buttons[3]->geometry().top());
 }
 
-void TestOspType::opensWithOneVsOneSelectedAndFocused()
+void TestOspType::okAtOnceWritesOneVsOneAndGrowsTheWindow()
 {
     FrameFixture f;
-    ospServerDocument(f);
+    frmChild *child = ospServerDocument(f);
+    const QSize before = windowOf(child)->size();
     frmOSPType *dialog = openDialog(f);
     const QList<QRadioButton *> buttons = options(dialog);
     QCOMPARE(dialog->focusWidget(), buttons[0]);
-    QVERIFY(buttons[0]->isChecked());
-    for (int index = 1; index < 6; ++index)
-        QVERIFY(!buttons[index]->isChecked());
+    for (int index = 0; index < 6; ++index)
+        QCOMPARE(buttons[index]->isChecked(), index == 0);
+
+    pressOk(dialog);
+    QCOMPARE(child->editor()->Text(), typeText(0));
+    QVERIFY(child->editor()->Text().endsWith(QLatin1String("map q3tourney1\r\n")));
+    // 1700 x 1500 twips at 15 twips a pixel.
+    QCOMPARE(windowOf(child)->size(), before + QSize(113, 100));
 }
 
 void TestOspType::tabOrderFollowsTheIndex()
@@ -166,35 +166,27 @@ void TestOspType::tabOrderFollowsTheIndex()
         QCOMPARE(order[i - 1]->nextInFocusChain(), order[i]);
 }
 
-void TestOspType::onlyOneDialogAtATime()
-{
-    FrameFixture f;
-    frmOSPType *first = openDialog(f);
-    options(first)[4]->click();
-    frmOSPType *second = openDialog(f);
-    QCOMPARE(second, first);
-    QVERIFY(options(second)[4]->isChecked()); // raised as it was, not reset
-    int open = 0;
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        open += qobject_cast<frmOSPType *>(widget) && widget->isVisible();
-    QCOMPARE(open, 1);
-}
-
-void TestOspType::closeBoxWritesNothing()
+void TestOspType::oneDialogAtATimeAndItsCloseBoxWritesNothing()
 {
     FrameFixture f;
     frmChild *child = ospServerDocument(f);
     const QSize before = windowOf(child)->size();
     QPointer<frmOSPType> dialog = openDialog(f);
+    options(dialog)[4]->click();
+    QCOMPARE(openDialog(f), dialog.data());
+    QVERIFY(options(dialog)[4]->isChecked()); // raised as it was, not reset
+    int open = 0;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        open += qobject_cast<frmOSPType *>(widget) && widget->isVisible();
+    QCOMPARE(open, 1);
+
     dialog->close();
     FrameFixture::settle();
     QVERIFY(!dialog);
     QCOMPARE(child->editor()->TextLength(), 0);
     QCOMPARE(windowOf(child)->size(), before);
-
     // Opened again, it starts afresh.
-    frmOSPType *again = openDialog(f);
-    QVERIFY(options(again)[0]->isChecked());
+    QVERIFY(options(openDialog(f))[0]->isChecked());
 }
 
 void TestOspType::okWritesEachType_data()
@@ -240,6 +232,7 @@ void TestOspType::okWritesEachType()
     int coloured = 0;
     int start = 0;
     for (const QString &line : linesOf(text)) {
+        QVERIFY2(!line.endsWith(QLatin1Char(' ')), qPrintable(line));
         if (looksLike(editor, start, 3, kRed, true)) {
             ++coloured;
             QVERIFY2(line.startsWith(QLatin1String("set ")), qPrintable(line));
@@ -255,52 +248,39 @@ void TestOspType::okWritesEachType()
     QCOMPARE(coloured, highlighted);
 }
 
-void TestOspType::okAtOnceWritesOneVsOne()
+void TestOspType::okWritesAtTheCaretOverTheSelection_data()
 {
-    FrameFixture f;
-    frmChild *child = ospServerDocument(f);
-    pressOk(openDialog(f));
-    QCOMPARE(child->editor()->Text(), typeText(0));
-    QVERIFY(child->editor()->Text().endsWith(QLatin1String("map q3tourney1\r\n")));
-}
-
-void TestOspType::okReplacesTheSelection()
-{
-    FrameFixture f;
-    frmChild *child = ospServerDocument(f);
-    platform::RichEdit *editor = child->editor();
-    editor->setSelText(QStringLiteral("keep REPLACE ME tail"));
-    editor->Select(5, 10);
-    frmOSPType *dialog = openDialog(f);
-    options(dialog)[2]->click();
-    pressOk(dialog);
-
-    const QString config = typeText(2);
-    QCOMPARE(editor->Text(), QStringLiteral("keep ") + config + QStringLiteral(" tail"));
-    QCOMPARE(editor->SelStart(), 5 + int(config.size()));
-    QCOMPARE(editor->SelLength(), 0);
-    QVERIFY(looksLike(editor, 0, 5, kBlack, false));
-    QVERIFY(looksLike(editor, 5 + int(config.size()), 5, kBlack, false));
-}
-
-void TestOspType::okInsertsAtTheCaretBeforeLaterText()
-{
-    FrameFixture f;
-    frmChild *child = ospServerDocument(f);
-    platform::RichEdit *editor = child->editor();
-    editor->setSelText(QStringLiteral("// mine\r\nexec later.cfg"));
-    editor->Select(9, 0);
-    frmOSPType *dialog = openDialog(f);
-    options(dialog)[4]->click();
-    pressOk(dialog);
-
-    const QString config = typeText(4);
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<int>("start");
+    QTest::addColumn<int>("length");
+    QTest::addColumn<int>("index");
+    QTest::newRow("over the selection") << "keep REPLACE ME tail" << 5 << 10 << 2;
     // The text after the caret follows the start map line directly, on a line of its own.
-    QCOMPARE(editor->Text(),
-             QStringLiteral("// mine\r\n") + config + QStringLiteral("exec later.cfg"));
-    QVERIFY(editor->Text().contains(QLatin1String("map q3dm17\r\nexec later.cfg")));
-    QCOMPARE(editor->SelStart(), 9 + int(config.size()));
-    QVERIFY(looksLike(editor, 9 + int(config.size()), 14, kBlack, false));
+    QTest::newRow("before later text") << "// mine\r\nexec later.cfg" << 9 << 0 << 4;
+}
+
+void TestOspType::okWritesAtTheCaretOverTheSelection()
+{
+    QFETCH(QString, before);
+    QFETCH(int, start);
+    QFETCH(int, length);
+    QFETCH(int, index);
+    FrameFixture f;
+    frmChild *child = ospServerDocument(f);
+    platform::RichEdit *editor = child->editor();
+    editor->setSelText(before);
+    editor->Select(start, length);
+    frmOSPType *dialog = openDialog(f);
+    options(dialog)[index]->click();
+    pressOk(dialog);
+
+    const QString config = typeText(index);
+    const QString after = before.mid(start + length);
+    QCOMPARE(editor->Text(), before.left(start) + config + after);
+    QCOMPARE(editor->SelStart(), start + int(config.size()));
+    QCOMPARE(editor->SelLength(), 0);
+    QVERIFY(looksLike(editor, 0, start, kBlack, false));
+    QVERIFY(looksLike(editor, start + int(config.size()), int(after.size()), kBlack, false));
 }
 
 void TestOspType::noTypeSelectedGivesInternalError()
@@ -328,18 +308,6 @@ void TestOspType::noTypeSelectedGivesInternalError()
     // Afterwards everything runs as after a normal OK.
     QCOMPARE(windowOf(child)->size(), before + QSize(113, 100));
     QVERIFY(!dialog);
-}
-
-void TestOspType::okGrowsTheDocumentWindow()
-{
-    FrameFixture f;
-    frmChild *child = ospServerDocument(f);
-    QMdiSubWindow *window = windowOf(child);
-    QVERIFY(window);
-    const QSize before = window->size();
-    pressOk(openDialog(f));
-    // 1700 x 1500 twips at 15 twips a pixel.
-    QCOMPARE(window->size(), before + QSize(113, 100));
 }
 
 void TestOspType::okKeepsAMaximisedOrMinimisedWindow_data()

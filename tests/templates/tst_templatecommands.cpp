@@ -2,14 +2,11 @@
 // from a document that already holds text, and what each mod's template writes.
 #include "EditorProbe.h"
 #include "FrameFixture.h"
-#include "generators/OspServerConfig.h"
 #include "generators/TemplateTexts.h"
 #include "generators/frmOSPType.h"
 #include "mods/TemplateCommands.h"
 
 #include <QMdiSubWindow>
-#include <QPushButton>
-#include <QRadioButton>
 #include <QtTest>
 
 using document::frmChild;
@@ -72,17 +69,6 @@ struct TemplateFixture : FrameFixture {
         item->setEnabled(true);
         return child;
     }
-    frmChild *mapListDocument()
-    {
-        return document(-2, 153, QStringLiteral("Q3 OSP Server Map List Config"),
-                        QStringLiteral("OSP Server Map List"),
-                        QStringLiteral("OSP Map List Template"));
-    }
-    frmChild *ospServerDocument()
-    {
-        return document(1, 15, QStringLiteral("Q3 OSP Server Config"), QStringLiteral("OSP Server"),
-                        QStringLiteral("OSP Server Template"));
-    }
     void clickTemplate(frmChild *child) { trigger(child, "mnuInsertTemplate"); }
 };
 
@@ -114,21 +100,13 @@ private slots:
 
     void emptyDocumentTakesItsTemplate_data();
     void emptyDocumentTakesItsTemplate();
-    void configHeaderHasNoLineBreak();
-    void commentTemplateKeepsAMaximisedWindow();
     void emptyDocumentWritesNothingFor_data();
     void emptyDocumentWritesNothingFor();
     void documentWithTextOpensANewOne_data();
     void documentWithTextOpensANewOne();
-    void mapListTwiceOpensASecondWindow();
-    void ospServerTemplateShowsTheTypeDialog();
-    void ospServerTemplateFromADocumentWithText();
-    void ospAndRocketArenaWriteNothing_data();
-    void ospAndRocketArenaWriteNothing();
+    void everyModsTemplateOpensADocumentOfThatMod();
     void templateReplacesTheSelection();
     void disabledItemDoesNothing();
-    void ospServerLayoutsOfferTheirTemplate_data();
-    void ospServerLayoutsOfferTheirTemplate();
 };
 
 void TestTemplateCommands::cleanup()
@@ -140,32 +118,62 @@ void TestTemplateCommands::cleanup()
 
 void TestTemplateCommands::emptyDocumentTakesItsTemplate_data()
 {
+    using Lines = QMap<int, QString>;
     QTest::addColumn<int>("game");
     QTest::addColumn<int>("modNumber");
     QTest::addColumn<QString>("modName");
     QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("text");
     QTest::addColumn<int>("lines");
+    QTest::addColumn<int>("characters");
+    QTest::addColumn<Lines>("someLines"); // by index from 0
     QTest::addColumn<int>("widening");
-    QTest::newRow("map list") << -2 << 153 << "OSP Server Map List"
-                              << "OSP Map List Template" << dataFileText(0) << 17 << 33;
-    QTest::newRow("custom mod") << -2 << 151 << "OSP Server Custom Mod"
-                                << "OSP Custom Mod Template" << dataFileText(1) << 16 << 33;
-    QTest::newRow("player filter") << -2 << 152 << "OSP Server Player Filter"
-                                   << "OSP Player Filter Template" << dataFileText(2) << 14 << 33;
-    QTest::newRow("regular") << -1 << -1 << "Blank"
-                             << "Regular Template"
-                             << "//Config" << 0 << 0;
+    QTest::newRow("map list")
+        << -2 << 153 << "OSP Server Map List" << "OSP Map List Template" << 17 << 667
+        << Lines{{0, "#"},
+                 {1, "# Map List Template"},
+                 {3, "# <mapname> <min_players> <max_players> <fraglimit> <capturelimit> "
+                     "<timelimit> <roundlimit>"},
+                 {13, "# Examples: "},
+                 {14, ""},
+                 {15, "q3dm1  00 06 20 0 20 -1"},
+                 {16, "configmap q3dm1 00 06 mapq3dm1.cfg"}}
+        << 33;
+    QTest::newRow("custom mod")
+        << -2 << 151 << "OSP Server Custom Mod" << "OSP Custom Mod Template" << 16 << 436
+        << Lines{{0, "#"},
+                 {1, "# Custom Mod Template"},
+                 {7, ""},
+                 {9, "HasteAndPlasma  altmodes/HasteAndPlasma.cfg"},
+                 {10, ""},
+                 {11, ""},
+                 {12, "# Usage of this file: "},
+                 {15, "# mode_start 6 or mode_start 7  to load this file on server startup."}}
+        << 33;
+    QTest::newRow("player filter")
+        << -2 << 152 << "OSP Server Player Filter" << "OSP Player Filter Template" << 14 << 458
+        << Lines{{3, "# <ban_command> [TAB] <player_name> [TAB] <address_prefix> [TAB] <password>"},
+                 {4, "# [TAB] refers to the tab character and must be inserted between each "
+                     "command."},
+                 {7, ""},
+                 {8, "banplayer   PlayerName  none    none"},
+                 {10, "bantag  [clan123]   none    team456_word"},
+                 {13, "banpass none    172.16. ourkey"}}
+        << 33;
+    // The header ends without a line break.
+    QTest::newRow("regular") << -1 << -1 << "Blank" << "Regular Template" << 0 << 8
+                             << Lines{{0, "//Config"}} << 0;
 }
 
 void TestTemplateCommands::emptyDocumentTakesItsTemplate()
 {
+    using Lines = QMap<int, QString>;
     QFETCH(int, game);
     QFETCH(int, modNumber);
     QFETCH(QString, modName);
     QFETCH(QString, caption);
-    QFETCH(QString, text);
     QFETCH(int, lines);
+    QFETCH(int, characters);
+    QFETCH(Lines, someLines);
     QFETCH(int, widening);
 
     TemplateFixture f;
@@ -175,8 +183,14 @@ void TestTemplateCommands::emptyDocumentTakesItsTemplate()
     f.clickTemplate(child);
 
     platform::RichEdit *editor = child->editor();
-    QCOMPARE(editor->Text(), text);
-    QCOMPARE(int(editor->Text().count(QLatin1String("\r\n"))), lines);
+    const QString text = editor->Text();
+    QCOMPARE(int(text.count(QLatin1String("\r\n"))), lines);
+    QCOMPARE(int(text.count(QLatin1Char('\n'))), lines);
+    QCOMPARE(int(text.size()), characters);
+    QVERIFY(!text.contains(QLatin1Char('\t')));
+    const QStringList written = text.split(QStringLiteral("\r\n"));
+    for (auto it = someLines.cbegin(); it != someLines.cend(); ++it)
+        QCOMPARE(written.value(it.key()), it.value());
     QVERIFY(looksLike(editor, 0, editor->TextLength(), kBlack, false));
     QCOMPARE(editor->SelStart(), editor->TextLength());
     QCOMPARE(editor->SelLength(), 0);
@@ -187,30 +201,6 @@ void TestTemplateCommands::emptyDocumentTakesItsTemplate()
     QCOMPARE(openOspDialog(), nullptr);
 }
 
-void TestTemplateCommands::configHeaderHasNoLineBreak()
-{
-    TemplateFixture f;
-    frmChild *child = f.document(-1, -1, QStringLiteral("Config"), QStringLiteral("Blank"),
-                                 QStringLiteral("Regular Template"));
-    f.clickTemplate(child);
-    FrameFixture::type(child, QStringLiteral(" mine"));
-    QCOMPARE(child->editor()->Text(), QStringLiteral("//Config mine"));
-    QCOMPARE(child->editor()->GetLineFromChar(child->editor()->TextLength()), 0);
-}
-
-void TestTemplateCommands::commentTemplateKeepsAMaximisedWindow()
-{
-    TemplateFixture f;
-    frmChild *child = f.mapListDocument();
-    windowOf(child)->showMaximized();
-    FrameFixture::settle();
-    const QSize before = windowOf(child)->size();
-    f.clickTemplate(child);
-    QCOMPARE(child->editor()->Text(), dataFileText(0));
-    QCOMPARE(windowOf(child)->size(), before);
-    QVERIFY(windowOf(child)->isMaximized());
-}
-
 void TestTemplateCommands::emptyDocumentWritesNothingFor_data()
 {
     QTest::addColumn<QString>("caption");
@@ -219,10 +209,7 @@ void TestTemplateCommands::emptyDocumentWritesNothingFor_data()
     QTest::newRow("Q3 Rocket Arena") << "Rocket Arena 3 Template";
     // Captions an empty document does not take at all.
     QTest::newRow("Q3 Free for All") << "Free for All Template";
-    QTest::newRow("Action Quake") << "Action Quake Template";
-    QTest::newRow("Q2 Rocket Arena Server") << "Rocket Arena 2 Server Template";
-    QTest::newRow("Urban Terror") << "Urban Terror Template";
-    QTest::newRow("unknown") << "Weapons Factory Template";
+    QTest::newRow("unknown") << "Urban Terror Template";
     QTest::newRow("case differs") << "osp map list template";
 }
 
@@ -253,12 +240,6 @@ void TestTemplateCommands::documentWithTextOpensANewOne_data()
     QTest::newRow("map list") << -2 << "OSP Map List Template"
                               << "Q3 OSP Server Map List Config" << -2 << 153
                               << "OSP Server Map List" << dataFileText(0) << 33;
-    QTest::newRow("custom mod") << -2 << "OSP Custom Mod Template"
-                                << "Q3 OSP Server Custom Mod Config" << -2 << 151
-                                << "OSP Server Custom Mod" << dataFileText(1) << 33;
-    QTest::newRow("player filter") << -2 << "OSP Player Filter Template"
-                                   << "Q3 OSP Server Player Filter Config" << -2 << 152
-                                   << "OSP Server Player Filter" << dataFileText(2) << 33;
     // The new document takes the game of the one it came from.
     QTest::newRow("regular in a Quake 3 document") << 1 << "Regular Template"
                                                    << "Config" << 1 << -1 << "Blank"
@@ -266,18 +247,6 @@ void TestTemplateCommands::documentWithTextOpensANewOne_data()
     QTest::newRow("regular in a blank document") << -1 << "Regular Template"
                                                  << "Config" << -1 << 0 << "Blank"
                                                  << "//Config" << 0;
-    QTest::newRow("Q3 OSP") << 1 << "OSP Template"
-                            << "Q3 OSP Config" << 1 << 14 << "OSP"
-                            << "" << 0;
-    QTest::newRow("Q3 Rocket Arena") << 1 << "Rocket Arena 3 Template"
-                                     << "Q3 Rocket Arena Config" << 1 << 17 << "Rocket Arena"
-                                     << "" << 0;
-    QTest::newRow("Q2 Action Quake") << 0 << "Action Quake Template"
-                                     << "Q2 Action Quake Config" << 0 << 0 << "Action Quake"
-                                     << "" << 0;
-    QTest::newRow("Q2 Rocket Arena") << 0 << "Rocket Arena 2 Template"
-                                     << "Q2 Rocket Arena Config" << 0 << 8 << "Rocket arena"
-                                     << "" << 0;
     // A caption of no known mod opens a blank config, whatever the document's game.
     QTest::newRow("Urban Terror") << 1 << "Urban Terror Template"
                                   << "Config" << -1 << 0 << "Blank"
@@ -326,91 +295,54 @@ void TestTemplateCommands::documentWithTextOpensANewOne()
     QCOMPARE(openOspDialog(), nullptr);
 }
 
-void TestTemplateCommands::mapListTwiceOpensASecondWindow()
+// From a document that holds text, the Template item of every mod opens another document
+// like the one the Select Mod dialog makes for that mod, with the item as usable as it was;
+// mods without a template get a blank config instead.
+void TestTemplateCommands::everyModsTemplateOpensADocumentOfThatMod()
 {
     TemplateFixture f;
-    frmChild *first = f.mapListDocument();
-    f.clickTemplate(first);
-    QCOMPARE(first->editor()->Text(), dataFileText(0));
+    const auto title = [](frmChild *child) {
+        return child->Caption().chopped(QString::number(child->Tag()).size());
+    };
+    QStringList blank;
+    for (mods::GameList game : {mods::GameList::Quake2, mods::GameList::Quake3}) {
+        for (const mods::CatalogueEntry &entry : mods::catalogueEntries(game)) {
+            if (entry.isComingSoon())
+                continue;
+            frmChild *old = f.newDocument(game, entry.text.toString());
+            QVERIFY(old);
+            const QString where = title(old);
+            QAction *item = old->menuItem(QStringLiteral("mnuInsertTemplate"));
+            const bool enabled = item->isEnabled();
+            item->setEnabled(true); // as a reused window can leave it
+            FrameFixture::type(old, QStringLiteral("// notes"));
+            f.documents().CurrentGame = 42;
+            f.clickTemplate(old);
 
-    // Now the document holds text: the same item opens a second map list document.
-    f.clickTemplate(first);
-    frmChild *second = f.active();
-    QVERIFY(second != first);
-    QCOMPARE(second->Caption(),
-             QStringLiteral("Q3 OSP Server Map List Config%1").arg(second->Tag()));
-    QCOMPARE(f.slotOf(second).Game, std::int16_t(-2));
-    QCOMPARE(f.slotOf(second).ModId, 153);
-    QCOMPARE(second->editor()->Text(), dataFileText(0));
-    QCOMPARE(first->editor()->Text(), dataFileText(0));
-    QCOMPARE(f.frame->documentWindows().size(), 2);
-}
-
-void TestTemplateCommands::ospServerTemplateShowsTheTypeDialog()
-{
-    TemplateFixture f;
-    frmChild *child = f.ospServerDocument();
-    const QSize before = windowOf(child)->size();
-    f.clickTemplate(child);
-
-    generators::frmOSPType *dialog = openOspDialog();
-    QVERIFY(dialog);
-    QVERIFY(!dialog->isModal());
-    QCOMPARE(child->editor()->TextLength(), 0);
-    QCOMPARE(windowOf(child)->size(), before);
-    QCOMPARE(f.frame->documentWindows().size(), 1);
-
-    QTest::mouseClick(dialog->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
-    QCOMPARE(child->editor()->Text(),
-             generators::ospServerConfigText(generators::OspServerType::OneVsOne));
-}
-
-void TestTemplateCommands::ospServerTemplateFromADocumentWithText()
-{
-    TemplateFixture f;
-    frmChild *old = f.ospServerDocument();
-    FrameFixture::type(old, QStringLiteral("// notes"));
-    f.clickTemplate(old);
-
-    frmChild *created = f.active();
-    QVERIFY(created != old);
-    QCOMPARE(created->Caption(), QStringLiteral("Q3 OSP Server Config%1").arg(created->Tag()));
-    QCOMPARE(f.slotOf(created).Game, std::int16_t(1));
-    QCOMPARE(f.slotOf(created).ModId, 15);
-    QCOMPARE(f.recorder()->layouts.size(), 1);
-    QCOMPARE(f.recorder()->layouts[0].modName, QStringLiteral("OSP Server"));
-    QCOMPARE(created->editor()->TextLength(), 0);
-
-    generators::frmOSPType *dialog = openOspDialog();
-    QVERIFY(dialog);
-    dialog->optOSPType(2)->click();
-    QTest::mouseClick(dialog->cmdOK(), Qt::LeftButton);
-    QCOMPARE(created->editor()->Text(),
-             generators::ospServerConfigText(generators::OspServerType::Ctf));
-    QCOMPARE(old->editor()->Text(), QStringLiteral("// notes"));
-}
-
-void TestTemplateCommands::ospAndRocketArenaWriteNothing_data()
-{
-    QTest::addColumn<QString>("modName");
-    QTest::newRow("OSP") << "OSP";
-    QTest::newRow("Rocket Arena") << "Rocket Arena";
-    QTest::newRow("Q2 Rocket Arena") << "Rocket arena";
-    QTest::newRow("case differs") << "osp server map list";
-}
-
-void TestTemplateCommands::ospAndRocketArenaWriteNothing()
-{
-    QFETCH(QString, modName);
-    TemplateFixture f;
-    frmChild *child = f.document(1, 14, QStringLiteral("Q3 OSP Config"), QStringLiteral("OSP"),
-                                 QStringLiteral("OSP Template"));
-    const QSize before = windowOf(child)->size();
-    mods::InsertTemplate(child, modName, &f.documents());
-    QCOMPARE(child->editor()->TextLength(), 0);
-    QCOMPARE(windowOf(child)->size(), before);
-    QCOMPARE(f.frame->documentWindows().size(), 1);
-    QCOMPARE(openOspDialog(), nullptr);
+            frmChild *created = f.active();
+            QVERIFY2(created != old, qPrintable(where));
+            if (title(created) == QLatin1String("Config")) {
+                QCOMPARE(int(f.slotOf(created).Game), -1);
+                blank << where;
+            } else {
+                QCOMPARE(title(created), where);
+                QCOMPARE(f.slotOf(created).Game, f.slotOf(old).Game);
+                QCOMPARE(f.slotOf(created).ModId, f.slotOf(old).ModId);
+                QCOMPARE(created->menuItem(QStringLiteral("mnuInsertTemplate"))->text(),
+                         item->text());
+                QCOMPARE(created->menuItem(QStringLiteral("mnuInsertTemplate"))->isEnabled(),
+                         enabled);
+            }
+            // The new OSP server document asks for its type.
+            QCOMPARE(openOspDialog() != nullptr, where == QLatin1String("Q3 OSP Server Config"));
+            if (openOspDialog())
+                openOspDialog()->close();
+            for (frmChild *child : f.frame->documentWindows())
+                child->closeWithoutQuestion();
+            FrameFixture::settle();
+        }
+    }
+    QCOMPARE(blank, (QStringList{"Q3 Urban Terror Config", "Q3 Weapons Factory Config"}));
 }
 
 void TestTemplateCommands::templateReplacesTheSelection()
@@ -430,61 +362,12 @@ void TestTemplateCommands::templateReplacesTheSelection()
 void TestTemplateCommands::disabledItemDoesNothing()
 {
     TemplateFixture f;
-    frmChild *child = f.mapListDocument();
+    frmChild *child =
+        f.document(-2, 153, QStringLiteral("Doc"), QStringLiteral("OSP Server Map List"),
+                   QStringLiteral("OSP Map List Template"));
     child->menuItem(QStringLiteral("mnuInsertTemplate"))->setEnabled(false);
     f.clickTemplate(child);
     QCOMPARE(child->editor()->TextLength(), 0);
-}
-
-void TestTemplateCommands::ospServerLayoutsOfferTheirTemplate_data()
-{
-    QTest::addColumn<int>("game");
-    QTest::addColumn<int>("modNumber");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<QString>("modName");
-    QTest::addColumn<QString>("text"); // empty: the OSP Template Type dialog opens instead
-    QTest::newRow("server") << 1 << 15 << "Q3 OSP Server Config"
-                            << "OSP Server"
-                            << "";
-    QTest::newRow("map list") << -2 << 153 << "Q3 OSP Server Map List Config"
-                              << "OSP Server Map List" << dataFileText(0);
-    QTest::newRow("custom mod") << -2 << 151 << "Q3 OSP Server Custom Mod Config"
-                                << "OSP Server Custom Mod" << dataFileText(1);
-    QTest::newRow("player filter") << -2 << 152 << "Q3 OSP Server Player Filter Config"
-                                   << "OSP Server Player Filter" << dataFileText(2);
-}
-
-// The item as the mod layouts leave it, untouched by the test: usable in the four OSP server
-// documents, and carried over to the document it opens.
-void TestTemplateCommands::ospServerLayoutsOfferTheirTemplate()
-{
-    QFETCH(int, game);
-    QFETCH(int, modNumber);
-    QFETCH(QString, title);
-    QFETCH(QString, modName);
-    QFETCH(QString, text);
-
-    TemplateFixture f;
-    frmChild *first = f.modDocument(std::int16_t(game), modNumber, title, modName);
-    QAction *item = first->menuItem(QStringLiteral("mnuInsertTemplate"));
-    QVERIFY(item->isEnabled());
-    f.clickTemplate(first);
-    QCOMPARE(first->editor()->Text(), text);
-    QCOMPARE(openOspDialog() != nullptr, text.isEmpty());
-    if (text.isEmpty()) {
-        openOspDialog()->close();
-        FrameFixture::settle();
-        FrameFixture::type(first, QStringLiteral("// notes"));
-    }
-
-    f.clickTemplate(first);
-    frmChild *second = f.active();
-    QVERIFY(second != first);
-    QCOMPARE(second->Caption(), title + QString::number(second->Tag()));
-    QCOMPARE(second->menuItem(QStringLiteral("mnuInsertTemplate"))->text(), item->text());
-    QVERIFY(second->menuItem(QStringLiteral("mnuInsertTemplate"))->isEnabled());
-    QCOMPARE(second->editor()->Text(), text);
-    QCOMPARE(openOspDialog() != nullptr, text.isEmpty());
 }
 
 QTEST_MAIN(TestTemplateCommands)
