@@ -1,3 +1,5 @@
+// The settings file: single values read and written in place, raw backslashes, failed
+// writes that leave everything as it was, and where the file lives.
 #include "platform/AppPaths.h"
 #include "platform/IniFile.h"
 
@@ -10,7 +12,6 @@ using platform::IniFile;
 namespace {
 
 const QString Q2Default = QStringLiteral("C:\\Program Files\\Quake 2\\");
-const QString Q3Default = QStringLiteral("C:\\Program Files\\Quake 3\\");
 
 QByteArray readBytes(const QString &path)
 {
@@ -34,28 +35,15 @@ private slots:
     void init();
     void cleanup();
 
-    void firstRunGivesDefaults();
-    void firstWriteCreatesFile();
+    void missingFileGivesTheDefault();
     void writeThenRead_data();
     void writeThenRead();
-    void emptyValueExists();
-    void updateKeepsEverythingElse();
-    void newKeyGoesIntoItsSection();
-    void newSectionIsAppended();
-    void lookupIgnoresCase_data();
-    void lookupIgnoresCase();
-    void readsLfAndBlanks();
-    void firstSectionAndKeyWin();
-    void byteOrderMarkIgnored();
-    void latin1Bytes();
+    void update_data();
+    void update();
     void invalidNamesAndValues_data();
     void invalidNamesAndValues();
-    void writeFailureParentIsFile();
-    void writeFailureFolderInTheWay();
-    void createsMissingFolders();
-    void settingsBesideWritableProgram();
-    void settingsFileAlreadyBesideProgram();
-    void settingsInConfigFolder();
+    void failedWriteChangesNothing();
+    void settingsFileLocation();
 
 private:
     QString iniPath() const { return m_dir->filePath("Tessel.ini"); }
@@ -76,31 +64,22 @@ void TestIniFile::cleanup()
     m_dir.reset();
 }
 
-void TestIniFile::firstRunGivesDefaults()
+void TestIniFile::missingFileGivesTheDefault()
 {
     QCOMPARE(IniFile::readValue(iniPath(), "GENERAL", "Q2Dir", Q2Default), Q2Default);
-    QCOMPARE(IniFile::readValue(iniPath(), "GENERAL", "Q3Dir", Q3Default), Q3Default);
     QVERIFY(!IniFile::rawValue(iniPath(), "GENERAL", "Q2Dir").has_value());
     QVERIFY(!QFile::exists(iniPath()));
-}
 
-void TestIniFile::firstWriteCreatesFile()
-{
-    QString error;
-    QVERIFY(IniFile::writeValue(iniPath(), "GENERAL", "Q2Dir", Q2Default, &error));
-    QVERIFY(error.isEmpty());
-    QVERIFY(IniFile::writeValue(iniPath(), "GENERAL", "Q3Dir", Q3Default, &error));
-    QCOMPARE(readBytes(iniPath()), QByteArray("[GENERAL]\r\n"
-                                              "Q2Dir=C:\\Program Files\\Quake 2\\\r\n"
-                                              "Q3Dir=C:\\Program Files\\Quake 3\\\r\n"));
+    // A key that is there but empty is no missing key.
+    writeBytes(iniPath(), "[GENERAL]\r\nQ2Dir=\r\nQ3Dir=   \r\n");
+    QCOMPARE(IniFile::readValue(iniPath(), "GENERAL", "Q2Dir", Q2Default), QString());
+    QCOMPARE(IniFile::rawValue(iniPath(), "GENERAL", "Q3Dir"), std::optional<QString>(""));
 }
 
 void TestIniFile::writeThenRead_data()
 {
     QTest::addColumn<QString>("value");
-    QTest::newRow("default with trailing backslash") << Q2Default;
-    QTest::newRow("chosen folder") << QString("D:\\Games\\Quake2");
-    QTest::newRow("unix folder") << QString("/home/player/.q2");
+    QTest::newRow("trailing backslash") << Q2Default;
     QTest::newRow("double backslashes") << QString("\\\\server\\share\\q3\\\\");
     QTest::newRow("escape-like text") << QString("C:\\new\\table\\x41\\%1");
     QTest::newRow("quotes and semicolon") << QString("\"quoted\" ; not a comment");
@@ -115,7 +94,6 @@ void TestIniFile::writeThenRead()
     QFETCH(QString, value);
     QString error;
     QVERIFY2(IniFile::writeValue(iniPath(), "GENERAL", "Q2Dir", value, &error), qPrintable(error));
-    QCOMPARE(IniFile::rawValue(iniPath(), "GENERAL", "Q2Dir"), std::optional<QString>(value));
     QCOMPARE(IniFile::readValue(iniPath(), "GENERAL", "Q2Dir", "unused"), value);
     // Writing it a second time changes nothing.
     const QByteArray before = readBytes(iniPath());
@@ -123,117 +101,56 @@ void TestIniFile::writeThenRead()
     QCOMPARE(readBytes(iniPath()), before);
 }
 
-void TestIniFile::emptyValueExists()
+void TestIniFile::update_data()
 {
-    writeBytes(iniPath(), "[GENERAL]\r\nQ2Dir=\r\nQ3Dir=   \r\n");
-    QCOMPARE(IniFile::rawValue(iniPath(), "GENERAL", "Q2Dir"), std::optional<QString>(""));
-    QCOMPARE(IniFile::rawValue(iniPath(), "GENERAL", "Q3Dir"), std::optional<QString>(""));
-    QCOMPARE(IniFile::readValue(iniPath(), "GENERAL", "Q2Dir", Q2Default), QString());
-}
-
-void TestIniFile::updateKeepsEverythingElse()
-{
-    writeBytes(iniPath(), "; Tessel settings\r\n"
-                          "[Window]\r\n"
-                          "Q2Dir=not this one\r\n"
-                          "\r\n"
-                          "[GENERAL]\r\n"
-                          "# folders\r\n"
-                          "Q2Dir=old\r\n"
-                          "Other = kept \\as\\ is\r\n"
-                          "Q3Dir=E:\\q3\r\n"
-                          "\r\n"
-                          "[Extra]\r\n"
-                          "Key=1\r\n");
-    QVERIFY(IniFile::writeValue(iniPath(), "GENERAL", "Q2Dir", "F:\\quake2\\"));
-    QCOMPARE(readBytes(iniPath()), QByteArray("; Tessel settings\r\n"
-                                              "[Window]\r\n"
-                                              "Q2Dir=not this one\r\n"
-                                              "\r\n"
-                                              "[GENERAL]\r\n"
-                                              "# folders\r\n"
-                                              "Q2Dir=F:\\quake2\\\r\n"
-                                              "Other = kept \\as\\ is\r\n"
-                                              "Q3Dir=E:\\q3\r\n"
-                                              "\r\n"
-                                              "[Extra]\r\n"
-                                              "Key=1\r\n"));
-    QCOMPARE(IniFile::readValue(iniPath(), "Window", "Q2Dir"), QString("not this one"));
-    QCOMPARE(IniFile::readValue(iniPath(), "GENERAL", "Other"), QString("kept \\as\\ is"));
-    QCOMPARE(IniFile::readValue(iniPath(), "Extra", "Key"), QString("1"));
-}
-
-void TestIniFile::newKeyGoesIntoItsSection()
-{
-    writeBytes(iniPath(), "[GENERAL]\r\nQ3Dir=x\r\n; end of general\r\n\r\n[Extra]\r\nKey=1\r\n");
-    QVERIFY(IniFile::writeValue(iniPath(), "GENERAL", "Q2Dir", "y"));
-    QCOMPARE(readBytes(iniPath()),
-             QByteArray("[GENERAL]\r\nQ3Dir=x\r\n; end of general\r\nQ2Dir=y\r\n\r\n"
-                        "[Extra]\r\nKey=1\r\n"));
-}
-
-void TestIniFile::newSectionIsAppended()
-{
-    writeBytes(iniPath(), "[Extra]\r\nKey=1");
-    QVERIFY(IniFile::writeValue(iniPath(), "GENERAL", "Q2Dir", "y"));
-    QCOMPARE(readBytes(iniPath()), QByteArray("[Extra]\r\nKey=1\r\n\r\n[GENERAL]\r\nQ2Dir=y\r\n"));
-}
-
-void TestIniFile::lookupIgnoresCase_data()
-{
+    QTest::addColumn<QByteArray>("before");
     QTest::addColumn<QString>("section");
     QTest::addColumn<QString>("key");
-    QTest::newRow("as written") << "GENERAL" << "Q2Dir";
-    QTest::newRow("lower case") << "general" << "q2dir";
-    QTest::newRow("upper case") << "GENERAL" << "Q2DIR";
-    QTest::newRow("mixed") << "GeNeRaL" << "q2DIR";
+    QTest::addColumn<QString>("read"); // before the write; "<missing>" when not there
+    QTest::addColumn<QByteArray>("after");
+
+    const QByteArray around = "; Tessel\r\n[Window]\r\nQ2Dir=other\r\n\r\n[GENERAL]\r\n# f\r\n";
+    const QByteArray after = "Other = kept \\as\\ is\r\n\r\n[Extra]\r\nKey=1\r\n";
+    QTest::newRow("every other line kept")
+        << around + "Q2Dir=old\r\n" + after << "GENERAL" << "Q2Dir" << "old"
+        << around + "Q2Dir=new\\\r\n" + after;
+    QTest::newRow("new key at the end of its section")
+        << QByteArray("[GENERAL]\r\nQ3Dir=x\r\n; end\r\n\r\n[Extra]\r\nKey=1\r\n") << "GENERAL"
+        << "Q2Dir" << "<missing>"
+        << QByteArray("[GENERAL]\r\nQ3Dir=x\r\n; end\r\nQ2Dir=new\\\r\n\r\n[Extra]\r\nKey=1\r\n");
+    QTest::newRow("new section appended")
+        << QByteArray("[Extra]\r\nKey=1") << "GENERAL" << "Q2Dir" << "<missing>"
+        << QByteArray("[Extra]\r\nKey=1\r\n\r\n[GENERAL]\r\nQ2Dir=new\\\r\n");
+    QTest::newRow("any letter case, the file's spelling kept")
+        << QByteArray("[General]\r\nq2dir=C:\\q2\\\r\n") << "GeNeRaL" << "Q2DIR" << "C:\\q2\\"
+        << QByteArray("[General]\r\nq2dir=new\\\r\n");
+    QTest::newRow("LF and blanks around names and values")
+        << QByteArray("[ GENERAL ]\n  Q2Dir =  C:\\q2\\ \t\nQ3Dir=C:\\q3\\") << "GENERAL" << "Q3Dir"
+        << "C:\\q3\\" << QByteArray("[ GENERAL ]\r\n  Q2Dir =  C:\\q2\\ \t\r\nQ3Dir=new\\\r\n");
+    QTest::newRow("first section and key win")
+        << QByteArray("[GENERAL]\r\nQ2Dir=first\r\nQ2Dir=second\r\n[GENERAL]\r\nQ2Dir=third\r\n")
+        << "GENERAL" << "Q2Dir" << "first"
+        << QByteArray("[GENERAL]\r\nQ2Dir=new\\\r\nQ2Dir=second\r\n[GENERAL]\r\nQ2Dir=third\r\n");
+    QTest::newRow("byte order mark")
+        << QByteArray("\xEF\xBB\xBF[GENERAL]\r\nQ2Dir=C:\\q2\r\n") << "GENERAL" << "Q2Dir"
+        << "C:\\q2" << QByteArray("[GENERAL]\r\nQ2Dir=new\\\r\n");
+    QTest::newRow("Latin-1 bytes")
+        << QByteArray("[GENERAL]\r\nQ2Dir=Qu\xe9\r\n") << "GENERAL" << "Q3Dir" << "<missing>"
+        << QByteArray("[GENERAL]\r\nQ2Dir=Qu\xe9\r\nQ3Dir=new\\\r\n");
 }
 
-void TestIniFile::lookupIgnoresCase()
+void TestIniFile::update()
 {
+    QFETCH(QByteArray, before);
     QFETCH(QString, section);
     QFETCH(QString, key);
-    writeBytes(iniPath(), "[General]\r\nq2dir=C:\\q2\\\r\n");
-    QCOMPARE(IniFile::readValue(iniPath(), section, key, "default"), QString("C:\\q2\\"));
+    QFETCH(QString, read);
+    QFETCH(QByteArray, after);
 
-    // An update in another spelling changes the existing line and keeps its spelling.
-    QVERIFY(IniFile::writeValue(iniPath(), section, key, "D:\\q2"));
-    QCOMPARE(readBytes(iniPath()), QByteArray("[General]\r\nq2dir=D:\\q2\r\n"));
-}
-
-void TestIniFile::readsLfAndBlanks()
-{
-    writeBytes(iniPath(), "[ GENERAL ]\n  Q2Dir =  C:\\q2\\ \t\nQ3Dir=C:\\q3\\");
-    QCOMPARE(IniFile::readValue(iniPath(), "GENERAL", "Q2Dir"), QString("C:\\q2\\"));
-    QCOMPARE(IniFile::readValue(iniPath(), "GENERAL", "Q3Dir"), QString("C:\\q3\\"));
-    QVERIFY(IniFile::writeValue(iniPath(), "GENERAL", "Q3Dir", "x"));
-    QCOMPARE(readBytes(iniPath()), QByteArray("[ GENERAL ]\r\n  Q2Dir =  C:\\q2\\ \t\r\nQ3Dir=x\r\n"));
-}
-
-void TestIniFile::firstSectionAndKeyWin()
-{
-    writeBytes(iniPath(), "[GENERAL]\r\nQ2Dir=first\r\nQ2Dir=second\r\n[GENERAL]\r\nQ2Dir=third\r\n");
-    QCOMPARE(IniFile::readValue(iniPath(), "GENERAL", "Q2Dir"), QString("first"));
-    QVERIFY(IniFile::writeValue(iniPath(), "GENERAL", "Q2Dir", "new"));
-    QCOMPARE(readBytes(iniPath()),
-             QByteArray("[GENERAL]\r\nQ2Dir=new\r\nQ2Dir=second\r\n[GENERAL]\r\nQ2Dir=third\r\n"));
-}
-
-void TestIniFile::byteOrderMarkIgnored()
-{
-    writeBytes(iniPath(), "\xEF\xBB\xBF[GENERAL]\r\nQ2Dir=C:\\q2\r\n");
-    QCOMPARE(IniFile::readValue(iniPath(), "GENERAL", "Q2Dir"), QString("C:\\q2"));
-    QVERIFY(IniFile::writeValue(iniPath(), "GENERAL", "Q2Dir", "D:\\q2"));
-    QCOMPARE(readBytes(iniPath()), QByteArray("[GENERAL]\r\nQ2Dir=D:\\q2\r\n"));
-}
-
-void TestIniFile::latin1Bytes()
-{
-    writeBytes(iniPath(), "[GENERAL]\r\nQ2Dir=C:\\Jeux\\Qu\xe9\r\n");
-    QCOMPARE(IniFile::readValue(iniPath(), "GENERAL", "Q2Dir"),
-             QString::fromLatin1("C:\\Jeux\\Qu\xe9"));
-    QVERIFY(IniFile::writeValue(iniPath(), "GENERAL", "Q3Dir", QString::fromLatin1("\xff")));
-    QCOMPARE(readBytes(iniPath()), QByteArray("[GENERAL]\r\nQ2Dir=C:\\Jeux\\Qu\xe9\r\nQ3Dir=\xff\r\n"));
+    writeBytes(iniPath(), before);
+    QCOMPARE(IniFile::rawValue(iniPath(), section, key).value_or("<missing>"), read);
+    QVERIFY(IniFile::writeValue(iniPath(), section, key, "new\\"));
+    QCOMPARE(readBytes(iniPath()), after);
 }
 
 void TestIniFile::invalidNamesAndValues_data()
@@ -261,65 +178,44 @@ void TestIniFile::invalidNamesAndValues()
     QCOMPARE(readBytes(iniPath()), QByteArray("[GENERAL]\r\nQ2Dir=kept\r\n"));
 }
 
-void TestIniFile::writeFailureParentIsFile()
+void TestIniFile::failedWriteChangesNothing()
 {
-    // Running as root ignores permission bits, so make the folder impossible instead.
-    const QString blocker = m_dir->filePath("not-a-folder");
-    writeBytes(blocker, "x");
-    const QString path = blocker + "/Tessel.ini";
-    QString error;
-    QVERIFY(!IniFile::writeValue(path, "GENERAL", "Q2Dir", Q2Default, &error));
-    QVERIFY2(error.contains("not-a-folder"), qPrintable(error));
-    QCOMPARE(readBytes(blocker), QByteArray("x"));
-    QCOMPARE(IniFile::readValue(path, "GENERAL", "Q2Dir", Q2Default), Q2Default);
-    QVERIFY(!IniFile::writeValue(path, "GENERAL", "Q2Dir", Q2Default)); // no error wanted
-}
-
-void TestIniFile::writeFailureFolderInTheWay()
-{
+    // Running as root ignores permission bits, so make the place impossible instead: a file
+    // where the folder should be, and a folder where the file should be.
+    writeBytes(m_dir->filePath("not-a-folder"), "x");
     QVERIFY(QDir(m_dir->path()).mkdir("Tessel.ini"));
-    QString error;
-    QVERIFY(!IniFile::writeValue(iniPath(), "GENERAL", "Q2Dir", Q2Default, &error));
-    QVERIFY2(error.contains("Tessel.ini"), qPrintable(error));
+    const struct {
+        QString path;
+        QString mentioned;
+    } blocked[] = {{m_dir->filePath("not-a-folder/Tessel.ini"), "not-a-folder"},
+                   {iniPath(), "Tessel.ini"}};
+    for (const auto &[path, mentioned] : blocked) {
+        QString error;
+        QVERIFY(!IniFile::writeValue(path, "GENERAL", "Q2Dir", Q2Default, &error));
+        QVERIFY2(error.contains(mentioned), qPrintable(error));
+        QCOMPARE(IniFile::readValue(path, "GENERAL", "Q2Dir", Q2Default), Q2Default);
+        QVERIFY(!IniFile::writeValue(path, "GENERAL", "Q2Dir", Q2Default)); // no error wanted
+    }
+    QCOMPARE(readBytes(m_dir->filePath("not-a-folder")), QByteArray("x"));
     QVERIFY(QFileInfo(iniPath()).isDir());
-    QCOMPARE(IniFile::readValue(iniPath(), "GENERAL", "Q2Dir", Q2Default), Q2Default);
 }
 
-void TestIniFile::createsMissingFolders()
+void TestIniFile::settingsFileLocation()
 {
-    const QString path = m_dir->filePath("a/b/Tessel.ini");
-    QVERIFY(IniFile::writeValue(path, "GENERAL", "Q2Dir", "x"));
-    QCOMPARE(IniFile::readValue(path, "GENERAL", "Q2Dir"), QString("x"));
-}
-
-void TestIniFile::settingsBesideWritableProgram()
-{
+    // Beside a program in a writable folder: a portable copy.
     platform::setProgramFolder(m_dir->path());
-    QCOMPARE(platform::settingsFilePath(), QDir(m_dir->path()).filePath("Tessel.ini"));
-}
-
-void TestIniFile::settingsFileAlreadyBesideProgram()
-{
-    platform::setProgramFolder(m_dir->path());
-    writeBytes(iniPath(), "[GENERAL]\r\nQ2Dir=portable\r\n");
     QCOMPARE(platform::settingsFilePath(), iniPath());
-    QCOMPARE(IniFile::readValue(platform::settingsFilePath(), "GENERAL", "Q2Dir"),
-             QString("portable"));
-}
 
-void TestIniFile::settingsInConfigFolder()
-{
-    // A program folder that cannot hold the file (here: it does not exist).
+    // Otherwise (here: the folder does not exist) in the user's configuration folder, which
+    // the first write creates.
     platform::setProgramFolder(m_dir->filePath("missing"));
     const QString configFolder =
         QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     QVERIFY(!configFolder.isEmpty());
-    const QString path = platform::settingsFilePath();
-    QCOMPARE(path, configFolder + "/Tessel.ini");
-
+    QCOMPARE(platform::settingsFilePath(), configFolder + "/Tessel.ini");
     QDir(configFolder).removeRecursively();
-    QVERIFY(IniFile::writeValue(path, "GENERAL", "Q3Dir", Q3Default));
-    QCOMPARE(IniFile::readValue(platform::settingsFilePath(), "GENERAL", "Q3Dir"), Q3Default);
+    QVERIFY(IniFile::writeValue(platform::settingsFilePath(), "GENERAL", "Q3Dir", "x"));
+    QCOMPARE(IniFile::readValue(configFolder + "/Tessel.ini", "GENERAL", "Q3Dir"), QString("x"));
     QVERIFY(!QFile::exists(m_dir->filePath("missing")));
     QDir(configFolder).removeRecursively();
 }

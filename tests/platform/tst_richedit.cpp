@@ -1,3 +1,5 @@
+// The editor's text model: a line break is CR LF and counts two, positions never fall
+// between its halves, and the character format follows the selection.
 #include "platform/RichEdit.h"
 
 #include <QtTest>
@@ -7,29 +9,34 @@ using platform::RichEdit;
 class TestRichEdit : public QObject {
     Q_OBJECT
 private slots:
-    void lineBreakCountsTwo();
+    void load_data();
+    void load();
     void positionsMapBothWays();
-    void caretNeverBetweenCrAndLf();
-    void oneCharacterOnALineBreakReadsEmpty();
-    void selTextReplacesAndTakesStartFormat();
-    void colourAndBoldPerCharacter();
-    void typingFormatFollowsSetColourWithoutSelection();
-    void spanBackwardOverSpaces();
-    void spanBackwardOverNonSpacesCrossesLines();
-    void spanBackwardOverLineBreaks();
-    void lineFromChar();
-    void loadAcceptsEveryLineEnd();
-    void latin1CharactersSurvive();
+    void lineBreakIsOneStep();
+    void selTextTakesTheFormatBeforeIt();
+    void spanBackward_data();
+    void spanBackward();
     void freezeNests();
 };
 
-void TestRichEdit::lineBreakCountsTwo()
+void TestRichEdit::load_data()
 {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("CR LF") << "ab\r\ncd\r\n" << "ab\r\ncd\r\n";
+    QTest::newRow("every line end becomes CR LF") << "a\nb\rc\r\nd" << "a\r\nb\r\nc\r\nd";
+    QTest::newRow("Latin-1") << QString::fromLatin1("name \xA0\xE9\xFF\x80\t end")
+                             << QString::fromLatin1("name \xA0\xE9\xFF\x80\t end");
+}
+
+void TestRichEdit::load()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, expected);
     RichEdit edit;
-    edit.LoadPlainText(QStringLiteral("ab\r\ncd\r\n"));
-    QCOMPARE(edit.Text(), QStringLiteral("ab\r\ncd\r\n"));
-    QCOMPARE(edit.TextLength(), 8);
-    QCOMPARE(edit.TextLength(), int(edit.Text().size()));
+    edit.LoadPlainText(text);
+    QCOMPARE(edit.Text(), expected);
+    QCOMPARE(edit.TextLength(), int(expected.size()));
 }
 
 void TestRichEdit::positionsMapBothWays()
@@ -38,8 +45,7 @@ void TestRichEdit::positionsMapBothWays()
     edit.LoadPlainText(QStringLiteral("one\r\ntwo\r\n\r\nthree"));
     const QString text = edit.Text();
     for (int position = 0; position <= text.size(); ++position) {
-        const bool onLf = position > 0 && text.at(position - 1) == QLatin1Char('\r');
-        if (onLf)
+        if (position > 0 && text.at(position - 1) == QLatin1Char('\r'))
             continue;
         edit.setSelStart(position);
         QCOMPARE(edit.SelStart(), position);
@@ -47,7 +53,7 @@ void TestRichEdit::positionsMapBothWays()
     }
 }
 
-void TestRichEdit::caretNeverBetweenCrAndLf()
+void TestRichEdit::lineBreakIsOneStep()
 {
     RichEdit edit;
     edit.LoadPlainText(QStringLiteral("ab\r\ncd"));
@@ -56,23 +62,18 @@ void TestRichEdit::caretNeverBetweenCrAndLf()
     edit.Select(3, 3); // from the LF to the end
     QCOMPARE(edit.SelStart(), 2);
     QCOMPARE(edit.SelText(), QStringLiteral("\r\ncd"));
-}
-
-void TestRichEdit::oneCharacterOnALineBreakReadsEmpty()
-{
-    RichEdit edit;
-    edit.LoadPlainText(QStringLiteral("ab\r\ncd"));
+    // Half a line break reads as nothing.
     edit.Select(2, 1);
     QCOMPARE(edit.SelText(), QString());
     edit.Select(3, 1);
     QCOMPARE(edit.SelText(), QString());
     edit.Select(2, 2);
     QCOMPARE(edit.SelText(), QStringLiteral("\r\n"));
-    edit.Select(1, 1);
-    QCOMPARE(edit.SelText(), QStringLiteral("b"));
+    QCOMPARE(edit.GetLineFromChar(2), 0);
+    QCOMPARE(edit.GetLineFromChar(4), 1);
 }
 
-void TestRichEdit::selTextReplacesAndTakesStartFormat()
+void TestRichEdit::selTextTakesTheFormatBeforeIt()
 {
     RichEdit edit;
     edit.LoadPlainText(QStringLiteral("bind x"));
@@ -87,91 +88,46 @@ void TestRichEdit::selTextReplacesAndTakesStartFormat()
     edit.Select(0, 1);
     QCOMPARE(edit.SelColor(), QColor(Qt::blue));
     QVERIFY(edit.SelBold());
-}
+    edit.Select(11, 1);
+    QCOMPARE(edit.SelColor(), RichEdit::black());
+    QVERIFY(!edit.SelBold());
 
-void TestRichEdit::colourAndBoldPerCharacter()
-{
-    RichEdit edit;
-    edit.LoadPlainText(QStringLiteral("set a\r\nvstr b"));
-    edit.Select(7, 4);
-    edit.setSelColor(QColor(0, 255, 0));
-    edit.setSelBold(true);
-    for (int position = 0; position < edit.TextLength(); ++position) {
-        edit.Select(position, 1);
-        if (edit.SelText().isEmpty())
-            continue;
-        const bool keyword = position >= 7 && position < 11;
-        QCOMPARE(edit.SelColor(), keyword ? QColor(0, 255, 0) : RichEdit::black());
-        QCOMPARE(edit.SelBold(), keyword);
-    }
-}
-
-void TestRichEdit::typingFormatFollowsSetColourWithoutSelection()
-{
-    RichEdit edit;
+    // Without a selection the colour set is the one the next text gets.
+    edit.setSelStart(edit.TextLength());
     edit.setSelColor(QColor(255, 0, 0));
     edit.setSelText(QStringLiteral("set"));
-    edit.Select(0, 3);
+    edit.Select(12, 3);
     QCOMPARE(edit.SelColor(), QColor(255, 0, 0));
 }
 
-void TestRichEdit::spanBackwardOverSpaces()
+void TestRichEdit::spanBackward_data()
 {
-    RichEdit edit;
-    edit.LoadPlainText(QStringLiteral("bind   x"));
-    edit.setSelStart(7);
-    edit.SpanBackward(QStringLiteral(" "), false);
-    QCOMPARE(edit.SelStart(), 4);
-    QCOMPARE(edit.SelLength(), 3);
-    edit.setSelStart(4);
-    edit.SpanBackward(QStringLiteral(" "), false);
-    QCOMPARE(edit.SelLength(), 0); // an empty run
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("from");
+    QTest::addColumn<QString>("characters");
+    QTest::addColumn<bool>("overOthers"); // over characters not in the set
+    QTest::addColumn<QString>("spanned");
+
+    QTest::newRow("over spaces") << "bind   x" << 7 << " " << false << "   ";
+    QTest::newRow("empty run") << "bind   x" << 4 << " " << false << "";
+    QTest::newRow("over non-spaces, across lines") << "a b\r\nc\r\nset" << 11 << " " << true
+                                                   << "b\r\nc\r\nset";
+    QTest::newRow("over line breaks") << "vstr\r\n\r\n" << 8 << "\r\n" << false << "\r\n\r\n";
 }
 
-void TestRichEdit::spanBackwardOverNonSpacesCrossesLines()
+void TestRichEdit::spanBackward()
 {
+    QFETCH(QString, text);
+    QFETCH(int, from);
+    QFETCH(QString, characters);
+    QFETCH(bool, overOthers);
+    QFETCH(QString, spanned);
     RichEdit edit;
-    edit.LoadPlainText(QStringLiteral("a b\r\nc\r\nset"));
-    edit.setSelStart(edit.TextLength());
-    edit.SpanBackward(QStringLiteral(" "), true);
-    QCOMPARE(edit.SelText(), QStringLiteral("b\r\nc\r\nset"));
-}
-
-void TestRichEdit::spanBackwardOverLineBreaks()
-{
-    RichEdit edit;
-    edit.LoadPlainText(QStringLiteral("vstr\r\n\r\n"));
-    edit.setSelStart(8);
-    edit.SpanBackward(QStringLiteral("\r\n"), false);
-    QCOMPARE(edit.SelStart(), 4);
-    QCOMPARE(edit.SelLength(), 4);
-}
-
-void TestRichEdit::lineFromChar()
-{
-    RichEdit edit;
-    edit.LoadPlainText(QStringLiteral("ab\r\ncd\r\nef"));
-    QCOMPARE(edit.GetLineFromChar(0), 0);
-    QCOMPARE(edit.GetLineFromChar(2), 0);
-    QCOMPARE(edit.GetLineFromChar(4), 1);
-    QCOMPARE(edit.GetLineFromChar(9), 2);
-}
-
-void TestRichEdit::loadAcceptsEveryLineEnd()
-{
-    RichEdit edit;
-    edit.LoadPlainText(QStringLiteral("a\nb\rc\r\nd"));
-    QCOMPARE(edit.Text(), QStringLiteral("a\r\nb\r\nc\r\nd"));
-}
-
-void TestRichEdit::latin1CharactersSurvive()
-{
-    RichEdit edit;
-    const QString text = QString::fromLatin1("name \xA0\xE9\xFF\x80\t end");
     edit.LoadPlainText(text);
-    QCOMPARE(edit.Text(), text);
-    edit.Select(5, 1);
-    QCOMPARE(edit.SelText(), QString(QChar(0xA0)));
+    edit.setSelStart(from);
+    edit.SpanBackward(characters, overOthers);
+    QCOMPARE(edit.SelText(), spanned);
+    QCOMPARE(edit.SelStart() + edit.SelLength(), from);
 }
 
 void TestRichEdit::freezeNests()
@@ -181,7 +137,6 @@ void TestRichEdit::freezeNests()
         RichEdit::Freeze outer(&edit);
         {
             RichEdit::Freeze inner(&edit);
-            QVERIFY(edit.isFrozen());
         }
         QVERIFY(edit.isFrozen());
         QVERIFY(!edit.updatesEnabled());

@@ -1,3 +1,5 @@
+// RTF as the clipboard carries it: what the editor writes reads back the same, what other
+// programs write reads as they meant it, and damaged input never breaks the reader.
 #include "platform/RtfCodec.h"
 
 #include <QRandomGenerator>
@@ -11,8 +13,6 @@ namespace {
 
 const QColor Blue(0, 0, 255);
 const QColor Red(255, 0, 0);
-const QColor Green(0, 255, 0);
-const QColor Magenta(255, 0, 255);
 const QColor Black(0, 0, 0);
 const QColor Automatic;
 
@@ -31,25 +31,14 @@ QString describe(const Paragraphs &paragraphs)
 {
     QStringList lines;
     for (const RichParagraph &paragraph : paragraphs) {
-        QString text;
-        switch (paragraph.alignment & Qt::AlignHorizontal_Mask) {
-        case Qt::AlignHCenter:
-            text = "C:";
-            break;
-        case Qt::AlignRight:
-            text = "R:";
-            break;
-        case Qt::AlignJustify:
-            text = "J:";
-            break;
-        default:
-            text = "L:";
-            break;
-        }
-        for (const RichRun &r : paragraph.runs) {
+        const Qt::Alignment alignment = paragraph.alignment & Qt::AlignHorizontal_Mask;
+        QString text = alignment == Qt::AlignHCenter ? "C:"
+                       : alignment == Qt::AlignRight ? "R:"
+                       : alignment == Qt::AlignJustify ? "J:"
+                                                        : "L:";
+        for (const RichRun &r : paragraph.runs)
             text += '[' + (r.color.isValid() ? r.color.name() : QString("auto")) +
                     (r.bold ? " b" : "") + ']' + r.text;
-        }
         lines << text;
     }
     return lines.join('\n');
@@ -82,30 +71,26 @@ private slots:
     void roundTrip_data();
     void roundTrip();
     void writerOutput();
-    void writerFont();
-    void emptyInput();
     void readSamples_data();
     void readSamples();
+    void stringKeepsCharactersBeyondLatin1();
     void notRtf_data();
     void notRtf();
-    void stringOverloads();
     void truncatedInput_data();
     void truncatedInput();
-    void randomInput();
+    void damagedInput();
 };
 
 void TestRtfCodec::roundTrip_data()
 {
     QTest::addColumn<Paragraphs>("paragraphs");
 
-    QTest::newRow("one plain line") << Paragraphs{line({run("echo hello")})};
-    QTest::newRow("keyword colours") << Paragraphs{
+    QTest::newRow("keyword colours, carried to the next line") << Paragraphs{
         line({run("bind", Blue, true), run(" mouse1 \"+attack\"")}),
-        line({run("seta", Red, true), run(" name player")}),
-        line({run("vstr", Green, true), run(" next; "), run("alias", Magenta, true)}),
-        line({run("//EOF", Black, true)})};
+        line({run("seta", Red, true), run(" name player"), run("alias", Blue, true)}),
+        line({run("x", Blue, true)})};
     QTest::newRow("automatic colour")
-        << Paragraphs{line({run("auto", Automatic), run("black"), run("bold auto", Automatic, true)})};
+        << Paragraphs{line({run("auto", Automatic), run("black"), run("bold", Automatic, true)})};
     QTest::newRow("alignments") << Paragraphs{line({run("left")}, Qt::AlignLeft),
                                               line({run("centre")}, Qt::AlignHCenter),
                                               line({run("right")}, Qt::AlignRight),
@@ -113,20 +98,11 @@ void TestRtfCodec::roundTrip_data()
     QTest::newRow("8-bit characters")
         << Paragraphs{line({run(QString::fromLatin1("caf\xe9 \xff \xa9 \xa0"), Red, true)})};
     QTest::newRow("escapes") << Paragraphs{line({run("C:\\Program Files\\{Quake 2}\\")})};
-    QTest::newRow("empty line in the middle")
-        << Paragraphs{line({run("a")}), line({}), line({run("b")})};
-    QTest::newRow("empty last line") << Paragraphs{line({run("a")}), line({})};
-    QTest::newRow("only a line break") << Paragraphs{line({}), line({})};
-    QTest::newRow("one empty line") << Paragraphs{line({})};
-    QTest::newRow("empty last line centred")
-        << Paragraphs{line({run("a")}, Qt::AlignHCenter), line({}, Qt::AlignRight)};
-    QTest::newRow("tabs and spaces") << Paragraphs{line({run("\tset  x  1 ")})};
-    QTest::newRow("digit after format change")
-        << Paragraphs{line({run("set", Red, true), run("1"), run("2", Blue)})};
-    QTest::newRow("space after format change")
-        << Paragraphs{line({run("bind", Blue, true), run(" "), run(" x", Blue, true)})};
-    QTest::newRow("format carried to the next line")
-        << Paragraphs{line({run("a", Red, true)}), line({run("b", Red, true)})};
+    QTest::newRow("empty lines") << Paragraphs{line({run("a")}, Qt::AlignHCenter), line({}),
+                                               line({run("b")}), line({}, Qt::AlignRight)};
+    QTest::newRow("only one empty line") << Paragraphs{line({})};
+    QTest::newRow("digit, blank and tab after a format change")
+        << Paragraphs{line({run("set", Red, true), run("1"), run(" ", Blue, true), run("\tx  ")})};
     QTest::newRow("beyond Latin-1")
         << Paragraphs{line({run(QString::fromUtf8("\u20ac \u2018q\u2019 \U0001F600"))})};
     QTest::newRow("control characters")
@@ -147,46 +123,23 @@ void TestRtfCodec::writerOutput()
 {
     const Paragraphs paragraphs{
         line({run("bind", Blue, true), run(" x")}),
-        line({run(QString::fromLatin1("caf\xe9 \\ { }")), run("again", Blue, true)},
-             Qt::AlignHCenter),
+        line({run(QString::fromLatin1("caf\xe9")), run("again", Blue, true)}, Qt::AlignHCenter),
         line({run(QString::fromUtf8("\u20ac"))}, Qt::AlignRight)};
-    const QByteArray rtf = platform::writeRtf(paragraphs);
-
+    QByteArray rtf = platform::writeRtf(paragraphs);
     QVERIFY(rtf.startsWith("{\\rtf1\\ansi"));
-    QVERIFY(rtf.endsWith('}'));
-    QVERIFY(rtf.contains("{\\fonttbl{\\f0"));
-    QVERIFY(rtf.contains("{\\colortbl ;\\red0\\green0\\blue255;\\red0\\green0\\blue0;}"));
-    QVERIFY(rtf.contains("\\pard\\ql\\cf1\\b bind\\cf2\\b0  x\\par"));
-    QVERIFY(rtf.contains("\\pard\\qc"));
-    QVERIFY(rtf.contains("\\pard\\qr"));
-    QVERIFY(rtf.contains("caf\\'e9 \\\\ \\{ \\}"));
+    QVERIFY(rtf.contains("\\fcharset0 Tahoma;"));
+    QVERIFY(rtf.contains("caf\\'e9"));
     QVERIFY(rtf.contains("\\u8364?"));
+    // A \par between paragraphs, none after the last: else a line break would be added.
     QCOMPARE(rtf.count("\\par\r\n"), 2);
     QVERIFY(!rtf.endsWith("\\par}"));
     for (const char byte : rtf)
         QVERIFY2(uchar(byte) < 0x80, "the output is 7-bit");
-}
 
-void TestRtfCodec::writerFont()
-{
-    const Paragraphs paragraphs{line({run("x")})};
-    QVERIFY(platform::writeRtf(paragraphs).contains("\\fcharset0 Tahoma;"));
-    const QByteArray rtf = platform::writeRtf(paragraphs, "Courier New", 10);
+    QCOMPARE(describeRead(platform::writeRtf({})), QString("L:"));
+    rtf = platform::writeRtf({line({run("x")})}, "Courier New", 10);
     QVERIFY(rtf.contains("\\fcharset0 Courier New;"));
     QVERIFY(rtf.contains("\\fs20"));
-    QCOMPARE(describeRead(rtf), QString("L:[#000000]x"));
-}
-
-void TestRtfCodec::emptyInput()
-{
-    const QByteArray rtf = platform::writeRtf({});
-    QVERIFY(platform::looksLikeRtf(rtf));
-    const std::optional<Paragraphs> back = platform::readRtf(rtf);
-    QVERIFY(back.has_value());
-    QCOMPARE(back->size(), 1);
-    QVERIFY(back->first().runs.isEmpty());
-    QCOMPARE(describeRead("{\\rtf1}"), QString("L:"));
-    QCOMPARE(describeRead("{\\rtf1"), QString("L:"));
 }
 
 void TestRtfCodec::readSamples_data()
@@ -199,68 +152,47 @@ void TestRtfCodec::readSamples_data()
                                         "L:[#ff0000 b]seta[auto] name caf\u00e9\n"
                                         "C:[auto]// centred\n"
                                         "C:");
-    const QByteArray colours = "{\\rtf1{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}";
+    QTest::newRow("empty") << QByteArray("{\\rtf1}") << "L:";
+    const QByteArray colours =
+        "{\\rtf1{\\colortbl;\\red255\\green0\\blue0;\\red0\\green0\\blue255;}";
     QTest::newRow("groups restore state")
-        << colours + "a{\\b\\cf1 b{\\cf2 c}d}e}" << "L:[auto]a[#ff0000 b]b[#0000ff b]c[#ff0000 b]d[auto]e";
-    QTest::newRow("plain") << colours + "\\b\\cf1 a\\plain b}" << "L:[#ff0000 b]a[auto]b";
-    QTest::newRow("b0 b1 b2") << colours + "\\b1 a\\b0 b\\b2 c}" << "L:[auto b]a[auto]b[auto b]c";
-    QTest::newRow("same colour twice merges")
-        << QByteArray("{\\rtf1{\\colortbl;\\red1\\green2\\blue3;\\red1\\green2\\blue3;}"
-                      "\\cf1 a\\cf2 b}")
-        << "L:[#010203]ab";
+        << colours + "a{\\b\\cf1 b{\\cf2 c}d}e}"
+        << "L:[auto]a[#ff0000 b]b[#0000ff b]c[#ff0000 b]d[auto]e";
+    QTest::newRow("plain, b0, b1, b2") << colours + "\\b\\cf1 a\\plain b\\b1 c\\b0 d\\b2 e}"
+                                       << "L:[#ff0000 b]a[auto]b[auto b]c[auto]d[auto b]e";
     QTest::newRow("colour out of range") << colours + "\\cf7 a\\cf0 b\\cf c}" << "L:[auto]abc";
     QTest::newRow("table without automatic entry")
         << QByteArray("{\\rtf1{\\colortbl\\red255\\green0\\blue0;}a}") << "L:[#ff0000]a";
     QTest::newRow("pard resets alignment")
         << QByteArray("{\\rtf1\\qc a\\par b\\par\\pard c\\par\\qr d\\qj}")
         << "C:[auto]a\nC:[auto]b\nL:[auto]c\nJ:[auto]d";
-    QTest::newRow("alignment in a group")
-        << QByteArray("{\\rtf1{\\qr a\\par}b}") << "R:[auto]a\nL:[auto]b";
-    QTest::newRow("unicode with default skip")
-        << QByteArray("{\\rtf1 caf\\u233e\\u8364?x}") << QString::fromUtf8("L:[auto]caf\u00e9\u20acx");
+    QTest::newRow("alignment in a group") << QByteArray("{\\rtf1{\\qr a\\par}b}")
+                                          << "R:[auto]a\nL:[auto]b";
     QTest::newRow("unicode skip two")
         << QByteArray("{\\rtf1\\uc2\\u8364 ab c}") << QString::fromUtf8("L:[auto]\u20ac c");
-    QTest::newRow("unicode skip none")
-        << QByteArray("{\\rtf1\\uc0\\u233 x}") << QString::fromUtf8("L:[auto]\u00e9x");
-    QTest::newRow("unicode skip counts hex escape")
-        << QByteArray("{\\rtf1\\u233\\'e9x}") << QString::fromUtf8("L:[auto]\u00e9x");
-    QTest::newRow("unicode skip counts control word")
-        << QByteArray("{\\rtf1\\u233\\b x}") << QString::fromUtf8("L:[auto]\u00e9x");
-    QTest::newRow("unicode skip ends at group")
-        << QByteArray("{\\rtf1\\uc2\\u233{x}y}") << QString::fromUtf8("L:[auto]\u00e9xy");
-    QTest::newRow("uc scoped to group")
-        << QByteArray("{\\rtf1{\\uc0 a}\\u233?b}") << QString::fromUtf8("L:[auto]a\u00e9b");
-    QTest::newRow("negative unicode")
-        << QByteArray("{\\rtf1\\u-255?}") << QString::fromUtf8("L:[auto]\uff01");
-    QTest::newRow("ignorable destinations")
-        << QByteArray("{\\rtf1{\\*\\generator Riched20;}a{\\*\\unknown b{c}}d}") << "L:[auto]ad";
-    QTest::newRow("skipped destinations")
-        << QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\stylesheet{\\s0 Normal;}}"
-                      "{\\info{\\title T}{\\author A}}{\\pntext\\'B7\\tab}a}")
-        << "L:[auto]a";
-    QTest::newRow("field result kept")
-        << QByteArray("{\\rtf1{\\field{\\*\\fldinst HYPERLINK x}{\\fldrslt link}}}")
-        << "L:[auto]link";
-    QTest::newRow("line and tab") << QByteArray("{\\rtf1 a\\line b\\tab c}")
-                                  << "L:[auto]a\nL:[auto]b\tc";
-    QTest::newRow("backslash newline is par")
-        << QByteArray("{\\rtf1 a\\\r\nb}") << "L:[auto]a\nL:[auto]b";
-    QTest::newRow("special symbols")
-        << QByteArray("{\\rtf1 a\\~b\\-c\\_d\\emdash\\lquote x\\rquote}")
-        << QString::fromUtf8("L:[auto]a\u00a0bc-d\u2014\u2018x\u2019");
-    QTest::newRow("escaped characters")
-        << QByteArray("{\\rtf1 \\\\ \\{ \\} \\'a9\\'FF}") << QString::fromUtf8("L:[auto]\\ { } \u00a9\u00ff");
-    QTest::newRow("binary data skipped") << QByteArray("{\\rtf1 a\\bin3 x}yb}") << "L:[auto]ab";
-    QTest::newRow("unknown words ignored")
-        << QByteArray("{\\rtf1\\foo12 a\\bar-3 b\\baz c}") << "L:[auto]abc";
-    QTest::newRow("source line breaks ignored")
-        << QByteArray("{\\rtf1 a\r\nb\nc}") << "L:[auto]abc";
+    QTest::newRow("unicode skip counts hex escapes and control words")
+        << QByteArray("{\\rtf1\\u233\\'e9x\\u233\\b y}")
+        << QString::fromUtf8("L:[auto]\u00e9x\u00e9y");
+    QTest::newRow("unicode skip ends at group, uc is scoped")
+        << QByteArray("{\\rtf1{\\uc2\\u233{x}y}{\\uc0 a}\\u-255?b}")
+        << QString::fromUtf8("L:[auto]\u00e9xya\uff01b");
+    QTest::newRow("destinations skipped, field result kept")
+        << QByteArray("{\\rtf1{\\fonttbl{\\f0 Arial;}}{\\info{\\title T}}{\\pntext\\'B7\\tab}"
+                      "{\\*\\generator Riched20;}a{\\*\\unknown b{c}}"
+                      "{\\field{\\*\\fldinst HYPERLINK x}{\\fldrslt link}}}")
+        << "L:[auto]alink";
+    QTest::newRow("line, tab and backslash newline")
+        << QByteArray("{\\rtf1 a\\line b\\tab c\\\r\nd}") << "L:[auto]a\nL:[auto]b\tc\nL:[auto]d";
+    QTest::newRow("symbols and escapes")
+        << QByteArray("{\\rtf1 a\\~b\\-c\\_d\\emdash\\lquote x\\rquote \\\\ \\{ \\} \\'a9\\'FF}")
+        << QString::fromUtf8("L:[auto]a\u00a0bc-d\u2014\u2018x\u2019\\ { } \u00a9\u00ff");
+    QTest::newRow("ignored: binary data, unknown words, source line breaks")
+        << QByteArray("{\\rtf1 a\\bin3 x}yb\\foo12 c\\bar-3 d\r\ne\nf}") << "L:[auto]abcdef";
     QTest::newRow("delimiter space only once") << QByteArray("{\\rtf1\\b  x}") << "L:[auto b] x";
-    QTest::newRow("text after the document ignored")
-        << QByteArray("{\\rtf1 a}b}\r\n") + '\0' << "L:[auto]a";
-    QTest::newRow("8-bit source byte") << QByteArray("{\\rtf1 caf\xe9}")
-                                       << QString::fromUtf8("L:[auto]caf\u00e9");
-    QTest::newRow("bad hex escape") << QByteArray("{\\rtf1 a\\'zb\\'4}") << "L:[auto]azb";
+    QTest::newRow("text after the document ignored") << QByteArray("{\\rtf1 a}b}\r\n") + '\0'
+                                                     << "L:[auto]a";
+    QTest::newRow("8-bit source byte, bad hex escape")
+        << QByteArray("{\\rtf1 caf\xe9 a\\'zb\\'4}") << QString::fromUtf8("L:[auto]caf\u00e9 azb");
 }
 
 void TestRtfCodec::readSamples()
@@ -268,6 +200,17 @@ void TestRtfCodec::readSamples()
     QFETCH(QByteArray, rtf);
     QFETCH(QString, expected);
     QCOMPARE(describeRead(rtf), expected);
+    // The same text arriving as a string reads the same.
+    const std::optional<Paragraphs> fromString = platform::readRtf(QString::fromLatin1(rtf));
+    QCOMPARE(describe(fromString.value_or(Paragraphs())), expected);
+}
+
+void TestRtfCodec::stringKeepsCharactersBeyondLatin1()
+{
+    const QString rtf = QString::fromUtf8("{\\rtf1 \u20ac\\'e9\\par x}");
+    QVERIFY(platform::looksLikeRtf(rtf));
+    QCOMPARE(describe(platform::readRtf(rtf).value_or(Paragraphs())),
+             QString::fromUtf8("L:[auto]\u20ac\u00e9\nL:[auto]x"));
 }
 
 void TestRtfCodec::notRtf_data()
@@ -275,12 +218,9 @@ void TestRtfCodec::notRtf_data()
     QTest::addColumn<QByteArray>("text");
     QTest::newRow("empty") << QByteArray();
     QTest::newRow("plain text") << QByteArray("bind mouse1 +attack");
-    QTest::newRow("prefix cut") << QByteArray("{\\rtf");
     QTest::newRow("upper case") << QByteArray("{\\RTF1 x}");
-    QTest::newRow("leading space") << QByteArray(" {\\rtf1 x}");
     QTest::newRow("byte order mark") << QByteArray("\xef\xbb\xbf{\\rtf1 x}");
     QTest::newRow("other version") << QByteArray("{\\rtf2 x}");
-    QTest::newRow("binary garbage") << QByteArray("\x00\x01\xff{\\rtf1", 8);
 }
 
 void TestRtfCodec::notRtf()
@@ -290,15 +230,6 @@ void TestRtfCodec::notRtf()
     QVERIFY(!platform::looksLikeRtf(QString::fromLatin1(text)));
     QVERIFY(!platform::readRtf(text).has_value());
     QVERIFY(!platform::readRtf(QString::fromLatin1(text)).has_value());
-}
-
-void TestRtfCodec::stringOverloads()
-{
-    const QString text = QString::fromUtf8("{\\rtf1 \u20ac\\'e9\\par x}");
-    QVERIFY(platform::looksLikeRtf(text));
-    const std::optional<Paragraphs> paragraphs = platform::readRtf(text);
-    QVERIFY(paragraphs.has_value());
-    QCOMPARE(describe(*paragraphs), QString::fromUtf8("L:[auto]\u20ac\u00e9\nL:[auto]x"));
 }
 
 void TestRtfCodec::truncatedInput_data()
@@ -323,20 +254,10 @@ void TestRtfCodec::truncatedInput()
     }
 }
 
-void TestRtfCodec::randomInput()
+void TestRtfCodec::damagedInput()
 {
     // Fixed seed: a failure must be reproducible.
     QRandomGenerator random(20240611);
-    const QByteArray alphabet = QByteArray("{}\\\\\\abcfrtuqpl0123456789-'* ;\r\n\xe9") + '\0';
-    for (int round = 0; round < 2000; ++round) {
-        QByteArray rtf = "{\\rtf1";
-        const int length = random.bounded(120);
-        for (int i = 0; i < length; ++i)
-            rtf += alphabet.at(random.bounded(int(alphabet.size())));
-        const std::optional<Paragraphs> paragraphs = platform::readRtf(rtf);
-        QVERIFY(paragraphs.has_value());
-        QVERIFY(!paragraphs->isEmpty());
-    }
     for (int round = 0; round < 500; ++round) {
         QByteArray rtf = WordPadSample;
         for (int flips = 0; flips < 5; ++flips)

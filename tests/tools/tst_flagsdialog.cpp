@@ -1,5 +1,6 @@
 // The Calculate Flags dialog as the user meets it: its boxes, the three totals following
-// every tick, typed totals, and one window at a time.
+// every tick, typed totals, and one window at a time. The arithmetic itself is
+// tst_flagsarithmetic's.
 #include "RecordingDialogs.h"
 #include "generators/FlagsArithmetic.h"
 #include "generators/ToolDialogs.h"
@@ -22,25 +23,16 @@ private slots:
     void init();
     void cleanup();
 
-    void opensWithTheTotalsOfItsTicks();
-    void everyBoxSitsInItsFrameWithCaptionTickAndTip();
-    void bfgAddsAndTakesAway();
-    void practiceModeAddsToTheDmTotal();
-    void untickingEveryDmBoxGivesZero();
-    void tickingEveryDmBoxGivesTheFullMask();
-    void spaceTicksTheFocusedBox();
-    void typedNumberIsAddedToOrSubtractedFrom();
-    void unreadableTotalIsRecomputedFromTheTicks_data();
-    void unreadableTotalIsRecomputedFromTheTicks();
-    void okClosesAndTheNextOpeningStartsAfresh();
-    void showingAgainRaisesTheOpenDialog();
+    void opensWithEveryBoxInItsFrame();
+    void tickingChangesOnlyItsFramesTotal_data();
+    void tickingChangesOnlyItsFramesTotal();
+    void oneDialogAtATimeStartingAfresh();
 
 private:
-    static frmFlags *dialog() { return m_dialog; }
-    static QCheckBox *box(const char *name);
-    static QLineEdit *total(const char *name);
-    static void click(const char *name);
-    static void type(const char *totalName, const QString &text);
+    static QCheckBox *box(const QString &name);
+    static void click(QCheckBox *check);
+    /** The three totals, left to right. */
+    static QStringList totals();
     static QList<frmFlags *> openDialogs();
 
     static QPointer<frmFlags> m_dialog;
@@ -50,38 +42,29 @@ private:
 
 QPointer<frmFlags> TestFlagsDialog::m_dialog;
 
-QCheckBox *TestFlagsDialog::box(const char *name)
+QCheckBox *TestFlagsDialog::box(const QString &name)
 {
-    auto *found = m_dialog->findChild<QCheckBox *>(QLatin1String(name));
+    auto *found = m_dialog->findChild<QCheckBox *>(name);
     if (!found)
-        qFatal("no check box %s", name);
+        qFatal("no check box %s", qPrintable(name));
     return found;
 }
 
-QLineEdit *TestFlagsDialog::total(const char *name)
-{
-    auto *found = m_dialog->findChild<QLineEdit *>(QLatin1String(name));
-    if (!found)
-        qFatal("no total %s", name);
-    return found;
-}
-
-void TestFlagsDialog::click(const char *name)
+void TestFlagsDialog::click(QCheckBox *check)
 {
     // On the box itself: a short caption leaves the middle of a wide check box empty.
-    QCheckBox *check = box(name);
     QStyleOptionButton option;
     option.initFrom(check);
-    const QRect indicator = check->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, check);
-    QTest::mouseClick(check, Qt::LeftButton, Qt::NoModifier, indicator.center());
+    const QRect box = check->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, check);
+    QTest::mouseClick(check, Qt::LeftButton, Qt::NoModifier, box.center());
 }
 
-void TestFlagsDialog::type(const char *totalName, const QString &text)
+QStringList TestFlagsDialog::totals()
 {
-    QLineEdit *field = total(totalName);
-    field->selectAll();
-    QTest::keyClick(field, Qt::Key_Delete);
-    QTest::keyClicks(field, text);
+    QStringList texts;
+    for (const FlagsFrameRow &frame : flagsFrames())
+        texts << m_dialog->findChild<QLineEdit *>(QLatin1String(frame.totalObjectName))->text();
+    return texts;
 }
 
 QList<frmFlags *> TestFlagsDialog::openDialogs()
@@ -96,9 +79,8 @@ QList<frmFlags *> TestFlagsDialog::openDialogs()
 void TestFlagsDialog::init()
 {
     showFlagsDialog();
-    const QList<frmFlags *> dialogs = openDialogs();
-    QCOMPARE(dialogs.size(), 1);
-    m_dialog = dialogs.first();
+    QCOMPARE(openDialogs().size(), 1);
+    m_dialog = openDialogs().first();
 }
 
 void TestFlagsDialog::cleanup()
@@ -110,174 +92,106 @@ void TestFlagsDialog::cleanup()
     QCOMPARE(m_dialogs.messageTexts(), QStringList());
 }
 
-void TestFlagsDialog::opensWithTheTotalsOfItsTicks()
+void TestFlagsDialog::opensWithEveryBoxInItsFrame()
 {
     QCOMPARE(m_dialog->windowTitle(), QStringLiteral("Calculate Flags"));
-    QVERIFY(m_dialog->parentWidget() == nullptr);
-    QCOMPARE(total("txtDMFlags")->text(), QStringLiteral("67312"));
-    QCOMPARE(total("txtWeapFlags")->text(), QStringLiteral("255"));
-    QCOMPARE(total("txtPowerupFlags")->text(), QStringLiteral("975"));
+    QCOMPARE(m_dialog->focusWidget(), m_dialog->findChild<QPushButton *>(QStringLiteral("cmdOK")));
+    QCOMPARE(totals(), (QStringList{"67312", "255", "975"}));
 
-    // What the totals say is what the boxes show.
-    for (const FlagsFrameRow &frame : flagsFrames()) {
-        qint32 sum = 0;
-        for (const FlagBox &flag : flagBoxes(frame.frame))
-            if (box(flag.objectName)->isChecked())
-                sum += flag.value;
-        QCOMPARE(total(frame.totalObjectName)->text(), QString::number(sum));
-    }
-
-    auto *ok = m_dialog->findChild<QPushButton *>(QStringLiteral("cmdOK"));
-    QVERIFY(ok);
-    QCOMPARE(ok->text(), QStringLiteral("OK"));
-    QCOMPARE(m_dialog->focusWidget(), ok);
-}
-
-void TestFlagsDialog::everyBoxSitsInItsFrameWithCaptionTickAndTip()
-{
-    QCOMPARE(m_dialog->findChildren<QCheckBox *>().size(), 38);
+    // Each frame shows its boxes top to bottom, and its total is what their ticks add up to.
     for (const FlagsFrameRow &frame : flagsFrames()) {
         auto *group = m_dialog->findChild<QGroupBox *>(QLatin1String(frame.objectName));
-        QVERIFY2(group, frame.objectName);
         QCOMPARE(group->title(), QString::fromUtf8(frame.caption));
-        QCOMPARE(total(frame.totalObjectName)->parentWidget(), group);
-        QCOMPARE(total(frame.totalObjectName)->isReadOnly(), false);
-
-        // Top to bottom in the order of the table.
-        int previousTop = -1;
-        for (const FlagBox &flag : flagBoxes(frame.frame)) {
-            QCheckBox *check = box(flag.objectName);
-            QCOMPARE(check->parentWidget(), group);
-            QCOMPARE(check->text(), QString::fromUtf8(flag.caption));
-            QCOMPARE(check->isChecked(), flag.tickedAtOpen);
-            QCOMPARE(check->toolTip(), flag.toolTip ? QString::fromUtf8(flag.toolTip) : QString());
-            QVERIFY2(check->isVisible(), flag.objectName);
-            QVERIFY(check->y() > previousTop);
-            previousTop = check->y();
+        QList<QCheckBox *> checks = group->findChildren<QCheckBox *>();
+        std::sort(checks.begin(), checks.end(),
+                  [](QCheckBox *a, QCheckBox *b) { return a->y() < b->y(); });
+        QStringList shown, expected;
+        qint32 sum = 0;
+        for (qsizetype i = 0; i < checks.size(); ++i) {
+            if (checks.at(i)->isVisible())
+                shown << checks.at(i)->text();
+            if (i < qsizetype(flagBoxes(frame.frame).size())) {
+                const FlagBox &flag = flagBoxes(frame.frame)[size_t(i)];
+                expected << QString::fromUtf8(flag.caption);
+                sum += checks.at(i)->isChecked() ? flag.value : 0;
+            }
         }
+        QCOMPARE(shown, expected);
+        QCOMPARE(group->findChild<QLineEdit *>()->text(), QString::number(sum));
     }
 }
 
-void TestFlagsDialog::bfgAddsAndTakesAway()
+void TestFlagsDialog::tickingChangesOnlyItsFramesTotal_data()
 {
-    click("chkBFG");
-    QVERIFY(box("chkBFG")->isChecked());
-    QCOMPARE(total("txtWeapFlags")->text(), QStringLiteral("511"));
-    click("chkBFG");
-    QVERIFY(!box("chkBFG")->isChecked());
-    QCOMPARE(total("txtWeapFlags")->text(), QStringLiteral("255"));
-    // The other frames are not touched.
-    QCOMPARE(total("txtDMFlags")->text(), QStringLiteral("67312"));
-    QCOMPARE(total("txtPowerupFlags")->text(), QStringLiteral("975"));
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("typed"); // into the box's total first, unless null
+    QTest::addColumn<bool>("space");    // the key instead of the mouse
+    QTest::addColumn<QStringList>("after");
+    QTest::addColumn<QStringList>("afterAgain");
+
+    QTest::newRow("BFG") << "chkBFG" << QString() << false << QStringList{"67312", "511", "975"}
+                         << QStringList{"67312", "255", "975"};
+    QTest::newRow("Practice Mode") << "chkPracticeMode" << QString() << false
+                                   << QStringList{"198384", "255", "975"}
+                                   << QStringList{"67312", "255", "975"};
+    QTest::newRow("Space ticks the focused box") << "chkQuadDamage" << QString() << true
+                                                 << QStringList{"67312", "255", "1007"}
+                                                 << QStringList{"67312", "255", "975"};
+    QTest::newRow("typed total is counted on") << "chkShotgun" << "0" << false
+                                               << QStringList{"67312", "-1", "975"}
+                                               << QStringList{"67312", "0", "975"};
+    QTest::newRow("unreadable total gives way to the ticks") << "chkBFG" << "abc" << false
+                                                             << QStringList{"67312", "511", "975"}
+                                                             << QStringList{"67312", "255", "975"};
 }
 
-void TestFlagsDialog::practiceModeAddsToTheDmTotal()
+void TestFlagsDialog::tickingChangesOnlyItsFramesTotal()
 {
-    click("chkPracticeMode");
-    QCOMPARE(total("txtDMFlags")->text(), QStringLiteral("198384"));
-    QCOMPARE(total("txtWeapFlags")->text(), QStringLiteral("255"));
-}
-
-void TestFlagsDialog::untickingEveryDmBoxGivesZero()
-{
-    for (const FlagBox &flag : flagBoxes(FlagsFrame::DMFlags))
-        if (box(flag.objectName)->isChecked())
-            click(flag.objectName);
-    QCOMPARE(total("txtDMFlags")->text(), QStringLiteral("0"));
-}
-
-void TestFlagsDialog::tickingEveryDmBoxGivesTheFullMask()
-{
-    for (const FlagBox &flag : flagBoxes(FlagsFrame::DMFlags))
-        if (!box(flag.objectName)->isChecked())
-            click(flag.objectName);
-    QCOMPARE(total("txtDMFlags")->text(), QStringLiteral("262143"));
-}
-
-void TestFlagsDialog::spaceTicksTheFocusedBox()
-{
-    QCheckBox *quad = box("chkQuadDamage");
-    quad->setFocus();
-    QTest::keyClick(quad, Qt::Key_Space);
-    QVERIFY(quad->isChecked());
-    QCOMPARE(total("txtPowerupFlags")->text(), QStringLiteral("1007"));
-}
-
-void TestFlagsDialog::typedNumberIsAddedToOrSubtractedFrom()
-{
-    type("txtWeapFlags", QStringLiteral("0"));
-    QCOMPARE(total("txtWeapFlags")->text(), QStringLiteral("0"));
-    click("chkShotgun");
-    QCOMPARE(total("txtWeapFlags")->text(), QStringLiteral("-1"));
-    click("chkShotgun");
-    QCOMPARE(total("txtWeapFlags")->text(), QStringLiteral("0"));
-
-    type("txtDMFlags", QStringLiteral("1000"));
-    click("chkNoHealth");
-    QCOMPARE(total("txtDMFlags")->text(), QStringLiteral("1001"));
-}
-
-void TestFlagsDialog::unreadableTotalIsRecomputedFromTheTicks_data()
-{
-    QTest::addColumn<QString>("typed");
-    QTest::addColumn<QString>("expected");
-
-    // After the click the ticked weapon boxes are Shotgun to Railgun and BFG: 511.
-    QTest::newRow("letters") << "abc" << "511";
-    QTest::newRow("empty") << "" << "511";
-    QTest::newRow("fraction") << "12.5" << "511";
-    QTest::newRow("number then text") << "12x" << "511";
-    QTest::newRow("beyond 32 bits") << "99999999999" << "511";
-    QTest::newRow("sum leaves 32 bits") << "2147483647" << "511";
-    QTest::newRow("largest that still fits") << "2147483391" << "2147483647";
-    QTest::newRow("negative number") << "-300" << "-44";
-}
-
-void TestFlagsDialog::unreadableTotalIsRecomputedFromTheTicks()
-{
+    QFETCH(QString, name);
     QFETCH(QString, typed);
-    QFETCH(QString, expected);
+    QFETCH(bool, space);
+    QFETCH(QStringList, after);
+    QFETCH(QStringList, afterAgain);
 
-    type("txtWeapFlags", typed);
-    QCOMPARE(total("txtWeapFlags")->text(), typed);
-    click("chkBFG");
-    QVERIFY(box("chkBFG")->isChecked());
-    QCOMPARE(total("txtWeapFlags")->text(), expected);
-    for (const FlagBox &flag : flagBoxes(FlagsFrame::WeaponFlags))
-        QCOMPARE(box(flag.objectName)->isChecked(), true);
-    // From a readable total on, ticks count as usual again.
-    click("chkBFG");
-    QCOMPARE(total("txtWeapFlags")->text(), QString::number(expected.toLongLong() - 256));
+    QCheckBox *check = box(name);
+    if (!typed.isNull()) {
+        auto *total = check->parentWidget()->findChild<QLineEdit *>();
+        total->selectAll();
+        QTest::keyClick(total, Qt::Key_Delete);
+        QTest::keyClicks(total, typed);
+    }
+    const bool ticked = check->isChecked();
+    const auto press = [&] {
+        if (space) {
+            check->setFocus();
+            QTest::keyClick(check, Qt::Key_Space);
+        } else {
+            click(check);
+        }
+    };
+    press();
+    QCOMPARE(check->isChecked(), !ticked);
+    QCOMPARE(totals(), after);
+    press();
+    QCOMPARE(check->isChecked(), ticked);
+    QCOMPARE(totals(), afterAgain);
 }
 
-void TestFlagsDialog::okClosesAndTheNextOpeningStartsAfresh()
+void TestFlagsDialog::oneDialogAtATimeStartingAfresh()
 {
-    click("chkBFG");
-    type("txtDMFlags", QStringLiteral("5"));
-    QTest::mouseClick(m_dialog->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QVERIFY(m_dialog.isNull());
-    QVERIFY(openDialogs().isEmpty());
-
-    showFlagsDialog();
-    QCOMPARE(openDialogs().size(), 1);
-    m_dialog = openDialogs().first();
-    QVERIFY(!box("chkBFG")->isChecked());
-    QCOMPARE(total("txtWeapFlags")->text(), QStringLiteral("255"));
-    QCOMPARE(total("txtDMFlags")->text(), QStringLiteral("67312"));
-}
-
-void TestFlagsDialog::showingAgainRaisesTheOpenDialog()
-{
-    click("chkBFG");
+    click(box("chkBFG"));
     showFlagsDialog();
     QCOMPARE(openDialogs(), QList<frmFlags *>{m_dialog.data()});
     QVERIFY(box("chkBFG")->isChecked());
 
-    // The close box discards it like OK.
-    m_dialog->close();
+    QTest::mouseClick(m_dialog->findChild<QPushButton *>(QStringLiteral("cmdOK")), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QVERIFY(m_dialog.isNull());
+    QVERIFY(openDialogs().isEmpty());
+    showFlagsDialog();
+    m_dialog = openDialogs().first();
+    QVERIFY(!box("chkBFG")->isChecked());
+    QCOMPARE(totals(), (QStringList{"67312", "255", "975"}));
 }
 
 QTEST_MAIN(TestFlagsDialog)
