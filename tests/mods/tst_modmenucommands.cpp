@@ -95,20 +95,9 @@ QAction *otherItem(frmChild *child, const QString &caption)
     qFatal("no Other item %s", qPrintable(caption));
 }
 
-struct Choice {
-    GameList game;
-    QString entry;
-};
+using Choice = FrameFixture::ModChoice;
 
-QList<Choice> creatableEntries()
-{
-    QList<Choice> choices;
-    for (GameList game : {GameList::Quake2, GameList::Quake3})
-        for (const mods::CatalogueEntry &entry : mods::catalogueEntries(game))
-            if (!entry.isComingSoon())
-                choices.append({game, entry.text.toString()});
-    return choices;
-}
+QList<Choice> creatableEntries() { return FrameFixture::creatableEntries(); }
 
 /** Black and not bold: written as text, not coloured. */
 bool plain(platform::RichEdit *editor, int start, int length)

@@ -67,21 +67,9 @@ QList<int> shownSlots(frmChild *child)
     return shown;
 }
 
-struct Choice {
-    GameList game;
-    QString entry;
-};
+using Choice = FrameFixture::ModChoice;
 
-/** Every entry of the Select Mod dialog that makes a document. */
-QList<Choice> creatableEntries()
-{
-    QList<Choice> choices;
-    for (GameList game : {GameList::Quake2, GameList::Quake3})
-        for (const mods::CatalogueEntry &entry : mods::catalogueEntries(game))
-            if (!entry.isComingSoon())
-                choices.append({game, entry.text.toString()});
-    return choices;
-}
+QList<Choice> creatableEntries() { return FrameFixture::creatableEntries(); }
 
 QString describe(const Choice &choice)
 {

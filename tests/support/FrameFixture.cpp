@@ -109,3 +109,13 @@ void FrameFixture::settle()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     QCoreApplication::processEvents();
 }
+
+QList<FrameFixture::ModChoice> FrameFixture::creatableEntries()
+{
+    QList<ModChoice> choices;
+    for (mods::GameList game : {mods::GameList::Quake2, mods::GameList::Quake3})
+        for (const mods::CatalogueEntry &entry : mods::catalogueEntries(game))
+            if (!entry.isComingSoon())
+                choices.append({game, entry.text.toString()});
+    return choices;
+}

@@ -25,6 +25,12 @@ struct FrameFixture {
      * dialog; the new document, or nullptr when the dialog stayed open.
      */
     document::frmChild *newDocument(mods::GameList game, const QString &text);
+    struct ModChoice {
+        mods::GameList game;
+        QString entry;
+    };
+    /** Every entry of the Select Mod dialog that makes a document. */
+    static QList<ModChoice> creatableEntries();
     /** The open Select Mod dialog, or nullptr. */
     static QDialog *selectModDialog();
     /** Checks "Blank CFG" in the open Select Mod dialog and presses OK; false when none is open. */
