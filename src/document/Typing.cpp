@@ -119,7 +119,9 @@ void frmChild::ColorCurrentWord()
     }
     m_editor->setSelBold(true);
     m_editor->setSelColor(keywordColor(m_editor->SelText()).value_or(bindColor()));
-    m_editor->setSelText(KeyWords.Item(word).toString());
+    const QString stored = KeyWords.Item(word).toString();
+    if (m_editor->SelText() != stored)
+        m_editor->setSelText(stored);
 }
 
 void frmChild::RestoreCaret(int position)

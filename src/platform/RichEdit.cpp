@@ -324,10 +324,41 @@ void RichEdit::setSelFont(const QFont &font)
     applyCharFormat(format);
 }
 
+bool RichEdit::selectionAlreadyHas(const QTextCharFormat &format) const
+{
+    const QMap<int, QVariant> properties = format.properties();
+    for (auto it = properties.cbegin(); it != properties.cend(); ++it)
+        if (it.key() != QTextFormat::ForegroundBrush && it.key() != QTextFormat::FontWeight)
+            return false;
+    const QTextCursor cursor = workCursor();
+    const int start = cursor.selectionStart();
+    const int end = cursor.selectionEnd();
+    for (QTextBlock block = doc()->findBlock(start); block.isValid() && block.position() < end;
+         block = block.next()) {
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (fragment.position() + fragment.length() <= start || fragment.position() >= end)
+                continue;
+            const QTextCharFormat has = fragment.charFormat();
+            if (format.hasProperty(QTextFormat::ForegroundBrush) &&
+                (has.hasProperty(QTextFormat::ForegroundBrush) ? has.foreground().color() : black()) !=
+                    format.foreground().color())
+                return false;
+            if (format.hasProperty(QTextFormat::FontWeight) &&
+                has.fontWeight() != format.fontWeight())
+                return false;
+        }
+    }
+    return true;
+}
+
 void RichEdit::applyCharFormat(const QTextCharFormat &format)
 {
     // With a selection the characters change; without one, the format of the next typed text.
     QTextCursor cursor = workCursor();
+    // Any change makes the editor lay out everything below it again, so only real ones are made.
+    if (cursor.hasSelection() && selectionAlreadyHas(format))
+        return;
     cursor.mergeCharFormat(format);
     commit(cursor);
 }

@@ -126,6 +126,8 @@ private:
     QTextCharFormat selectionStartFormat() const;
     QTextCursor documentCursor(int start, int length) const;
     void applyCharFormat(const QTextCharFormat &format);
+    /** Whether every selected character already has the colour and weight @p format sets. */
+    bool selectionAlreadyHas(const QTextCharFormat &format) const;
     void commit(const QTextCursor &cursor);
 
     /** The document being loaded, while LoadPlainText's preparation runs. */
