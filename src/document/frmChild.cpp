@@ -44,7 +44,7 @@ frmChild::frmChild(Documents *documents, QWidget *parent)
     createLists();
     m_editor->installEventFilter(this);
     m_editor->viewport()->installEventFilter(this);
-    connect(m_editor, &QTextEdit::textChanged, this, &frmChild::textChanged);
+    connect(m_editor, &platform::RichEdit::textChanged, this, &frmChild::textChanged);
     connect(m_editor, &platform::RichEdit::plainTextArrived, this,
             [this](const QString &text) { PasteFormatted(m_editor, text); });
     updateCharCount();

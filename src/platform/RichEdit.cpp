@@ -1,5 +1,7 @@
 #include "platform/RichEdit.h"
 
+#include "platform/AlignedPlainLayout.h"
+
 #include <QKeyEvent>
 #include <QMetaMethod>
 #include <QMimeData>
@@ -40,11 +42,11 @@ QString toCrLf(const QString &text)
     return result;
 }
 
-RichEdit::RichEdit(QWidget *parent) : QTextEdit(parent)
+RichEdit::RichEdit(QWidget *parent) : QPlainTextEdit(parent)
 {
-    setAcceptRichText(false);
+    setDocument(newAlignedDocument(this));
     setUndoRedoEnabled(false);
-    setLineWrapMode(QTextEdit::NoWrap);
+    setLineWrapMode(QPlainTextEdit::NoWrap);
     QFont font(QStringLiteral("Tahoma"), 10);
     font.setStyleHint(QFont::SansSerif);
     setFont(font);
@@ -94,8 +96,8 @@ int RichEdit::TextLength() const
 void RichEdit::LoadPlainText(const QString &text, const std::function<void()> &beforeShowing)
 {
     // The text goes into a fresh document that the editor only takes once it is ready,
-    // so a large file is laid out once, after any colouring, not once per change.
-    auto *fresh = new QTextDocument(this);
+    // so the editor sees the coloured text as one change, not one per keyword.
+    QTextDocument *fresh = newAlignedDocument(this);
     fresh->setUndoRedoEnabled(false);
     fresh->setDefaultFont(document()->defaultFont());
     fresh->setDocumentMargin(document()->documentMargin());
@@ -356,7 +358,7 @@ void RichEdit::applyCharFormat(const QTextCharFormat &format)
 {
     // With a selection the characters change; without one, the format of the next typed text.
     QTextCursor cursor = workCursor();
-    // Any change makes the editor lay out everything below it again, so only real ones are made.
+    // Only real changes are made: each one relays out its line and repaints it.
     if (cursor.hasSelection() && selectionAlreadyHas(format))
         return;
     cursor.mergeCharFormat(format);
@@ -455,10 +457,10 @@ void RichEdit::keyPressEvent(QKeyEvent *event)
         // Shift+Enter would start a soft line inside the paragraph; a config only has real lines.
         QKeyEvent plain(event->type(), event->key(), event->modifiers() & ~Qt::ShiftModifier,
                         event->text(), event->isAutoRepeat(), event->count());
-        QTextEdit::keyPressEvent(&plain);
+        QPlainTextEdit::keyPressEvent(&plain);
         return;
     }
-    QTextEdit::keyPressEvent(event);
+    QPlainTextEdit::keyPressEvent(event);
 }
 
 bool RichEdit::canInsertFromMimeData(const QMimeData *source) const

@@ -3,13 +3,14 @@
 #include "platform/RtfCodec.h"
 
 #include <QColor>
-#include <QTextEdit>
+#include <QPlainTextEdit>
 #include <functional>
 
 namespace platform {
 
 /**
- * The config editor's text model over QTextEdit.
+ * The config editor's text model over QPlainTextEdit, whose document lays out only the
+ * lines in view and honours each paragraph's alignment.
  *
  * Positions are 0-based and a line break is the pair CR LF, counting two positions.
  * The caret and the ends of a selection never fall between the CR and the LF: such a
@@ -17,7 +18,7 @@ namespace platform {
  * unformatted text is black and not bold. All callers speak these positions; only this
  * class touches QTextCursor positions. Mapping a position costs O(log^2 n) at worst.
  */
-class RichEdit : public QTextEdit {
+class RichEdit : public QPlainTextEdit {
     Q_OBJECT
 public:
     explicit RichEdit(QWidget *parent = nullptr);

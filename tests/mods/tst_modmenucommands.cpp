@@ -403,7 +403,7 @@ void TestModMenuCommands::windowClosedDuringKeyWaitWritesNothingMore()
     QPointer<frmChild> guard(child);
     bool closedInWait = false;
     int writesAfterClose = 0;
-    connect(child->editor(), &QTextEdit::textChanged, child->editor(),
+    connect(child->editor(), &platform::RichEdit::textChanged, child->editor(),
             [&] { writesAfterClose += closedInWait; });
     QTimer::singleShot(0, child, [&] {
         const bool waiting = child->lsKeys()->isVisible();

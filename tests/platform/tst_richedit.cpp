@@ -2,6 +2,7 @@
 // between its halves, and the character format follows the selection.
 #include "platform/RichEdit.h"
 
+#include <QScrollBar>
 #include <QtTest>
 
 using platform::RichEdit;
@@ -17,6 +18,8 @@ private slots:
     void spanBackward_data();
     void spanBackward();
     void freezeNests();
+    void alignmentPlacesLinesInTheView_data();
+    void alignmentPlacesLinesInTheView();
 };
 
 void TestRichEdit::load_data()
@@ -143,6 +146,54 @@ void TestRichEdit::freezeNests()
     }
     QVERIFY(!edit.isFrozen());
     QVERIFY(edit.updatesEnabled());
+}
+
+void TestRichEdit::alignmentPlacesLinesInTheView_data()
+{
+    QTest::addColumn<Qt::Alignment>("alignment");
+    QTest::newRow("left") << Qt::Alignment(Qt::AlignLeft);
+    QTest::newRow("centre") << Qt::Alignment(Qt::AlignHCenter);
+    QTest::newRow("right") << Qt::Alignment(Qt::AlignRight);
+}
+
+void TestRichEdit::alignmentPlacesLinesInTheView()
+{
+    QFETCH(Qt::Alignment, alignment);
+    RichEdit edit;
+    edit.resize(400, 200);
+    edit.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&edit));
+    edit.LoadPlainText(QStringLiteral("short\r\n") + QString(300, QLatin1Char('x')));
+    edit.Select(0, edit.TextLength());
+    edit.setSelAlignment(alignment);
+
+    // Where a line starts and ends on screen, with the view scrolled fully left.
+    const auto span = [&edit](int line) {
+        edit.setSelStart(edit.lineStartOf(edit.Text().indexOf(line == 0 ? u"short" : u"xxx")));
+        edit.horizontalScrollBar()->setValue(0);
+        const int start = edit.cursorRect().x();
+        edit.setSelStart(edit.lineEndOf(edit.SelStart()));
+        edit.horizontalScrollBar()->setValue(0);
+        return std::pair(start, edit.cursorRect().x() + edit.horizontalScrollBar()->value());
+    };
+    const int margin = int(edit.document()->documentMargin());
+    const int freeRoom = edit.viewport()->width() - 2 * margin - (span(0).second - span(0).first);
+    const int expectedStart = alignment == Qt::AlignLeft      ? margin
+                              : alignment == Qt::AlignHCenter ? margin + freeRoom / 2
+                                                              : margin + freeRoom;
+    QVERIFY2(std::abs(span(0).first - expectedStart) <= 2,
+             qPrintable(QStringLiteral("short line starts at %1, expected %2")
+                            .arg(span(0).first)
+                            .arg(expectedStart)));
+    // A line wider than the view starts at its left edge, where scrolling reaches it.
+    QCOMPARE(span(1).first, margin);
+
+    // The placement follows the view's width.
+    const int before = span(0).first;
+    edit.resize(600, 200);
+    QTRY_COMPARE(span(0).first - before, alignment == Qt::AlignLeft      ? 0
+                                         : alignment == Qt::AlignHCenter ? 100
+                                                                         : 200);
 }
 
 QTEST_MAIN(TestRichEdit)
