@@ -10,6 +10,15 @@ namespace {
 QString g_override;
 
 bool holdsData(const QString &folder) { return QFileInfo(folder + "/Configs").isDir(); }
+
+// Where an installation keeps the data: share/tessel beside its bin folder (so a package
+// works whatever prefix it was built for), then the folder named when it was configured.
+QStringList installedDataFolders()
+{
+    return {QDir::cleanPath(QCoreApplication::applicationDirPath() + u'/' +
+                            QStringLiteral(TESSEL_DATA_FROM_BIN_DIR)),
+            QStringLiteral(TESSEL_DATA_INSTALL_DIR)};
+}
 } // namespace
 
 QString programFolder()
@@ -19,10 +28,16 @@ QString programFolder()
     const QString besideProgram = QCoreApplication::applicationDirPath();
     if (holdsData(besideProgram))
         return besideProgram;
-    const QString installed = QStringLiteral(TESSEL_DATA_INSTALL_DIR);
-    if (holdsData(installed))
-        return installed;
+    for (const QString &installed : installedDataFolders()) {
+        if (holdsData(installed))
+            return installed;
+    }
     return besideProgram;
+}
+
+bool isInstalledDataFolder(const QString &folder)
+{
+    return installedDataFolders().contains(QDir::cleanPath(folder));
 }
 
 void setProgramFolder(const QString &folder)

@@ -11,6 +11,9 @@ namespace platform {
  */
 QString programFolder();
 
+/** Whether @p folder is the shared data folder of an installation (never a place to write). */
+bool isInstalledDataFolder(const QString &folder);
+
 /** Overrides the program folder (tests); an empty path restores the lookup. */
 void setProgramFolder(const QString &folder);
 

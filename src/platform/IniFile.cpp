@@ -209,7 +209,9 @@ QString settingsFilePath()
     const QString folder = programFolder();
     const QString beside = folder + u'/' + SettingsFileName;
     const QFileInfo folderInfo(folder);
-    if (QFileInfo::exists(beside) || (folderInfo.isDir() && folderInfo.isWritable()))
+    // An installation's shared data folder is writable for root, but settings never go there.
+    const bool portable = !isInstalledDataFolder(folder);
+    if (portable && (QFileInfo::exists(beside) || (folderInfo.isDir() && folderInfo.isWritable())))
         return beside;
     const QString configFolder =
         QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);

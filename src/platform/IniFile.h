@@ -36,9 +36,10 @@ public:
 };
 
 /**
- * Where Tessel keeps its settings: "Tessel.ini" in the program folder when it exists there
- * or that folder is writable (a portable copy), otherwise in the user's configuration
- * folder, which is created by the first write.
+ * Where Tessel keeps its settings: "Tessel.ini" in the program folder when that folder is not
+ * an installation's shared data folder and the file exists there or the folder is writable
+ * (a build folder or a portable copy), otherwise in the user's configuration folder, which
+ * is created by the first write.
  */
 QString settingsFilePath();
 
