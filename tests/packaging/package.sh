@@ -48,8 +48,11 @@ grep -q 'libqt6widgets6' <<<"$(field Depends)" || { echo "Depends lacks Qt: $(fi
 [ -n "$(field Maintainer)" ] && [ -n "$(field Description)" ] || { echo "no maintainer or description"; failed=1; }
 
 packaged() { dpkg-deb --fsys-tarfile "$deb" | tar -xOf - "./$1"; }
-grep -q "<release version=\"$version\"" <<<"$(packaged usr/share/metainfo/io.github.tessel.Tessel.metainfo.xml)" ||
-    { echo "metainfo has no release $version"; failed=1; }
+metainfo=$(packaged usr/share/metainfo/io.github.tessel.Tessel.metainfo.xml)
+grep -q "<release version=\"$version\"" <<<"$metainfo" || { echo "metainfo has no release $version"; failed=1; }
+launchable=$(sed -n 's/.*<launchable type="desktop-id">\(.*\)<.*/\1/p' <<<"$metainfo")
+grep -qx "\./usr/share/applications/$launchable" <<<"$contents" ||
+    { echo "metainfo launches '$launchable', which is not packaged"; failed=1; }
 grep -q "\"Tessel $version\"" <<<"$(packaged usr/share/man/man1/tessel.1.gz | gzip -dc)" ||
     { echo "manual page is not of version $version"; failed=1; }
 exit $failed
