@@ -27,7 +27,7 @@ $mk "$out/Quake2/q2binds.txt" --drop-release --exclude "$c/q2binds.exclude" \
 $x q2 "$q2" keys > "$tmp/q2.keys"
 $mk "$out/Quake2/q2keys.txt" "$tmp/q2.keys"
 $x q2 "$q2" cvars > "$tmp/q2.cvars"
-$mk "$out/Quake2/q2cvars.txt" "$tmp/q2.cvars"
+$mk "$out/Quake2/q2cvars.txt" "$tmp/q2.cvars" "$c/q2cvars.extra"
 
 $x q3 "$q3" commands > "$tmp/q3.commands"
 $x q3 "$q3" uses > "$tmp/q3.uses"
@@ -36,4 +36,5 @@ $mk "$out/Quake3/q3binds.txt" --drop-release --exclude "$c/q3binds.exclude" \
 $x q3 "$q3" keys > "$tmp/q3.keys"
 $mk "$out/Quake3/q3keys.txt" "$tmp/q3.keys"
 $x q3 "$q3" cvars > "$tmp/q3.cvars"
-$mk "$out/Quake3/q3cvars.txt" --exclude "$c/q3cvars.exclude" "$tmp/q3.cvars"
+$mk "$out/Quake3/q3cvars.txt" --exclude "$c/q3cvars.exclude" "$tmp/q3.cvars" \
+    "$c/q3cvars.extra"

@@ -2,11 +2,11 @@
 #include "frame/frmParent.h"
 #include "generators/TemplateTexts.h"
 #include "platform/Dialogs.h"
+#include "platform/FileWriting.h"
 #include "platform/SingleInstance.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QSaveFile>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -46,11 +46,10 @@ int writeTemplate(const frame::CommandLine &commandLine)
         return 0;
     }
 
-    QSaveFile file(commandLine.outputFile);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        print(stderr,
-              QStringLiteral("tessel: cannot write %1: %2\n")
-                  .arg(QDir::toNativeSeparators(commandLine.outputFile), file.errorString()));
+    const QString error = platform::writeFileSafely(commandLine.outputFile, bytes);
+    if (!error.isEmpty()) {
+        print(stderr, QStringLiteral("tessel: cannot write %1: %2\n")
+                          .arg(QDir::toNativeSeparators(commandLine.outputFile), error));
         return 1;
     }
     return 0;

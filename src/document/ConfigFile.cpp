@@ -2,9 +2,34 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+
+#include <algorithm>
 
 namespace document {
+
+QString lineEndsName(LineEnds lineEnds)
+{
+    return lineEnds == LineEnds::Lf ? QStringLiteral("LF") : QStringLiteral("CR LF");
+}
+
+LineEnds detectLineEnds(const QByteArray &bytes)
+{
+    const qsizetype lineFeeds = bytes.count('\n');
+    const qsizetype pairs = bytes.count("\r\n");
+    return lineFeeds - pairs > pairs ? LineEnds::Lf : LineEnds::CrLf;
+}
+
+namespace {
+
+/** Where a run of NUL bytes that ends @p bytes begins, or -1 when a NUL stands elsewhere. */
+qsizetype paddingStart(const QByteArray &bytes, qsizetype firstNul)
+{
+    const bool onlyNuls =
+        std::all_of(bytes.cbegin() + firstNul, bytes.cend(), [](char byte) { return byte == 0; });
+    return onlyNuls ? firstNul : -1;
+}
+
+} // namespace
 
 ReadResult readConfigFile(const QString &path)
 {
@@ -18,6 +43,10 @@ ReadResult readConfigFile(const QString &path)
         result.reason = QStringLiteral("It is a folder, not a file.");
         return result;
     }
+    if (!info.isFile()) {
+        result.reason = QStringLiteral("It is not a regular file (a named pipe, socket or device).");
+        return result;
+    }
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         result.reason = file.errorString();
@@ -28,7 +57,7 @@ ReadResult readConfigFile(const QString &path)
                             .arg(kMaxConfigFileBytes / (1024 * 1024));
         return result;
     }
-    const QByteArray bytes = file.read(kMaxConfigFileBytes + 1);
+    QByteArray bytes = file.read(kMaxConfigFileBytes + 1);
     if (file.error() != QFileDevice::NoError) {
         result.reason = file.errorString();
         return result;
@@ -37,16 +66,22 @@ ReadResult readConfigFile(const QString &path)
         result.reason = QStringLiteral("The file is too large for a config script.");
         return result;
     }
-    if (bytes.contains('\0')) {
-        result.reason = QStringLiteral("It is not a text file (it contains NUL bytes).");
-        return result;
+    if (const qsizetype nul = bytes.indexOf('\0'); nul >= 0) {
+        const qsizetype padding = paddingStart(bytes, nul);
+        if (padding < 0) {
+            result.reason = QStringLiteral("It is not a text file (it contains NUL bytes).");
+            return result;
+        }
+        result.paddingBytes = bytes.size() - padding;
+        bytes.truncate(padding);
     }
     result.ok = true;
+    result.lineEnds = detectLineEnds(bytes);
     result.text = QString::fromLatin1(bytes);
     return result;
 }
 
-QByteArray configFileBytes(const QString &editorText, int *unencodable)
+QByteArray configFileBytes(const QString &editorText, LineEnds lineEnds, int *unencodable)
 {
     QString text = editorText;
     if (text.endsWith(QLatin1String("\r\n")))
@@ -58,23 +93,9 @@ QByteArray configFileBytes(const QString &editorText, int *unencodable)
             ++outside;
     if (unencodable)
         *unencodable = outside;
-    QByteArray bytes = text.toLatin1();
-    return bytes;
-}
-
-QString writeFileSafely(const QString &path, const QByteArray &bytes)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return file.errorString();
-    if (file.write(bytes) != bytes.size()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return error;
-    }
-    if (!file.commit())
-        return file.errorString();
-    return QString();
+    if (lineEnds == LineEnds::Lf)
+        text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return text.toLatin1();
 }
 
 QString GetExtension(const QString &path)

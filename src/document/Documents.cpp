@@ -4,7 +4,9 @@
 #include "document/DocumentHost.h"
 #include "document/Formatting.h"
 #include "document/frmChild.h"
+#include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
+#include "platform/FileWriting.h"
 #include "platform/RichEdit.h"
 
 #include <QFileInfo>
@@ -49,6 +51,8 @@ frmChild *Documents::NewDocument(const QString &title, int32_t modId)
     documentSlot.FileState = 0;
     documentSlot.ModId = CurrentGame == -1 ? 0 : modId;
     documentSlot.Game = CurrentGame;
+    documentSlot.lineEnds = LineEnds::CrLf;
+    child->showLineEnds(LineEnds::CrLf);
     m_host->ShowDocumentButtons(true);
     return child;
 }
@@ -65,7 +69,7 @@ frmChild *Documents::OpenDocument(const QString &path, ProgressView *progress)
 {
     if (path.isEmpty())
         return nullptr;
-    const QString fullPath = QFileInfo(path).absoluteFilePath();
+    const QString fullPath = platform::absoluteFilePath(path);
     ReadResult file;
     {
         platform::WaitCursor wait;
@@ -80,6 +84,8 @@ frmChild *Documents::OpenDocument(const QString &path, ProgressView *progress)
         return nullptr;
     }
 
+    if (!progress)
+        progress = m_host->showProgressWindow();
     platform::WaitCursor wait;
     frmChild *active = m_host->activeDocument();
     const bool reuse = active && slot(active->Tag()).FileState == 0 && !slot(active->Tag()).Dirty;
@@ -88,13 +94,13 @@ frmChild *Documents::OpenDocument(const QString &path, ProgressView *progress)
     frmChild *child = created ? createWindow(index) : slot(index).Window.data();
     child->setTag(index);
     platform::RichEdit *editor = child->editor();
-    if (progress)
-        editor->LoadPlainText(file.text, [editor, progress] { FormatWholeFile(editor, progress); });
-    else
-        editor->LoadPlainText(file.text);
+    editor->LoadPlainText(file.text, [editor, progress] { FormatWholeFile(editor, progress); });
 
     DocumentSlot &documentSlot = slot(index);
+    // Loading and colouring changed the text; the document now holds what the file holds.
     documentSlot.Dirty = false;
+    documentSlot.lineEnds = file.lineEnds;
+    child->showLineEnds(file.lineEnds);
     child->setCaption(fullPath);
     if (created)
         m_host->showDocumentWindow(child);
@@ -106,27 +112,60 @@ frmChild *Documents::OpenDocument(const QString &path, ProgressView *progress)
     documentSlot.ModId = 0;
     m_host->ShowDocumentButtons(true);
     m_host->applyModMenus(child, QStringLiteral("Blank"));
+    if (file.paddingBytes > 0)
+        platform::messageBox(
+            QStringLiteral("%1\n\nThe file ends in %2 NUL bytes of padding after its text. They "
+                           "are not shown and will not be saved.")
+                .arg(fullPath)
+                .arg(file.paddingBytes),
+            platform::Buttons::Ok, platform::Icon::Information);
     return child;
 }
 
 int Documents::OpenCommand()
 {
     const QStringList paths = ShowOpenDialog();
-    if (paths.isEmpty())
-        return 0;
-    // Only the document active afterwards, the last one opened, is recoloured.
-    OpenFileList(paths.mid(0, paths.size() - 1));
-    ProgressView *progress = m_host->showProgressWindow();
-    if (!OpenDocument(paths.last(), progress)) {
-        if (frmChild *active = m_host->activeDocument())
-            FormatWholeFile(active->editor(), progress);
-        else
-            progress->complete();
-    }
-    if (const int index = activeIndex())
-        slot(index).Dirty = false;
+    OpenFileList(paths);
     return int(paths.size());
 }
+
+void Documents::setLineEnds(int index, LineEnds lineEnds)
+{
+    DocumentSlot &documentSlot = slot(index);
+    if (documentSlot.lineEnds != lineEnds) {
+        documentSlot.lineEnds = lineEnds;
+        documentSlot.Dirty = true;
+    }
+    if (documentSlot.Window)
+        documentSlot.Window->showLineEnds(lineEnds);
+}
+
+namespace {
+
+// Characters the file could not hold were written as '?'; the editor shows the same, in
+// place, so what is on screen is what is on disk.
+void replaceUnencodable(platform::RichEdit *editor)
+{
+    const QString text = editor->Text();
+    const int caret = editor->SelStart();
+    const int selected = editor->SelLength();
+    platform::RichEdit::Freeze freeze(editor);
+    for (qsizetype end = text.size(); end > 0;) {
+        if (text.at(end - 1).unicode() <= 0xFF) {
+            --end;
+            continue;
+        }
+        qsizetype start = end - 1;
+        while (start > 0 && text.at(start - 1).unicode() > 0xFF)
+            --start;
+        editor->Select(int(start), int(end - start));
+        editor->setSelText(QString(end - start, QLatin1Char('?')));
+        end = start;
+    }
+    editor->Select(caret, selected);
+}
+
+} // namespace
 
 bool Documents::SaveDocument(int index, const QString &path)
 {
@@ -134,7 +173,8 @@ bool Documents::SaveDocument(int index, const QString &path)
     if (!child)
         return false;
     int unencodable = 0;
-    const QByteArray bytes = configFileBytes(child->editor()->Text(), &unencodable);
+    const QByteArray bytes =
+        configFileBytes(child->editor()->Text(), slot(index).lineEnds, &unencodable);
     if (unencodable > 0) {
         const platform::Answer answer = platform::messageBox(
             QStringLiteral("%1 character(s) cannot be stored in an 8-bit config file and would be "
@@ -149,7 +189,7 @@ bool Documents::SaveDocument(int index, const QString &path)
     QString error;
     {
         platform::WaitCursor wait;
-        error = writeFileSafely(path, bytes);
+        error = platform::writeFileSafely(path, bytes);
     }
     if (!error.isEmpty()) {
         platform::messageBox(QStringLiteral("Can't save file: ") + path + QStringLiteral("\n\n") +
@@ -158,7 +198,9 @@ bool Documents::SaveDocument(int index, const QString &path)
         child->focusEditor();
         return false;
     }
-    child->setCaption(QFileInfo(path).absoluteFilePath());
+    if (unencodable > 0)
+        replaceUnencodable(child->editor());
+    child->setCaption(platform::absoluteFilePath(path));
     slot(index).Dirty = false;
     slot(index).FileState = 1;
     return true;
@@ -176,6 +218,13 @@ bool Documents::SaveDocumentAs(int index)
     const QString path = platform::saveFileName(caption, suffix, configFileFilter());
     if (path.isEmpty())
         return false;
+    if (QFileInfo(path).isDir()) {
+        platform::messageBox(QStringLiteral("Can't save file: ") + path +
+                                 QStringLiteral("\n\nIt is a folder, not a file."),
+                             platform::Buttons::Ok, platform::Icon::Exclamation);
+        child->focusEditor();
+        return false;
+    }
     if (QFileInfo::exists(path)) {
         const platform::Answer answer = platform::messageBox(
             QStringLiteral("Overwrite?"), platform::Buttons::OkCancel, platform::Icon::Question);

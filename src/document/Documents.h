@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/ConfigFile.h"
+
 #include <QList>
 #include <QPointer>
 #include <QStringList>
@@ -20,6 +22,8 @@ struct DocumentSlot {
     /** 0 Quake 2, 1 Quake 3, -1 blank config, -2 OSP server data file. */
     int16_t Game = 0;
     int32_t ModId = 0;
+    /** The line breaks Save writes: those of the opened file, CR LF for a new document. */
+    LineEnds lineEnds = LineEnds::CrLf;
 };
 
 /** The filter of the Open and Save As dialogs. */
@@ -51,14 +55,22 @@ public:
 
     /** The Open dialog; empty when cancelled. */
     QStringList ShowOpenDialog();
+    /**
+     * The one way files are opened (Open dialog, command line, drop, hand-over): each in
+     * turn through OpenDocument.
+     */
     void OpenFileList(const QStringList &paths);
     /**
-     * Loads @p path into a document (reusing an untouched new one); nullptr on failure.
-     * With @p progress, also colours its keywords before the text is first shown.
+     * Loads @p path into a document (reusing an untouched new one) and colours its keywords
+     * before the text is first shown, reporting to @p progress (the frame's progress window
+     * when null); nullptr on failure, which leaves every document as it was.
      */
     frmChild *OpenDocument(const QString &path, ProgressView *progress = nullptr);
-    /** The Open command of the menus and the toolbar; returns the documents opened. */
+    /** The Open command of the menus and the toolbar; returns the files chosen. */
     int OpenCommand();
+
+    /** Sets the line ends the document is saved with; a change marks it changed. */
+    void setLineEnds(int index, LineEnds lineEnds);
 
     /** Writes the document to @p path; false (after telling the user) when it failed. */
     bool SaveDocument(int index, const QString &path);

@@ -3,12 +3,14 @@
 #include "document/DocumentHost.h"
 #include "document/Documents.h"
 #include "document/Formatting.h"
+#include "document/LineEndsPanel.h"
 #include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
 #include "platform/StaticEdge.h"
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMdiSubWindow>
 #include <QStatusBar>
 #include <QVBoxLayout>
@@ -40,6 +42,11 @@ frmChild::frmChild(Documents *documents, QWidget *parent)
     layout->addWidget(m_statusBar);
 
     createMenus();
+    m_lineEndsPanel = new LineEndsPanel(m_statusBar, menuItem(QStringLiteral("mnuFormat"))->menu());
+    for (QAction *choice : m_lineEndsPanel->choices())
+        m_items.insert(choice->objectName(), choice);
+    connect(m_lineEndsPanel, &LineEndsPanel::chosen, this,
+            [this](LineEnds lineEnds) { m_documents->setLineEnds(m_tag, lineEnds); });
     connectHandlers();
     createLists();
     m_editor->installEventFilter(this);
@@ -73,6 +80,8 @@ void frmChild::updateCharCount()
 {
     m_charCount->setText(QString::number(m_editor->TextLength()) + QStringLiteral(" Chars"));
 }
+
+void frmChild::showLineEnds(LineEnds lineEnds) { m_lineEndsPanel->showLineEnds(lineEnds); }
 
 void frmChild::focusEditor()
 {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/ConfigFile.h"
 #include "document/VBKeyWord.h"
 #include "platform/EventWait.h"
 
@@ -20,6 +21,7 @@ class RichEdit;
 namespace document {
 
 class Documents;
+class LineEndsPanel;
 
 /** Full path of a mod list named like "\Quake2\wf.txt" below the Configs folder. */
 QString specialListFile(const QString &fileName);
@@ -64,6 +66,8 @@ public:
     void focusEditor();
 
     void updateCharCount();
+    /** Shows @p lineEnds in the status bar and the Format > Line Ends menu. */
+    void showLineEnds(LineEnds lineEnds);
 
     /** The document's keyword table. */
     VBKeyWord KeyWords;
@@ -181,6 +185,7 @@ private:
     platform::RichEdit *m_editor;
     QStatusBar *m_statusBar;
     QLabel *m_charCount;
+    LineEndsPanel *m_lineEndsPanel = nullptr;
     QList<QMenu *> m_menus;
     QHash<QString, QAction *> m_items;
     QMenu *m_windowMenu = nullptr;

@@ -1,6 +1,7 @@
 #include "frame/CommandLine.h"
 
 #include "generators/TemplateTexts.h"
+#include "platform/AppPaths.h"
 
 #include <QDir>
 
@@ -9,7 +10,6 @@ namespace frame {
 CommandLine parseCommandLine(const QStringList &arguments, const QString &workingFolder)
 {
     CommandLine result;
-    const QDir folder(workingFolder);
     bool optionsEnded = false;
     bool typeGiven = false;
     QString outputOption; // the option that named the output file, for the error message
@@ -19,7 +19,7 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &workin
             result.error = QStringLiteral("%1 needs a file name").arg(option);
             return false;
         }
-        result.outputFile = QDir::cleanPath(folder.absoluteFilePath(arguments.at(++i)));
+        result.outputFile = platform::absoluteFilePath(arguments.at(++i), workingFolder);
         outputOption = option;
         return true;
     };
@@ -73,7 +73,7 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &workin
         if (argument.isEmpty())
             continue;
         // The running instance may have another working folder, so names travel absolute.
-        result.files.append(QDir::cleanPath(folder.absoluteFilePath(argument)));
+        result.files.append(platform::absoluteFilePath(argument, workingFolder));
     }
     if (!result.generate && (typeGiven || !outputOption.isEmpty())) {
         result.error = QStringLiteral("%1 only goes with --generate")

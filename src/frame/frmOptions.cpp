@@ -1,8 +1,10 @@
 #include "frame/frmOptions.h"
 
+#include "frame/GameFolders.h"
 #include "platform/Dialogs.h"
 #include "platform/IniFile.h"
 
+#include <QDir>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -23,14 +25,14 @@ struct FolderSetting {
     const char *textName;
     const char *buttonName;
     const char *key;
-    const char *defaultValue; // shown when the value is missing or empty
+    int game; // whose usual folder is proposed while the value is missing or empty
     const char *prompt;       // the title of the folder picker
 };
 
 const FolderSetting kFolderSettings[] = {
-    {"lblQ2Dir", "Quake 2 Dir:", "txtQ2Dir", "cmdQ2Dir", "Q2Dir", "C:\\Program Files\\Quake 2\\",
+    {"lblQ2Dir", "Quake 2 Dir:", "txtQ2Dir", "cmdQ2Dir", "Q2Dir", 0,
      "Please locate your Quake 2 directory."},
-    {"lblQ3Dir", "Quake 3 Dir:", "txtQ3Dir", "cmdQ3Dir", "Q3Dir", "C:\\Program Files\\Quake 3\\",
+    {"lblQ3Dir", "Quake 3 Dir:", "txtQ3Dir", "cmdQ3Dir", "Q3Dir", 1,
      "Please locate your Quake 3 directory."},
 };
 
@@ -41,7 +43,7 @@ QString shownValue(const FolderSetting &setting)
     const std::optional<QString> stored = platform::IniFile::rawValue(
         platform::settingsFilePath(), section(), QLatin1String(setting.key));
     if (!stored || stored->isEmpty())
-        return QString::fromUtf8(setting.defaultValue);
+        return proposedGameFolder(setting.game, QDir::homePath());
     return stored->left(kMaxSettingLength);
 }
 
@@ -107,16 +109,15 @@ frmOptions::frmOptions() : QDialog(nullptr)
 
 void frmOptions::cmdOK_Click()
 {
-    const QString path = platform::settingsFilePath();
-    for (qsizetype i = 0; i < m_folders.size(); ++i) {
-        QString error;
-        if (!platform::IniFile::writeValue(path, section(), QLatin1String(kFolderSettings[i].key),
-                                           m_folders.at(i)->text(), &error)) {
-            // The dialog stays open so that nothing typed is lost.
-            platform::messageBox(QStringLiteral("The settings were not saved.\n\n") + error,
-                                 platform::Buttons::Ok, platform::Icon::Exclamation);
-            return;
-        }
+    QList<std::pair<QString, QString>> values;
+    for (qsizetype i = 0; i < m_folders.size(); ++i)
+        values.append({QLatin1String(kFolderSettings[i].key), m_folders.at(i)->text()});
+    QString error;
+    if (!platform::IniFile::writeValues(platform::settingsFilePath(), section(), values, &error)) {
+        // The dialog stays open so that nothing typed is lost.
+        platform::messageBox(QStringLiteral("The settings were not saved.\n\n") + error,
+                             platform::Buttons::Ok, platform::Icon::Exclamation);
+        return;
     }
     close();
 }

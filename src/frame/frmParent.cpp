@@ -175,8 +175,7 @@ void frmParent::openCommand() { m_documents.OpenCommand(); }
 
 void frmParent::openCommandLineFiles(const QStringList &paths)
 {
-    for (const QString &path : paths)
-        m_documents.OpenFileList({path});
+    m_documents.OpenFileList(paths);
 }
 
 void frmParent::exitCommand() { close(); }

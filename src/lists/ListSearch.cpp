@@ -10,7 +10,6 @@
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QStorageInfo>
 #include <QVBoxLayout>
 
 namespace {
@@ -133,22 +132,6 @@ int ListSearch::FillWithTags(const QString &fileName, bool uppercase)
 void ListSearch::FillWithFonts()
 {
     replaceEntries(QFontDatabase::families());
-}
-
-void ListSearch::FillWithDrives(bool uppercase)
-{
-    QStringList roots;
-    const QList<QStorageInfo> volumes = QStorageInfo::mountedVolumes();
-    for (const QStorageInfo &volume : volumes) {
-        if (roots.size() >= MaxDrives)
-            break;
-        if (!volume.isValid() || !volume.isReady())
-            continue;
-        const QString root = uppercase ? volume.rootPath().toUpper() : volume.rootPath().toLower();
-        if (!root.isEmpty() && !roots.contains(root))
-            roots << root;
-    }
-    replaceEntries(roots);
 }
 
 void ListSearch::replaceEntries(const QStringList &entries)

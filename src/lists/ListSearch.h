@@ -25,8 +25,6 @@ public:
     static constexpr qint64 MaxFileBytes = 4 * 1024 * 1024;
     /** Most entries FillWithTags adds; further lines are ignored. */
     static constexpr int MaxEntries = 100000;
-    /** Most drive roots FillWithDrives lists. */
-    static constexpr int MaxDrives = 100;
 
     explicit ListSearch(QWidget *parent = nullptr);
 
@@ -39,9 +37,6 @@ public:
 
     /** Replaces the entries with the font families installed on the system. */
     void FillWithFonts();
-
-    /** Replaces the entries with the root paths of the mounted, ready volumes. */
-    void FillWithDrives(bool uppercase = false);
 
     QSize sizeHint() const override;
 

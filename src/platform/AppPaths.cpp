@@ -49,4 +49,13 @@ QString configsFolder() { return programFolder() + QStringLiteral("/Configs"); }
 
 QString helpFolder() { return programFolder() + QStringLiteral("/Help"); }
 
+QString absoluteFilePath(const QString &path, const QString &folder)
+{
+    const QString base = folder.isEmpty() ? QDir::currentPath() : folder;
+    // Qt reads a leading ':' as its resource system; on disk it is just a character.
+    if (path.startsWith(u':'))
+        return QDir::cleanPath(base + u'/' + path);
+    return QDir::cleanPath(QDir(base).absoluteFilePath(path));
+}
+
 } // namespace platform

@@ -23,4 +23,10 @@ QString configsFolder();
 /** programFolder() + "/Help". */
 QString helpFolder();
 
+/**
+ * @p path made absolute against @p folder (the working folder when empty) and cleaned.
+ * A name starting with ':' is an ordinary file name here, never a Qt resource.
+ */
+QString absoluteFilePath(const QString &path, const QString &folder = QString());
+
 } // namespace platform

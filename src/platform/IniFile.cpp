@@ -1,11 +1,12 @@
 #include "platform/IniFile.h"
 
 #include "platform/AppPaths.h"
+#include "platform/FileWriting.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QStringDecoder>
 #include <QStandardPaths>
 #include <QStringList>
 
@@ -59,12 +60,20 @@ std::optional<KeyLine> keyLine(QStringView line)
     return KeyLine{trimmedBlanks(line.first(equals)), trimmedBlanks(line.sliced(equals + 1))};
 }
 
-QStringList splitLines(QByteArray bytes)
+/** The file's lines; @p latin1 (optional) tells whether it was an old Latin-1 file. */
+QStringList splitLines(QByteArray bytes, bool *latin1 = nullptr)
 {
     // Some editors put a UTF-8 byte order mark in front; it would hide the first section.
     if (bytes.startsWith("\xEF\xBB\xBF"))
         bytes.remove(0, 3);
-    QStringList lines = QString::fromLatin1(bytes).split(u'\n');
+    // Written as UTF-8; a file of older versions is Latin-1, which is seldom valid UTF-8.
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(bytes);
+    if (latin1)
+        *latin1 = utf8.hasError();
+    if (utf8.hasError())
+        text = QString::fromLatin1(bytes);
+    QStringList lines = text.split(u'\n');
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     for (QString &line : lines) {
@@ -104,7 +113,7 @@ Location locate(const QStringList &lines, QStringView section, QStringView key)
     return location;
 }
 
-bool isLatin1(QStringView text)
+bool isLatin1(const QString &text)
 {
     return std::all_of(text.begin(), text.end(), [](QChar ch) { return ch.unicode() <= 0xFF; });
 }
@@ -119,9 +128,6 @@ QString invalidArgument(const QString &section, const QString &key, const QStrin
         return QStringLiteral("\"%1\" is not a valid settings key name.").arg(key);
     if (hasLineBreak(value))
         return QStringLiteral("The value of %1 must be a single line.").arg(key);
-    if (!isLatin1(section) || !isLatin1(key) || !isLatin1(value))
-        return QStringLiteral("The value of %1 holds characters the settings file cannot store.")
-            .arg(key);
     return QString();
 }
 
@@ -156,8 +162,15 @@ QString IniFile::readValue(const QString &path, const QString &section, const QS
 bool IniFile::writeValue(const QString &path, const QString &section, const QString &key,
                          const QString &value, QString *error)
 {
-    if (const QString invalid = invalidArgument(section, key, value); !invalid.isEmpty())
-        return fail(error, invalid);
+    return writeValues(path, section, {{key, value}}, error);
+}
+
+bool IniFile::writeValues(const QString &path, const QString &section,
+                          const QList<std::pair<QString, QString>> &values, QString *error)
+{
+    for (const auto &[key, value] : values)
+        if (const QString invalid = invalidArgument(section, key, value); !invalid.isEmpty())
+            return fail(error, invalid);
 
     const QFileInfo info(path);
     if (info.isDir())
@@ -166,41 +179,45 @@ bool IniFile::writeValue(const QString &path, const QString &section, const QStr
                                .arg(native(path)));
 
     QStringList lines;
+    bool latin1File = false;
     if (info.exists()) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             return fail(error, QStringLiteral("Can't read the settings file %1: %2")
                                    .arg(native(path), file.errorString()));
-        lines = splitLines(file.readAll());
+        lines = splitLines(file.readAll(), &latin1File);
     } else if (!QDir().mkpath(info.absolutePath())) {
         return fail(error, QStringLiteral("Can't create the folder %1 for the settings file.")
                                .arg(native(info.absolutePath())));
     }
 
-    const Location location = locate(lines, section, key);
-    if (location.keyLine >= 0) {
-        // Keep the key as the file spells it; only the value changes.
-        const QString existingKey = keyLine(lines.at(location.keyLine))->key.toString();
-        lines[location.keyLine] = existingKey + u'=' + value;
-    } else if (location.sectionLine >= 0) {
-        lines.insert(location.lastContentLine + 1, key + u'=' + value);
-    } else {
-        if (!lines.isEmpty() && !trimmedBlanks(lines.last()).isEmpty())
-            lines.append(QString());
-        lines.append(u'[' + section + u']');
-        lines.append(key + u'=' + value);
+    for (const auto &[key, value] : values) {
+        const Location location = locate(lines, section, key);
+        if (location.keyLine >= 0) {
+            // Keep the key as the file spells it; only the value changes.
+            const QString existingKey = keyLine(lines.at(location.keyLine))->key.toString();
+            lines[location.keyLine] = existingKey + u'=' + value;
+        } else if (location.sectionLine >= 0) {
+            lines.insert(location.lastContentLine + 1, key + u'=' + value);
+        } else {
+            if (!lines.isEmpty() && !trimmedBlanks(lines.last()).isEmpty())
+                lines.append(QString());
+            lines.append(u'[' + section + u']');
+            lines.append(key + u'=' + value);
+        }
     }
 
+    // A Latin-1 file stays Latin-1 while it can hold every value; otherwise all of it,
+    // read right, becomes UTF-8.
+    const bool keepLatin1 = latin1File && std::all_of(lines.cbegin(), lines.cend(), isLatin1);
     QByteArray bytes;
     for (const QString &line : std::as_const(lines)) {
-        bytes += line.toLatin1();
+        bytes += keepLatin1 ? line.toLatin1() : line.toUtf8();
         bytes += "\r\n";
     }
-
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return fail(error, QStringLiteral("Can't write the settings file %1: %2")
-                               .arg(native(path), file.errorString()));
+    if (const QString written = writeFileSafely(path, bytes); !written.isEmpty())
+        return fail(error,
+                    QStringLiteral("Can't write the settings file %1: %2").arg(native(path), written));
     return true;
 }
 

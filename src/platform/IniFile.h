@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QList>
 #include <QString>
+#include <utility>
 #include <optional>
 
 namespace platform {
@@ -9,7 +11,8 @@ namespace platform {
  * Reads and writes single values of an INI file: "[section]" headers and "key=value" lines.
  * Values are raw text (a backslash is just a backslash); section and key names match
  * regardless of letter case; spaces and tabs around names and values are not part of them.
- * The file is Latin-1; LF or CR LF line ends are read, CR LF is written.
+ * The file is UTF-8 (a Latin-1 file of older versions is still read right); LF or CR LF line
+ * ends are read, CR LF is written.
  */
 class IniFile {
 public:
@@ -33,6 +36,11 @@ public:
      */
     static bool writeValue(const QString &path, const QString &section, const QString &key,
                            const QString &value, QString *error = nullptr);
+
+    /** Sets every key of @p values in @p section in one write: all of them or, on failure, none. */
+    static bool writeValues(const QString &path, const QString &section,
+                            const QList<std::pair<QString, QString>> &values,
+                            QString *error = nullptr);
 };
 
 /**

@@ -163,7 +163,6 @@ void TestIniFile::invalidNamesAndValues_data()
     QTest::newRow("empty key") << "GENERAL" << " " << "x";
     QTest::newRow("equals in key") << "GENERAL" << "Q2=Dir" << "x";
     QTest::newRow("line break in value") << "GENERAL" << "Q2Dir" << "a\r\nb=c";
-    QTest::newRow("beyond Latin-1") << "GENERAL" << "Q2Dir" << QString::fromUtf8("C:\\\u20ac");
 }
 
 void TestIniFile::invalidNamesAndValues()

@@ -1,6 +1,7 @@
 // Tools > Options...: the Quake 2 and Quake 3 folders shown from, picked for and stored in
 // the settings file of a program folder of the test's own.
 #include "FrameFixture.h"
+#include "frame/GameFolders.h"
 #include "frame/frmOptions.h"
 #include "platform/AppPaths.h"
 #include "platform/IniFile.h"
@@ -19,8 +20,8 @@ using frame::frmOptions;
 
 namespace {
 
-const QString kQuake2Default = QStringLiteral("C:\\Program Files\\Quake 2\\");
-const QString kQuake3Default = QStringLiteral("C:\\Program Files\\Quake 3\\");
+const QString kQuake2Default = frame::proposedGameFolder(0, QDir::homePath());
+const QString kQuake3Default = frame::proposedGameFolder(1, QDir::homePath());
 
 QByteArray readFile(const QString &path)
 {
@@ -112,9 +113,9 @@ void TestOptions::firstRunShowsTheDefaultsAndOkCreatesTheFile()
 
     click("cmdOK");
     QVERIFY(m_dialog.isNull());
-    QCOMPARE(readSettings(), QByteArray("[GENERAL]\r\n"
-                                        "Q2Dir=C:\\Program Files\\Quake 2\\\r\n"
-                                        "Q3Dir=C:\\Program Files\\Quake 3\\\r\n"));
+    QCOMPARE(readSettings(), ("[GENERAL]\r\nQ2Dir=" + kQuake2Default + "\r\nQ3Dir=" +
+                              kQuake3Default + "\r\n")
+                                 .toUtf8());
     QVERIFY(m_dialogs->messages.isEmpty());
 }
 
