@@ -1,0 +1,309 @@
+// Insert > Template and the OSP Template Type dialog beyond their text (which the golden files
+// hold): where the text goes, the window growing, the internal-error path, the new document a
+// document with text opens; and the headless generator's output file and refusals.
+#include "EditorProbe.h"
+#include "OutputProbe.h"
+#include "generators/frmOSPType.h"
+#include "mods/TemplateCommands.h"
+
+#include <QDir>
+#include <QMdiSubWindow>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+using document::frmChild;
+using generators::frmOSPType;
+
+namespace {
+
+QMdiSubWindow *windowOf(frmChild *child) { return qobject_cast<QMdiSubWindow *>(child->parentWidget()); }
+
+frmChild *ospServerDocument(FrameFixture &f)
+{
+    return f.newDocument(mods::GameList::Quake3, QStringLiteral("OSP Server"));
+}
+
+frmOSPType *openDialog(FrameFixture &f) { return generators::showOspTypeDialog(&f.frame->documents()); }
+
+void pressOk(frmOSPType *dialog, int type = 0)
+{
+    dialog->optOSPType(type)->click();
+    QTest::mouseClick(dialog->cmdOK(), Qt::LeftButton);
+    FrameFixture::settle();
+}
+
+QString serverText(int type)
+{
+    const QStringList names{"1v1", "clanarena", "ctf", "free-for-all", "instagib", "team"};
+    return QString::fromLatin1(probe::goldenBytes("osp/server-" + names[type] + ".cfg"));
+}
+
+const QSize kGrowth(113, 100); // 1700 x 1500 twips
+
+} // namespace
+
+class TestTemplates : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { probe::closeToolWindows(); }
+    void okAtOnceWritesOneVsOneAndGrowsTheWindow();
+    void okWritesOverTheSelection();
+    void noTypeSelectedGivesInternalError();
+    void okKeepsAMaximisedOrMinimisedWindow();
+    void okWritesIntoTheDocumentActiveThen();
+    void okWithoutADocumentWritesNothing();
+    void templateInADocumentWithText_data();
+    void templateInADocumentWithText();
+    void templateInAnEmptyDocumentWritesNothingFor_data();
+    void templateInAnEmptyDocumentWritesNothingFor();
+    void dataFileTemplateReplacesTheSelection();
+    void generateToAFile();
+    void generateToAnUnwritableFileFails_data();
+    void generateToAnUnwritableFileFails();
+    void generateRefusals_data();
+    void generateRefusals();
+};
+
+void TestTemplates::okAtOnceWritesOneVsOneAndGrowsTheWindow()
+{
+    FrameFixture f;
+    frmChild *child = ospServerDocument(f);
+    const QSize before = windowOf(child)->size();
+    QPointer<frmOSPType> dialog = openDialog(f);
+    QVERIFY(dialog->optOSPType(0)->isChecked());
+    QCOMPARE(dialog->focusWidget(), dialog->optOSPType(0));
+    QTest::mouseClick(dialog->cmdOK(), Qt::LeftButton);
+    FrameFixture::settle();
+    QVERIFY(!dialog);
+    QCOMPARE(child->editor()->Text(), serverText(0));
+    QCOMPARE(child->editor()->SelStart(), child->editor()->TextLength());
+    QCOMPARE(windowOf(child)->size(), before + kGrowth);
+    QVERIFY(f.dialogs.messages.isEmpty());
+}
+
+void TestTemplates::okWritesOverTheSelection()
+{
+    FrameFixture f;
+    frmChild *child = ospServerDocument(f);
+    platform::RichEdit *editor = child->editor();
+    editor->setSelText(QStringLiteral("keep REPLACE ME\r\ntail"));
+    editor->Select(5, 10);
+    pressOk(openDialog(f), 2);
+    QCOMPARE(editor->Text(), "keep " + serverText(2) + "\r\ntail");
+    QCOMPARE(editor->SelStart(), 5 + serverText(2).size());
+    QCOMPARE(editor->SelLength(), 0);
+    QVERIFY(looksLike(editor, editor->SelStart(), 6, probe::kBlack, false));
+}
+
+void TestTemplates::noTypeSelectedGivesInternalError()
+{
+    FrameFixture f;
+    frmChild *child = ospServerDocument(f);
+    const QSize before = windowOf(child)->size();
+    frmOSPType *dialog = openDialog(f);
+    for (QRadioButton *button : dialog->findChildren<QRadioButton *>()) {
+        button->setAutoExclusive(false);
+        button->setChecked(false);
+    }
+    QTest::mouseClick(dialog->cmdOK(), Qt::LeftButton);
+    FrameFixture::settle();
+    // The header alone, the same seven lines every type starts with.
+    QCOMPARE(child->editor()->Text(), serverText(0).split("\r\n").mid(0, 7).join("\r\n") + "\r\n");
+    QCOMPARE(f.dialogs.messageTexts(), QStringList{"Internal Error"});
+    QCOMPARE(f.dialogs.messages[0].title, QStringLiteral("Tessel"));
+    QCOMPARE(windowOf(child)->size(), before + kGrowth);
+}
+
+void TestTemplates::okKeepsAMaximisedOrMinimisedWindow()
+{
+    FrameFixture f;
+    for (bool maximised : {true, false}) {
+        QMdiSubWindow *window = windowOf(ospServerDocument(f));
+        maximised ? window->showMaximized() : window->showMinimized();
+        FrameFixture::settle();
+        const QSize before = window->size();
+        pressOk(openDialog(f));
+        QCOMPARE(window->size(), before);
+        QCOMPARE(window->isMaximized(), maximised);
+    }
+}
+
+void TestTemplates::okWritesIntoTheDocumentActiveThen()
+{
+    FrameFixture f;
+    frmChild *opener = ospServerDocument(f);
+    frmOSPType *dialog = openDialog(f);
+    frmChild *other = ospServerDocument(f);
+    const QSize openerSize = windowOf(opener)->size();
+    pressOk(dialog, 5);
+    QCOMPARE(other->editor()->Text(), serverText(5));
+    QCOMPARE(opener->editor()->TextLength(), 0);
+    QCOMPARE(windowOf(opener)->size(), openerSize);
+    dialog = openDialog(f);
+    f.frame->activateDocument(opener);
+    pressOk(dialog, 4);
+    QCOMPARE(opener->editor()->Text(), serverText(4));
+    QCOMPARE(other->editor()->Text(), serverText(5));
+}
+
+void TestTemplates::okWithoutADocumentWritesNothing()
+{
+    FrameFixture f;
+    frmChild *child = ospServerDocument(f);
+    QPointer<frmOSPType> dialog = openDialog(f);
+    child->closeWithoutQuestion();
+    FrameFixture::settle();
+    pressOk(dialog);
+    QVERIFY(!dialog);
+    QVERIFY(f.dialogs.messages.isEmpty());
+    QVERIFY(f.frame->documentWindows().isEmpty());
+}
+
+void TestTemplates::templateInADocumentWithText_data()
+{
+    QTest::addColumn<int>("game");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("title");
+    QTest::addColumn<int>("newGame");
+    QTest::addColumn<QString>("text");
+    // The new document takes the game of the one it came from, not of the last File > New.
+    QTest::newRow("regular, Quake 3") << 1 << "Regular Template" << "Config" << 1 << "//Config";
+    QTest::newRow("map list, data file") << -2 << "OSP Map List Template"
+                                         << "Q3 OSP Server Map List Config" << -2
+                                         << QString::fromLatin1(probe::goldenBytes("osp/maplist.txt"));
+    // A caption of no known mod opens a blank config, whatever the game.
+    QTest::newRow("unknown caption") << 1 << "Urban Terror Template" << "Config" << -1 << "//Config";
+}
+
+void TestTemplates::templateInADocumentWithText()
+{
+    QFETCH(int, game);
+    QFETCH(QString, caption);
+    QFETCH(QString, title);
+    QFETCH(int, newGame);
+    QFETCH(QString, text);
+    FrameFixture f;
+    f.frame->documents().CurrentGame = std::int16_t(game);
+    frmChild *old = f.frame->documents().NewDocument(QStringLiteral("Doc"), 7);
+    QAction *item = old->menuItem(QStringLiteral("mnuInsertTemplate"));
+    item->setText(caption);
+    item->setEnabled(true);
+    FrameFixture::type(old, QStringLiteral("// notes"));
+    f.frame->documents().CurrentGame = 42;
+    f.trigger(old, "mnuInsertTemplate");
+    frmChild *created = f.active();
+    QVERIFY(created != old);
+    QCOMPARE(created->Caption(), title + QString::number(created->Tag()));
+    QCOMPARE(int(f.slotOf(created).Game), newGame);
+    QCOMPARE(created->editor()->Text(), text);
+    QCOMPARE(old->editor()->Text(), QStringLiteral("// notes"));
+}
+
+void TestTemplates::templateInAnEmptyDocumentWritesNothingFor_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("taken only with text") << "Free for All Template";
+    QTest::newRow("unknown") << "Urban Terror Template";
+    QTest::newRow("case differs") << "osp map list template";
+}
+
+void TestTemplates::templateInAnEmptyDocumentWritesNothingFor()
+{
+    QFETCH(QString, caption);
+    FrameFixture f;
+    frmChild *child = f.newDocument(mods::GameList::Quake3, QStringLiteral("Free for All"));
+    const QSize before = windowOf(child)->size();
+    child->menuItem(QStringLiteral("mnuInsertTemplate"))->setText(caption);
+    child->menuItem(QStringLiteral("mnuInsertTemplate"))->setEnabled(true);
+    f.trigger(child, "mnuInsertTemplate");
+    QCOMPARE(child->editor()->TextLength(), 0);
+    QCOMPARE(f.frame->documentWindows().size(), 1);
+    QCOMPARE(windowOf(child)->size(), before);
+}
+
+void TestTemplates::dataFileTemplateReplacesTheSelection()
+{
+    FrameFixture f;
+    frmChild *child = f.newDocument(mods::GameList::Quake3, QStringLiteral("    -Player Filter File"));
+    child->editor()->setSelText(QStringLiteral("head OLD tail"));
+    child->editor()->Select(5, 3);
+    mods::InsertTemplate(child, QStringLiteral("OSP Server Player Filter"), &f.frame->documents());
+    const QString inserted = QString::fromLatin1(probe::goldenBytes("osp/playerfilter.txt"));
+    QCOMPARE(child->editor()->Text(), "head " + inserted + " tail");
+    QCOMPARE(child->editor()->SelStart(), 5 + inserted.size());
+}
+
+void TestTemplates::generateToAFile()
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("maplist.txt"));
+    QFile old(path);
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write(QByteArray(20000, 'x')) == 20000);
+    old.close();
+    // A relative name is taken from the working folder; an old file is replaced whole.
+    const probe::Run run = probe::runHeadless({"--generate", "maplist", "-o", "maplist.txt"}, folder.path());
+    QCOMPARE(run.exitCode, 0);
+    QCOMPARE(run.error, QString());
+    QVERIFY(run.out.isEmpty());
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), probe::goldenBytes("osp/maplist.txt"));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"maplist.txt"});
+}
+
+void TestTemplates::generateToAnUnwritableFileFails_data()
+{
+    QTest::addColumn<QString>("target");
+    QTest::newRow("missing folder") << "no/such/folder/out.cfg";
+    QTest::newRow("a folder") << "taken";
+}
+
+void TestTemplates::generateToAnUnwritableFileFails()
+{
+    QFETCH(QString, target);
+    QTemporaryDir folder;
+    QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("taken")));
+    const QString path = folder.filePath(target);
+    const probe::Run run = probe::runHeadless({"--generate", "custommod", "-o", path});
+    QCOMPARE(run.exitStatus, QProcess::NormalExit);
+    QCOMPARE(run.exitCode, 1);
+    QVERIFY(run.out.isEmpty());
+    QVERIFY2(run.error.startsWith(QLatin1String("tessel: ")) && run.error.contains(path),
+             qPrintable(run.error));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+void TestTemplates::generateRefusals_data()
+{
+    const QStringList templates{"server", "maplist", "custommod", "playerfilter"};
+    const QStringList types{"1v1", "ClanArena", "CTF", "Free for All", "Instagib", "Team"};
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QStringList>("mentions");
+    QTest::newRow("unknown template") << QStringList{"--generate", "motd"} << QStringList{"motd"} + templates;
+    QTest::newRow("a type is no template") << QStringList{"--generate", "CTF"} << QStringList{"CTF"} + templates;
+    QTest::newRow("unknown type") << QStringList{"--generate", "server", "--type", "Duel"} << QStringList{"Duel"} + types;
+    QTest::newRow("type near a name") << QStringList{"--generate", "server", "--type", "FreeForAll"}
+                                      << QStringList{"FreeForAll"} + types;
+    QTest::newRow("missing type") << QStringList{"--generate", "server"} << QStringList{"type"} + types;
+    QTest::newRow("blank type") << QStringList{"--generate", "server", "--type", "  "} << QStringList{"type"} + types;
+    QTest::newRow("type for a data file") << QStringList{"--generate", "maplist", "--type", "CTF"}
+                                          << QStringList{"CTF"};
+}
+
+void TestTemplates::generateRefusals()
+{
+    QFETCH(QStringList, arguments);
+    QFETCH(QStringList, mentions);
+    QTemporaryDir folder;
+    const probe::Run run = probe::runHeadless(arguments, folder.path());
+    QCOMPARE(run.exitStatus, QProcess::NormalExit);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY(run.out.isEmpty());
+    for (const QString &name : mentions)
+        QVERIFY2(run.error.contains(name), qPrintable(run.error));
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+}
+
+QTEST_MAIN(TestTemplates)
+#include "tst_templates.moc"
