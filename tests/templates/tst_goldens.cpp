@@ -130,6 +130,7 @@ QByteArray modReport(FrameFixture &f, GameList game, const QString &entry)
     // With text in the document, the Template item opens a new document for its template.
     FrameFixture::type(child, QStringLiteral("x"));
     child->menuItem("mnuInsertTemplate")->setEnabled(true); // as a reused window can leave it
+    f.frame->documents().CurrentGame = 42; // left over: the new document takes this one's game
     f.trigger(child, "mnuInsertTemplate");
     if (frmChild *opened = f.active(); opened != child)
         out += QStringLiteral("\n== Template in a document with text opens: %1 (game %2, mod %3)\n")

@@ -1,6 +1,6 @@
 // Insert > Template and the OSP Template Type dialog beyond their text (which the golden files
-// hold): where the text goes, the window growing, the internal-error path, the new document a
-// document with text opens; and the headless generator's output file and refusals.
+// hold): where the text goes, the window growing, the internal-error path, captions an empty
+// document does not take; and the headless generator's output file and refusals.
 #include "EditorProbe.h"
 #include "OutputProbe.h"
 #include "generators/frmOSPType.h"
@@ -54,8 +54,6 @@ private slots:
     void okKeepsAMaximisedOrMinimisedWindow();
     void okWritesIntoTheDocumentActiveThen();
     void okWithoutADocumentWritesNothing();
-    void templateInADocumentWithText_data();
-    void templateInADocumentWithText();
     void templateInAnEmptyDocumentWritesNothingFor_data();
     void templateInAnEmptyDocumentWritesNothingFor();
     void dataFileTemplateReplacesTheSelection();
@@ -157,46 +155,6 @@ void TestTemplates::okWithoutADocumentWritesNothing()
     QVERIFY(!dialog);
     QVERIFY(f.dialogs.messages.isEmpty());
     QVERIFY(f.frame->documentWindows().isEmpty());
-}
-
-void TestTemplates::templateInADocumentWithText_data()
-{
-    QTest::addColumn<int>("game");
-    QTest::addColumn<QString>("caption");
-    QTest::addColumn<QString>("title");
-    QTest::addColumn<int>("newGame");
-    QTest::addColumn<QString>("text");
-    // The new document takes the game of the one it came from, not of the last File > New.
-    QTest::newRow("regular, Quake 3") << 1 << "Regular Template" << "Config" << 1 << "//Config";
-    QTest::newRow("map list, data file") << -2 << "OSP Map List Template"
-                                         << "Q3 OSP Server Map List Config" << -2
-                                         << QString::fromLatin1(probe::goldenBytes("osp/maplist.txt"));
-    // A caption of no known mod opens a blank config, whatever the game.
-    QTest::newRow("unknown caption") << 1 << "Urban Terror Template" << "Config" << -1 << "//Config";
-}
-
-void TestTemplates::templateInADocumentWithText()
-{
-    QFETCH(int, game);
-    QFETCH(QString, caption);
-    QFETCH(QString, title);
-    QFETCH(int, newGame);
-    QFETCH(QString, text);
-    FrameFixture f;
-    f.frame->documents().CurrentGame = std::int16_t(game);
-    frmChild *old = f.frame->documents().NewDocument(QStringLiteral("Doc"), 7);
-    QAction *item = old->menuItem(QStringLiteral("mnuInsertTemplate"));
-    item->setText(caption);
-    item->setEnabled(true);
-    FrameFixture::type(old, QStringLiteral("// notes"));
-    f.frame->documents().CurrentGame = 42;
-    f.trigger(old, "mnuInsertTemplate");
-    frmChild *created = f.active();
-    QVERIFY(created != old);
-    QCOMPARE(created->Caption(), title + QString::number(created->Tag()));
-    QCOMPARE(int(f.slotOf(created).Game), newGame);
-    QCOMPARE(created->editor()->Text(), text);
-    QCOMPARE(old->editor()->Text(), QStringLiteral("// notes"));
 }
 
 void TestTemplates::templateInAnEmptyDocumentWritesNothingFor_data()
