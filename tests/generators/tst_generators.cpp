@@ -1,44 +1,28 @@
-// The rule behind the Calculate Flags totals: every form a typed total can take and the edges
-// of the 32-bit range. tst_flagsdialog shows that the dialog follows it.
+// The rules behind the tool windows: the Calculate Flags total after a tick, for every form a
+// typed total can take, and the colours the game gives a player name.
 #include "generators/FlagsArithmetic.h"
+#include "generators/NameColours.h"
 
 #include <QtTest>
 
 using namespace generators;
 
-class TestFlagsArithmetic : public QObject {
+class TestGenerators : public QObject {
     Q_OBJECT
-
 private slots:
-    void everyBoxIsOneFlag();
     void totalAfterTick_data();
     void totalAfterTick();
+    void nameColours_data();
+    void nameColours();
 };
 
-void TestFlagsArithmetic::everyBoxIsOneFlag()
-{
-    // Box k of a frame stands for bit k: the totals are the bit masks the server reads.
-    for (const FlagsFrameRow &row : flagsFrames()) {
-        int k = 0;
-        for (const FlagBox &box : flagBoxes(row.frame)) {
-            QCOMPARE(box.value, qint32(1) << k++);
-            // Only the deathmatch boxes have a tip, and it names what the box adds.
-            QCOMPARE(bool(box.toolTip), row.frame == FlagsFrame::DMFlags);
-            if (box.toolTip)
-                QVERIFY2(QLatin1String(box.toolTip).endsWith(QStringLiteral("(%1)").arg(box.value)),
-                         box.toolTip);
-        }
-    }
-}
-
-void TestFlagsArithmetic::totalAfterTick_data()
+void TestGenerators::totalAfterTick_data()
 {
     QTest::addColumn<QString>("text");
     QTest::addColumn<int>("value");
     QTest::addColumn<bool>("ticked");
     QTest::addColumn<int>("tickedSum");
     QTest::addColumn<QString>("result");
-
     QTest::newRow("typed number is added to") << "1000" << 1 << true << 9 << "1001";
     QTest::newRow("typed negative") << "-300" << 256 << true << 9 << "-44";
     QTest::newRow("no leading zeros") << "0007" << 8 << true << 0 << "15";
@@ -60,16 +44,38 @@ void TestFlagsArithmetic::totalAfterTick_data()
     QTest::newRow("underflow") << "-2147483648" << 1 << false << 9 << "9";
 }
 
-void TestFlagsArithmetic::totalAfterTick()
+void TestGenerators::totalAfterTick()
 {
     QFETCH(QString, text);
     QFETCH(int, value);
     QFETCH(bool, ticked);
     QFETCH(int, tickedSum);
     QFETCH(QString, result);
-
     QCOMPARE(generators::totalAfterTick(text, value, ticked, tickedSum), result);
 }
 
-QTEST_APPLESS_MAIN(TestFlagsArithmetic)
-#include "tst_flagsarithmetic.moc"
+void TestGenerators::nameColours_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("expected"); // each run's text with its colour as r,g,b
+    QTest::newRow("8 and 9 repeat 0 and 1") << "^9A^8B" << "A:255,0,0 B:0,0,0";
+    QTest::newRow("caret before a letter") << "^xA" << "^xA:0,0,0";
+    QTest::newRow("trailing caret") << "Name^" << "Name^:0,0,0";
+    QTest::newRow("caret after a code keeps its colour") << "^2A^" << "A^:0,255,0";
+    QTest::newRow("caret caret caret digit") << "^^^4Z" << "^^:0,0,0 Z:0,0,255";
+    QTest::newRow("only ASCII digits") << QString::fromUtf8("^\u0663A") << QString::fromUtf8("^\u0663A:0,0,0");
+    QTest::newRow("spaces are characters") << "^6 a b" << " a b:255,0,255";
+}
+
+void TestGenerators::nameColours()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, expected);
+    QStringList parts;
+    for (const ColourRun &run : colourRuns(name))
+        parts << QStringLiteral("%1:%2,%3,%4").arg(run.text).arg(run.colour.red).arg(run.colour.green).arg(run.colour.blue);
+    QCOMPARE(parts.join(' '), expected);
+}
+
+QTEST_APPLESS_MAIN(TestGenerators)
+#include "tst_generators.moc"

@@ -1,0 +1,357 @@
+// The tool windows as the user meets them: one of each at a time, their tab orders, the boxes
+// of Calculate Flags (against a golden file) and its totals, the Name Editor's preview and
+// Copy, and the folders Options stores.
+#include "OutputProbe.h"
+#include "frame/GameFolders.h"
+#include "frame/frmOptions.h"
+#include "generators/ToolDialogs.h"
+#include "generators/frmOSPType.h"
+#include "platform/AppPaths.h"
+#include "platform/Clipboard.h"
+#include "platform/HelpViewer.h"
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyleOptionButton>
+#include <QTextBlock>
+#include <QTextEdit>
+#include <QtTest>
+
+namespace {
+
+void open(FrameFixture &f, const QString &window)
+{
+    if (window == "frmFlags")
+        generators::showFlagsDialog();
+    else if (window == "frmNameEditor")
+        generators::showNameEditor();
+    else if (window == "frmOptions")
+        frame::frmOptions::showWindow();
+    else if (window == "frmOSPType")
+        generators::showOspTypeDialog(&f.frame->documents());
+    else if (window == "frmSelMod")
+        f.frame->newDocumentCommand();
+    else if (window == "HelpViewer")
+        f.trigger(f.newDocument(), "mnuHelpContents");
+    FrameFixture::settle();
+}
+
+/** What the user can change in a window: its boxes' texts and ticks. */
+QString state(QWidget *window)
+{
+    QString out;
+    for (QLineEdit *box : window->findChildren<QLineEdit *>())
+        out += box->text() + '|';
+    for (QAbstractButton *box : window->findChildren<QAbstractButton *>())
+        out += box->isChecked() ? '1' : '0';
+    return out;
+}
+
+/** Changes the first box of a window as a user would. */
+void change(QWidget *window)
+{
+    if (auto *box = window->findChild<QLineEdit *>(); box && box->isVisible())
+        QTest::keyClicks(box, QStringLiteral("^2x"));
+    else if (auto *check = window->findChild<QCheckBox *>())
+        check->click();
+    else if (auto options = window->findChildren<QRadioButton *>(); !options.isEmpty())
+        options.last()->click();
+}
+
+void tick(QCheckBox *check)
+{
+    // On the box itself: a short caption leaves the middle of a wide check box empty.
+    QStyleOptionButton option;
+    option.initFrom(check);
+    QTest::mouseClick(check, Qt::LeftButton, Qt::NoModifier,
+                      check->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, check).center());
+}
+
+QStringList totals(QWidget *flags)
+{
+    QStringList texts;
+    for (const char *name : {"txtDMFlags", "txtWeapFlags", "txtPowerupFlags"})
+        texts << flags->findChild<QLineEdit *>(name)->text();
+    return texts;
+}
+
+template <typename T>
+QList<T *> byPosition(QWidget *parent, bool vertical)
+{
+    QList<T *> children = parent->findChildren<T *>();
+    std::sort(children.begin(), children.end(),
+              [vertical](T *a, T *b) { return vertical ? a->y() < b->y() : a->x() < b->x(); });
+    return children;
+}
+
+/** The Name Editor's preview as seen: each character and the colour it is drawn in. */
+QString preview(QWidget *editor)
+{
+    auto *view = editor->findChild<QTextEdit *>(QStringLiteral("rtbPreview"));
+    const QHash<QRgb, QString> names{{qRgb(0, 0, 0), "black"},       {qRgb(255, 0, 0), "red"},
+                                     {qRgb(0, 255, 0), "green"},      {qRgb(255, 255, 0), "yellow"},
+                                     {qRgb(0, 0, 255), "blue"},       {qRgb(0, 255, 255), "cyan"},
+                                     {qRgb(255, 0, 255), "magenta"}, {qRgb(255, 255, 255), "white"}};
+    QStringList seen;
+    for (QTextBlock block = view->document()->begin(); block.isValid(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QBrush brush = it.fragment().charFormat().foreground();
+            const QColor colour = brush.style() == Qt::NoBrush ? view->palette().color(QPalette::Text) : brush.color();
+            for (QChar ch : it.fragment().text())
+                seen << QString(ch) + ':' + names.value(colour.rgb(), colour.name());
+        }
+    return seen.join(' ');
+}
+
+} // namespace
+
+class TestToolDialogs : public QObject {
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void oneWindowAtATimeStartingAfresh_data();
+    void oneWindowAtATimeStartingAfresh();
+    void tabOrder_data();
+    void tabOrder();
+    void flagsBoxesMatchGolden();
+    void flagsTotalsFollowTicks();
+    void nameEditorPreviewAndCopy();
+    void optionsShowTheStoredFolders_data();
+    void optionsShowTheStoredFolders();
+    void optionsStoreTypedAndPickedFolders();
+    void optionsReportAFailedWrite();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_programFolder;
+    std::unique_ptr<FrameFixture> m_f;
+    QString settingsPath() const { return m_programFolder->filePath(QStringLiteral("Tessel.ini")); }
+};
+
+void TestToolDialogs::init()
+{
+    // A program folder of the test's own, with the help pages and lists of the real one.
+    m_programFolder = std::make_unique<QTemporaryDir>();
+    for (const QString &folder : {platform::helpFolder(), platform::configsFolder()})
+        QFile::link(folder, m_programFolder->filePath(QFileInfo(folder).fileName()));
+    platform::setProgramFolder(m_programFolder->path());
+    m_f = std::make_unique<FrameFixture>();
+}
+
+void TestToolDialogs::cleanup()
+{
+    probe::closeToolWindows();
+    QVERIFY(m_f->dialogs.messages.isEmpty() || QTest::currentTestFunction() == QLatin1String("optionsReportAFailedWrite"));
+    m_f.reset();
+    platform::setProgramFolder(QString());
+}
+
+void TestToolDialogs::oneWindowAtATimeStartingAfresh_data()
+{
+    QTest::addColumn<QString>("window");
+    for (const char *window : {"frmFlags", "frmNameEditor", "frmOptions", "frmOSPType", "frmSelMod", "HelpViewer"})
+        QTest::newRow(window) << window;
+}
+
+void TestToolDialogs::oneWindowAtATimeStartingAfresh()
+{
+    QFETCH(QString, window);
+    open(*m_f, window);
+    QPointer<QWidget> first = probe::shownWindow(window);
+    QVERIFY(first);
+    const QString fresh = state(first);
+    change(first);
+    const QString changed = state(first);
+    open(*m_f, window);
+    QCOMPARE(probe::shownWindows(window), QList<QWidget *>{first.data()});
+    QCOMPARE(state(first), changed); // brought forward as it was
+    first->close();
+    FrameFixture::settle();
+    QVERIFY(probe::shownWindows(window).isEmpty());
+    open(*m_f, window);
+    QCOMPARE(state(probe::shownWindow(window)), fresh);
+    QVERIFY(!QFileInfo::exists(settingsPath())); // closing Options stores nothing
+}
+
+void TestToolDialogs::tabOrder_data()
+{
+    QTest::addColumn<QString>("window");
+    QTest::addColumn<QString>("focus"); // on opening
+    QTest::addColumn<QStringList>("order");
+    QTest::newRow("Options") << "frmOptions" << "txtQ2Dir"
+                             << QStringList{"txtQ2Dir", "txtQ3Dir", "cmdOK", "cmdQ2Dir", "cmdQ3Dir"};
+    QTest::newRow("Select Mod") << "frmSelMod" << ""
+                                << QStringList{"optQ2", "optQ3", "cmdModSEL", "lstQ2Mods", "lstQ3Mods", "chkBlank"};
+    QTest::newRow("OSP Template Type") << "frmOSPType" << "optOSPType"
+                                       << QStringList(6, "optOSPType") + QStringList{"cmdOK"};
+    QTest::newRow("Name Editor") << "frmNameEditor" << "txtName" << QStringList{"txtName"};
+    QTest::newRow("Calculate Flags") << "frmFlags" << "cmdOK" << QStringList{"cmdOK"};
+}
+
+void TestToolDialogs::tabOrder()
+{
+    QFETCH(QString, window);
+    QFETCH(QString, focus);
+    QFETCH(QStringList, order);
+    open(*m_f, window);
+    QWidget *dialog = probe::shownWindow(window);
+    if (!focus.isEmpty())
+        QCOMPARE(dialog->focusWidget()->objectName(), focus);
+    QWidget *start = dialog->findChild<QWidget *>(order.first());
+    QStringList seen;
+    QWidget *widget = start;
+    do {
+        if (order.contains(widget->objectName()))
+            seen << widget->objectName();
+        widget = widget->nextInFocusChain();
+    } while (widget != start && seen.size() < order.size());
+    QCOMPARE(seen, order);
+}
+
+// Each frame's title and total, and each box: its caption, tip, tick and what it adds.
+void TestToolDialogs::flagsBoxesMatchGolden()
+{
+    generators::showFlagsDialog();
+    QWidget *dialog = probe::shownWindow("frmFlags");
+    QString out = dialog->windowTitle() + '\n';
+    for (QGroupBox *frame : byPosition<QGroupBox>(dialog, false)) {
+        auto *total = frame->findChild<QLineEdit *>();
+        out += QStringLiteral("\n== %1: %2 (%3)\n").arg(frame->title(), total->text(), total->objectName());
+        for (QCheckBox *box : byPosition<QCheckBox>(frame, true)) {
+            if (!box->isVisible())
+                continue;
+            const qint64 before = total->text().toLongLong();
+            tick(box);
+            const qint64 added = total->text().toLongLong() - before;
+            tick(box);
+            out += QStringLiteral("%1 %2 %3%4\n").arg(box->isChecked() ? "[x]" : "[ ]", box->text())
+                       .arg(box->isChecked() ? -added : added)
+                       .arg(box->toolTip().isEmpty() ? "" : " tip \"" + box->toolTip() + '"');
+        }
+    }
+    const QString difference = probe::goldenDifference("tools/flags.txt", out.toUtf8());
+    QVERIFY2(difference.isEmpty(), qPrintable(difference));
+}
+
+void TestToolDialogs::flagsTotalsFollowTicks()
+{
+    generators::showFlagsDialog();
+    QWidget *dialog = probe::shownWindow("frmFlags");
+    const QStringList start = totals(dialog);
+    // A typed total is counted on; an unreadable one gives way to the ticks.
+    auto *weapons = dialog->findChild<QLineEdit *>("txtWeapFlags");
+    weapons->selectAll();
+    QTest::keyClicks(weapons, QStringLiteral("0"));
+    tick(dialog->findChild<QCheckBox *>("chkShotgun"));
+    QCOMPARE(totals(dialog), (QStringList{start[0], "-1", start[2]}));
+    weapons->selectAll();
+    QTest::keyClicks(weapons, QStringLiteral("abc"));
+    tick(dialog->findChild<QCheckBox *>("chkShotgun"));
+    QCOMPARE(totals(dialog), start);
+    // Space ticks the focused box.
+    auto *quad = dialog->findChild<QCheckBox *>("chkQuadDamage");
+    quad->setFocus();
+    QTest::keyClick(quad, Qt::Key_Space);
+    QCOMPARE(totals(dialog)[2].toInt() - start[2].toInt(), 32);
+}
+
+void TestToolDialogs::nameEditorPreviewAndCopy()
+{
+    generators::showNameEditor();
+    QWidget *editor = probe::shownWindow("frmNameEditor");
+    QStringList legend;
+    for (QLabel *label : editor->findChildren<QLabel *>(QStringLiteral("lblCode")))
+        legend << label->text();
+    QCOMPARE(legend, (QStringList{"^0  Black", "^1  Red", "^2  Green", "^3  Yellow", "^4  Blue", "^5  Cyan",
+                                  "^6  Magenta", "^7  White"}));
+    auto *name = editor->findChild<QLineEdit *>(QStringLiteral("txtName"));
+    QTest::keyClicks(name, QStringLiteral("^"));
+    QCOMPARE(preview(editor), QStringLiteral("^:black"));
+    QTest::keyClicks(name, QStringLiteral("4Q"));
+    QCOMPARE(preview(editor), QStringLiteral("Q:blue"));
+    name->setCursorPosition(0);
+    QTest::keyClicks(name, QStringLiteral("x^1"));
+    QCOMPARE(preview(editor), QStringLiteral("x:black Q:blue"));
+    name->setCursorPosition(5);
+    QTest::keyClick(name, Qt::Key_Backspace); // the caret of "^4" shows once its digit goes
+    QCOMPARE(preview(editor), QStringLiteral("x:black ^:red Q:red"));
+    name->selectAll();
+    name->insert(QStringLiteral("^0a^1b^2c^3d^4e^5f^6g^7h"));
+    QCOMPARE(preview(editor), QStringLiteral("a:black b:red c:green d:yellow e:blue f:cyan g:magenta h:white"));
+    platform::setClipboardText(QStringLiteral("something else"));
+    QTest::mouseClick(editor->findChild<QPushButton *>("cmdCopy"), Qt::LeftButton);
+    QCOMPARE(platform::clipboardText(), QStringLiteral("^0a^1b^2c^3d^4e^5f^6g^7h"));
+    QVERIFY(editor->isVisible());
+}
+
+void TestToolDialogs::optionsShowTheStoredFolders_data()
+{
+    QTest::addColumn<QByteArray>("settings");
+    QTest::addColumn<QString>("quake2");
+    QTest::addColumn<QString>("quake3");
+    const QString proposed2 = frame::proposedGameFolder(0, QDir::homePath());
+    const QString proposed3 = frame::proposedGameFolder(1, QDir::homePath());
+    QTest::newRow("no file") << QByteArray() << proposed2 << proposed3;
+    QTest::newRow("both stored") << QByteArray("[GENERAL]\r\nQ3Dir=/games/quake3\r\nQ2Dir=/games/quake2\r\n")
+                                 << "/games/quake2" << "/games/quake3";
+    QTest::newRow("empty value") << QByteArray("[GENERAL]\r\nQ2Dir=\r\nQ3Dir=/q3\r\n") << proposed2
+                                 << "/q3";
+    QTest::newRow("at most 255 characters") << "[GENERAL]\r\nQ2Dir=" + QByteArray(300, 'x') + "\r\n"
+                                            << QString(255, 'x') << proposed3;
+}
+
+void TestToolDialogs::optionsShowTheStoredFolders()
+{
+    QFETCH(QByteArray, settings);
+    QFETCH(QString, quake2);
+    QFETCH(QString, quake3);
+    QFile file(settingsPath());
+    if (!settings.isEmpty())
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(settings) == settings.size());
+    file.close();
+    frame::frmOptions *dialog = frame::frmOptions::showWindow();
+    QCOMPARE(dialog->findChild<QLineEdit *>("txtQ2Dir")->text(), quake2);
+    QCOMPARE(dialog->findChild<QLineEdit *>("txtQ3Dir")->text(), quake3);
+    QTest::mouseClick(dialog->findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray stored = file.readAll();
+    QVERIFY(stored.startsWith("[GENERAL]\r\n") && stored.contains(("Q2Dir=" + quake2 + "\r\n").toUtf8()) &&
+            stored.contains(("Q3Dir=" + quake3 + "\r\n").toUtf8()));
+}
+
+void TestToolDialogs::optionsStoreTypedAndPickedFolders()
+{
+    QPointer<frame::frmOptions> dialog = frame::frmOptions::showWindow();
+    auto *quake2 = dialog->findChild<QLineEdit *>("txtQ2Dir");
+    quake2->selectAll();
+    QTest::keyClicks(quake2, QStringLiteral("D:\\Games\\Quake 2\\"));
+    m_f->dialogs.folderAnswers.enqueue(QStringLiteral("\\\\server\\share\\q3"));
+    QTest::mouseClick(dialog->findChild<QPushButton *>("cmdQ3Dir"), Qt::LeftButton);
+    QTest::mouseClick(dialog->findChild<QPushButton *>("cmdQ2Dir"), Qt::LeftButton); // cancelled
+    QCOMPARE(m_f->dialogs.folderPrompts, (QStringList{"Please locate your Quake 3 directory.",
+                                                      "Please locate your Quake 2 directory."}));
+    QTest::mouseClick(dialog->findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
+    FrameFixture::settle();
+    QVERIFY(!dialog);
+    QCOMPARE(m_f->readFile(settingsPath()),
+             QByteArray("[GENERAL]\r\nQ2Dir=D:\\Games\\Quake 2\\\r\nQ3Dir=\\\\server\\share\\q3\r\n"));
+}
+
+void TestToolDialogs::optionsReportAFailedWrite()
+{
+    QVERIFY(QDir(m_programFolder->path()).mkdir(QStringLiteral("Tessel.ini")));
+    frame::frmOptions *dialog = frame::frmOptions::showWindow();
+    QTest::mouseClick(dialog->findChild<QPushButton *>("cmdOK"), Qt::LeftButton);
+    QCOMPARE(m_f->dialogs.messages.size(), 1);
+    QVERIFY(m_f->dialogs.messages[0].text.contains(QStringLiteral("not saved")));
+    QVERIFY(m_f->dialogs.messages[0].text.contains(QDir::toNativeSeparators(settingsPath())));
+    QCOMPARE(m_f->dialogs.messages[0].icon, platform::Icon::Exclamation);
+    QVERIFY(dialog->isVisible());
+}
+
+QTEST_MAIN(TestToolDialogs)
+#include "tst_tooldialogs.moc"
