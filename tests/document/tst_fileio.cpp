@@ -292,7 +292,7 @@ void TestFileIo::fullDiskIsReported()
 
     QProcess generate;
     generate.start(QCoreApplication::applicationDirPath() + "/tessel",
-                   {"--generate", "server", "-o", path});
+                   {"--generate", "server", "--type", "CTF", "-o", path});
     QVERIFY(generate.waitForFinished(20000));
     QCOMPARE(generate.exitCode(), 1);
     QVERIFY2(generate.readAllStandardError().trimmed().endsWith("No space left on device"),

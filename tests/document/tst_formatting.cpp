@@ -55,7 +55,7 @@ void TestFormatting::openColoursOnlyTheLastDocument()
     frmChild *first = f.frame->documentWindows().first();
     frmChild *last = f.active();
     QCOMPARE(last->Caption(), b);
-    QVERIFY(looksLike(first->editor(), 0, 4, kBlack, false));
+    QVERIFY(looksLike(first->editor(), 0, 4, document::bindColor(), true));
     QVERIFY(looksLike(last->editor(), 0, 4, document::bindColor(), true));
     QVERIFY(looksLike(last->editor(), 16, 4, document::setColor(), true));
     QVERIFY(looksLike(last->editor(), 4, 10, kBlack, false));
