@@ -15,326 +15,325 @@ using platform::Answer;
 class TestDocuments : public QObject {
     Q_OBJECT
 private slots:
-    void newDocumentsTakeTheLowestFreeNumber();
-    void openReusesOnlyAnUntouchedNewDocument();
-    void openColoursTheLastFileAndShowsProgress();
-    void badFilesAreRefusedAndOthersStillOpen_data();
-    void badFilesAreRefusedAndOthersStillOpen();
-    void saveWritesOneFinalLineBreak_data();
-    void saveWritesOneFinalLineBreak();
-    void saveKeepsLatin1AndAsksBeforeLosingCharacters();
-    void saveAndSaveAsAskForNamesOnlyWhenNeeded();
-    void failedOrCancelledSaveKeepsFileAndDocument();
-    void closeQuestion_data();
-    void closeQuestion();
-    void exitStopsAtOneCancel();
-    void statusBarAndAboutBox();
-    void getExtension();
-};
-
-void TestDocuments::newDocumentsTakeTheLowestFreeNumber()
-{
-    FrameFixture f;
-    frmChild *first = f.newDocument();
-    QCOMPARE(f.newDocument()->Caption(), QStringLiteral("Config2"));
-    f.newDocument();
-    first->close();
-    f.settle();
-    QCOMPARE(f.frame->documentWindows().size(), 2);
-    QCOMPARE(f.newDocument()->Caption(), QStringLiteral("Config1"));
-}
-
-void TestDocuments::openReusesOnlyAnUntouchedNewDocument()
-{
-    FrameFixture f;
-    const QString a = f.writeFile("a.cfg", "bind x +attack\r\n");
-    const QString name = f.writeFile(QStringLiteral("my \"best\" cfg \u00e9\u4e2d.txt"), "b\r\n");
-    frmChild *fresh = f.newDocument();
-    f.frame->openCommand(); // cancelled
-    f.dialogs.openAnswers.enqueue({a});
-    f.frame->openCommand();
-    QCOMPARE(f.frame->documentWindows(), QList<frmChild *>{fresh});
-    QCOMPARE(fresh->Caption(), a);
-    QCOMPARE(fresh->editor()->Text(), QStringLiteral("bind x +attack\r\n"));
-    QVERIFY(!f.slotOf(fresh).Dirty);
-    QVERIFY(f.dialogs.openFilters.first().startsWith(QLatin1String("Quake Configs (*.cfg)")));
-
-    f.type(f.newDocument(), QStringLiteral("x"));
-    f.dialogs.openAnswers.enqueue({a, name});
-    f.frame->openCommand();
-    QStringList captions;
-    for (frmChild *child : f.frame->documentWindows())
-        captions << child->Caption();
-    QCOMPARE(captions, (QStringList{a, "Config2", a, name}));
-    QCOMPARE(f.active()->Caption(), name);
-    QVERIFY(f.dialogs.messages.isEmpty());
-}
-
-void TestDocuments::openColoursTheLastFileAndShowsProgress()
-{
-    FrameFixture f;
-    QByteArray many;
-    for (int i = 0; i < 300; ++i)
-        many += "// player\r\nx set a" + QByteArray::number(i) + " 1\r\n";
-    const QString a = f.writeFile("a.cfg", "bind x +attack\r\n");
-    const QString b = f.writeFile("b.cfg", "unbind y\r\nbind y +jump\r\n" + many + "x seta name p\r\n");
-    f.dialogs.openAnswers.enqueue({a, b});
-    f.frame->openCommand();
-    QCOMPARE(colourRuns(f.frame->documentWindows().first()->editor()), QStringLiteral("[#000000]bind x +attack\r\n"));
-    platform::RichEdit *editor = f.active()->editor();
-    QVERIFY(colourRuns(editor).startsWith("[#000000]unbind y\r\n[#0000ff b]bind[#000000] y +jump\r\n// player\r\nx [#ff0000 b]set"));
-    QVERIFY(colourRuns(editor).endsWith("x [#ff0000 b]seta[#000000] name p\r\n"));
-    QVERIFY(!f.slotOf(f.active()).Dirty);
-    QCOMPARE(editor->SelStart(), 0);
-
-    QWidget *progress = openWindow("frmProgress");
-    QVERIFY(progress);
-    QCOMPARE(progress->windowTitle(), QStringLiteral("Formatting Complete"));
-    QVERIFY(progress->windowFlags() & Qt::WindowStaysOnTopHint);
-    auto *bar = progress->findChild<QProgressBar *>(QStringLiteral("pbr1"));
-    QCOMPARE(bar->value(), bar->maximum());
-    progress->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
-    f.settle();
-    QVERIFY(!openWindow("frmProgress"));
-}
-
-void TestDocuments::badFilesAreRefusedAndOthersStillOpen_data()
-{
-    QTest::addColumn<QString>("kind");
-    for (const char *kind : {"missing", "folder", "binary", "huge"})
-        QTest::newRow(kind) << kind;
-}
-
-void TestDocuments::badFilesAreRefusedAndOthersStillOpen()
-{
-    QFETCH(QString, kind);
-    FrameFixture f;
-    QString bad = f.folder.filePath(QStringLiteral("bad.cfg"));
-    if (kind == QLatin1String("folder"))
-        QDir(f.folder.path()).mkdir(QStringLiteral("bad.cfg"));
-    else if (kind == QLatin1String("binary"))
-        f.writeFile("bad.cfg", QByteArray("bind\0x\r\n", 8));
-    else if (kind == QLatin1String("huge"))
-        QFile(f.writeFile("bad.cfg", "")).resize(50 * 1024 * 1024);
-    const QString good = f.writeFile("good.cfg", "set a 1\r\n");
-    f.frame->documents().OpenFileList({bad, good});
-    QCOMPARE(f.dialogs.messages.size(), 1);
-    const RecordingDialogs::Message &message = f.dialogs.messages.first();
-    QVERIFY2(message.text.startsWith(QStringLiteral("Can't open file: ") + bad), qPrintable(message.text));
-    QCOMPARE(message.icon, platform::Icon::Exclamation);
-    QCOMPARE(message.title, QStringLiteral("Tessel"));
-    QCOMPARE(f.frame->documentWindows().size(), 1);
-    QCOMPARE(f.active()->Caption(), good);
-}
-
-void TestDocuments::saveWritesOneFinalLineBreak_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QByteArray>("bytes");
-    QTest::newRow("no final break") << "a\r\nb" << QByteArray("a\r\nb\r\n");
-    QTest::newRow("one final break") << "bind a b\r\n" << QByteArray("bind a b\r\n");
-    QTest::newRow("two final breaks") << "a\r\n\r\n" << QByteArray("a\r\n\r\n");
-    QTest::newRow("empty") << "" << QByteArray("\r\n");
-}
-
-void TestDocuments::saveWritesOneFinalLineBreak()
-{
-    QFETCH(QString, text);
-    QFETCH(QByteArray, bytes);
-    FrameFixture f;
-    frmChild *child = f.newDocument();
-    child->editor()->LoadPlainText(text);
-    const QString path = f.folder.filePath(QStringLiteral("out.cfg"));
-    QVERIFY(f.frame->documents().SaveDocument(child->Tag(), path));
-    QCOMPARE(f.readFile(path), bytes);
-    QCOMPARE(child->Caption(), path);
-    QVERIFY(!f.slotOf(child).Dirty);
-}
-
-void TestDocuments::saveKeepsLatin1AndAsksBeforeLosingCharacters()
-{
-    FrameFixture f;
-    QByteArray bytes = "set name \"";
-    for (int byte = 0x80; byte <= 0xFF; ++byte)
-        bytes.append(char(byte));
-    bytes += "\"\r\nbind\tx y\r\n";
-    const QString path = f.writeFile("latin.cfg", bytes);
-    f.frame->documents().OpenFileList({path});
-    QVERIFY(f.frame->documents().SaveDocument(f.active()->Tag(), path));
-    QCOMPARE(f.readFile(path), bytes);
-
-    f.active()->editor()->LoadPlainText(QStringLiteral("say \u20ac5"));
-    const QString euro = f.folder.filePath(QStringLiteral("euro.cfg"));
-    f.dialogs.answers << Answer::Cancel << Answer::Ok;
-    QVERIFY(!f.frame->documents().SaveDocument(f.active()->Tag(), euro));
-    QVERIFY(!QFile::exists(euro));
-    QVERIFY(f.dialogs.messages.first().text.contains(QLatin1String("cannot be stored")));
-    QVERIFY(f.frame->documents().SaveDocument(f.active()->Tag(), euro));
-    QCOMPARE(f.readFile(euro), QByteArray("say ?5\r\n"));
-}
-
-void TestDocuments::saveAndSaveAsAskForNamesOnlyWhenNeeded()
-{
-    FrameFixture f;
-    const QString a = f.writeFile("a.txt", "old");
-    f.frame->documents().OpenFileList({a});
-    frmChild *opened = f.active();
-    opened->editor()->setSelStart(0);
-    f.type(opened, QStringLiteral("x"));
-    frmChild *fresh = f.newDocument();
-    f.type(fresh, QStringLiteral("set a 1"));
-    const QString named = f.folder.filePath(QStringLiteral("new.cfg"));
-    f.dialogs.saveAnswers.enqueue(named);
-    f.trigger(fresh, "mnuChildFileSave");
-    f.trigger(opened, "mnuChildFileSave");
-    QCOMPARE(f.readFile(a), QByteArray("xold\r\n"));
-    QCOMPARE(f.readFile(named), QByteArray("set a 1\r\n"));
-    QCOMPARE(fresh->Caption(), named);
-    QVERIFY(!f.slotOf(opened).Dirty);
-    f.trigger(opened, "mnuChildFileSaveAs");
-    f.type(f.newDocument(), QStringLiteral("y"));
-    f.type(opened, QStringLiteral("z"));
-    f.frame->documents().SaveAllDocuments();
-    QCOMPARE(f.readFile(a), QByteArray("xzold\r\n"));
-    QStringList asked;
-    for (const RecordingDialogs::SaveRequest &request : f.dialogs.saveRequests)
-        asked << request.proposedName + ' ' + request.defaultSuffix;
-    QCOMPARE(asked, (QStringList{"Config2 cfg", a + " txt", "Config3 cfg"}));
-}
-
-void TestDocuments::failedOrCancelledSaveKeepsFileAndDocument()
-{
-    FrameFixture f;
-    const QString existing = f.writeFile("existing.cfg", "keep me\r\n");
-    f.frame->documents().OpenFileList({existing});
-    frmChild *child = f.active();
-    f.type(child, QStringLiteral("new "));
-    f.dialogs.saveAnswers.enqueue(existing);
-    f.dialogs.answers.enqueue(Answer::Cancel);
-    QVERIFY(!f.frame->documents().SaveDocumentAs(child->Tag()));
-    const RecordingDialogs::Message question = f.dialogs.messages.takeFirst();
-    QCOMPARE(question.text, QStringLiteral("Overwrite?"));
-    QCOMPARE(question.buttons, platform::Buttons::OkCancel);
-    QCOMPARE(question.icon, platform::Icon::Question);
-    QVERIFY(QDir(f.folder.path()).mkdir(QStringLiteral("taken")));
-    const QString folder = f.folder.filePath(QStringLiteral("taken"));
-    QVERIFY(!f.frame->documents().SaveDocument(child->Tag(), folder));
-    QVERIFY(!f.frame->documents().SaveDocument(child->Tag(), f.folder.filePath("no/such/x.cfg")));
-    QCOMPARE(f.dialogs.messages.size(), 2);
-    QVERIFY(f.dialogs.messages.first().text.startsWith(QStringLiteral("Can't save file: ") + folder));
-    QCOMPARE(f.dialogs.messages.first().icon, platform::Icon::Exclamation);
-    QCOMPARE(f.readFile(existing), QByteArray("keep me\r\n"));
-    QCOMPARE(child->Caption(), existing);
-    QVERIFY(f.slotOf(child).Dirty);
-}
-
-void TestDocuments::closeQuestion_data()
-{
-    QTest::addColumn<bool>("onDisk");
-    QTest::addColumn<int>("answer"); // -1: unchanged, no question
-    QTest::addColumn<QString>("saveAs");
-    QTest::addColumn<bool>("closes");
-    QTest::addColumn<QByteArray>("written");
-    QTest::newRow("unchanged") << true << -1 << "" << true << QByteArray("old");
-    QTest::newRow("No") << true << int(Answer::No) << "" << true << QByteArray("old");
-    QTest::newRow("Cancel") << true << int(Answer::Cancel) << "" << false << QByteArray("old");
-    QTest::newRow("Yes") << true << int(Answer::Yes) << "" << true << QByteArray("xold\r\n");
-    QTest::newRow("Yes, Save As cancelled") << false << int(Answer::Yes) << "" << false << QByteArray();
-    QTest::newRow("Yes, Save As") << false << int(Answer::Yes) << "saved.cfg" << true << QByteArray("x\r\n");
-    QTest::newRow("Yes, failed save") << false << int(Answer::Yes) << "folder" << false << QByteArray();
-}
-
-void TestDocuments::closeQuestion()
-{
-    QFETCH(bool, onDisk);
-    QFETCH(int, answer);
-    QFETCH(QString, saveAs);
-    QFETCH(bool, closes);
-    QFETCH(QByteArray, written);
-    FrameFixture f;
-    const QString path = f.writeFile("old.cfg", "old");
-    if (onDisk)
-        f.frame->documents().OpenFileList({path});
-    frmChild *child = onDisk ? f.active() : f.newDocument();
-    if (answer >= 0) {
-        child->editor()->setSelStart(0);
-        f.type(child, QStringLiteral("x"));
-        f.dialogs.answers.enqueue(Answer(answer));
+    void newDocumentsTakeTheLowestFreeNumber()
+    {
+        FrameFixture f;
+        frmChild *first = f.newDocument();
+        QCOMPARE(f.newDocument()->Caption(), QStringLiteral("Config2"));
+        f.newDocument();
+        first->close();
+        f.settle();
+        QCOMPARE(f.frame->documentWindows().size(), 2);
+        QCOMPARE(f.newDocument()->Caption(), QStringLiteral("Config1"));
     }
-    QDir(f.folder.path()).mkdir(QStringLiteral("folder"));
-    if (!saveAs.isEmpty())
-        f.dialogs.saveAnswers.enqueue(f.folder.filePath(saveAs));
-    const QString caption = child->Caption();
-    QPointer<frmChild> guard(child);
-    f.trigger(child, "mnuChildFileClose");
-    f.settle();
-    if (answer < 0) {
+
+    void openReusesOnlyAnUntouchedNewDocument()
+    {
+        FrameFixture f;
+        const QString a = f.writeFile("a.cfg", "bind x +attack\r\n");
+        const QString name =
+            f.writeFile(QStringLiteral("my \"best\" cfg \u00e9\u4e2d.txt"), "b\r\n");
+        frmChild *fresh = f.newDocument();
+        f.frame->openCommand(); // cancelled
+        f.dialogs.openAnswers.enqueue({a});
+        f.frame->openCommand();
+        QCOMPARE(f.frame->documentWindows(), QList<frmChild *>{fresh});
+        QCOMPARE(fresh->Caption(), a);
+        QCOMPARE(fresh->editor()->Text(), QStringLiteral("bind x +attack\r\n"));
+        QVERIFY(!f.slotOf(fresh).Dirty);
+        QVERIFY(f.dialogs.openFilters.first().startsWith(QLatin1String("Quake Configs (*.cfg)")));
+
+        f.type(f.newDocument(), QStringLiteral("x"));
+        f.dialogs.openAnswers.enqueue({a, name});
+        f.frame->openCommand();
+        QStringList captions;
+        for (frmChild *child : f.frame->documentWindows())
+            captions << child->Caption();
+        QCOMPARE(captions, (QStringList{a, "Config2", a, name}));
+        QCOMPARE(f.active()->Caption(), name);
         QVERIFY(f.dialogs.messages.isEmpty());
-    } else {
-        const RecordingDialogs::Message &question = f.dialogs.messages.first();
-        QCOMPARE(question.text, "Do you want to save changes to:\n\n" + caption + " ?");
-        QCOMPARE(question.buttons, platform::Buttons::YesNoCancel);
-        QCOMPARE(question.icon, platform::Icon::Exclamation);
     }
-    QCOMPARE(guard.isNull(), closes);
-    if (!closes)
-        QCOMPARE(guard->editor()->Text().left(1), QStringLiteral("x"));
-    if (onDisk || !written.isEmpty())
-        QCOMPARE(f.readFile(onDisk ? path : f.folder.filePath(saveAs)), written);
-}
 
-void TestDocuments::exitStopsAtOneCancel()
-{
-    FrameFixture f;
-    f.type(f.newDocument(), QStringLiteral("a"));
-    frmChild *second = f.newDocument();
-    f.type(second, QStringLiteral("b"));
-    f.dialogs.answers << Answer::No << Answer::Cancel;
-    f.trigger(second, "mnuExit");
-    f.settle();
-    QCOMPARE(f.dialogs.messages.size(), 2);
-    QCOMPARE(f.frame->documentWindows().size(), 2);
-    QVERIFY(f.frame->isVisible());
-    f.dialogs.answers << Answer::No << Answer::No;
-    f.trigger(second, "mnuExit");
-    f.settle();
-    QVERIFY(f.frame->documentWindows().isEmpty());
-    QVERIFY(!f.frame->isVisible());
-}
+    void openColoursTheLastFileAndShowsProgress()
+    {
+        FrameFixture f;
+        QByteArray many;
+        for (int i = 0; i < 300; ++i)
+            many += "// player\r\nx set a" + QByteArray::number(i) + " 1\r\n";
+        const QString a = f.writeFile("a.cfg", "bind x +attack\r\n");
+        const QString b =
+            f.writeFile("b.cfg", "unbind y\r\nbind y +jump\r\n" + many + "x seta name p\r\n");
+        f.dialogs.openAnswers.enqueue({a, b});
+        f.frame->openCommand();
+        QCOMPARE(colourRuns(f.frame->documentWindows().first()->editor()),
+                 QStringLiteral("[#000000]bind x +attack\r\n"));
+        platform::RichEdit *editor = f.active()->editor();
+        QVERIFY(colourRuns(editor).startsWith("[#000000]unbind y\r\n[#0000ff b]bind[#000000] y "
+                                              "+jump\r\n// player\r\nx [#ff0000 b]set"));
+        QVERIFY(colourRuns(editor).endsWith("x [#ff0000 b]seta[#000000] name p\r\n"));
+        QVERIFY(!f.slotOf(f.active()).Dirty);
+        QCOMPARE(editor->SelStart(), 0);
 
-void TestDocuments::statusBarAndAboutBox()
-{
-    FrameFixture f;
-    frmChild *child = f.newDocument();
-    auto *panel = child->findChild<QLabel *>(QStringLiteral("sbr1Panel1"));
-    f.type(child, QStringLiteral("set a"));
-    QTest::keyClick(child->editor(), Qt::Key_Return);
-    f.type(child, QStringLiteral("b"));
-    QCOMPARE(panel->text(), QStringLiteral("8 Chars"));
-    child->editor()->selectAll();
-    QTest::keyClick(child->editor(), Qt::Key_Delete);
-    QCOMPARE(panel->text(), QStringLiteral("0 Chars"));
+        QWidget *progress = openWindow("frmProgress");
+        QVERIFY(progress);
+        QCOMPARE(progress->windowTitle(), QStringLiteral("Formatting Complete"));
+        QVERIFY(progress->windowFlags() & Qt::WindowStaysOnTopHint);
+        auto *bar = progress->findChild<QProgressBar *>(QStringLiteral("pbr1"));
+        QCOMPARE(bar->value(), bar->maximum());
+        progress->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
+        f.settle();
+        QVERIFY(!openWindow("frmProgress"));
+    }
 
-    f.trigger(child, "mnuHelpAbout");
-    f.trigger(child, "mnuHelpAbout");
-    QWidget *about = openWindow("frmAbout");
-    QCOMPARE(about->windowTitle(), QStringLiteral("About Tessel"));
-    QStringList labels;
-    for (const char *name : {"lblTitle", "lblVersion", "lblDescription"})
-        labels << about->findChild<QLabel *>(QLatin1String(name))->text();
-    QCOMPARE(labels, (QStringList{"Tessel", "Version 0.3.0", "Config Generator/Editor for Quake 2 and Quake 3.  "}));
-    about->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
-    f.settle();
-    QVERIFY(!openWindow("frmAbout")); // only one was open
-}
+    void badFilesAreRefusedAndOthersStillOpen_data()
+    {
+        // clang-format off
+        QTest::addColumn<QString>("kind");
+        for (const char *kind : {"missing", "folder", "binary", "huge"})
+            QTest::newRow(kind) << kind;
+        // clang-format on
+    }
 
-void TestDocuments::getExtension()
-{
-    QStringList extensions;
-    for (const char *path : {"C:\\cfg.d\\auto", "Config1", "C:\\q\\a.b.cfg", "/home/p/q3.d/autoexec", "/p/x.txt"})
-        extensions << document::GetExtension(QLatin1String(path));
-    QCOMPARE(extensions, (QStringList{"", "", "cfg", "", "txt"}));
-}
+    void badFilesAreRefusedAndOthersStillOpen()
+    {
+        QFETCH(QString, kind);
+        FrameFixture f;
+        QString bad = f.folder.filePath(QStringLiteral("bad.cfg"));
+        if (kind == QLatin1String("folder"))
+            QDir(f.folder.path()).mkdir(QStringLiteral("bad.cfg"));
+        else if (kind == QLatin1String("binary"))
+            f.writeFile("bad.cfg", QByteArray("bind\0x\r\n", 8));
+        else if (kind == QLatin1String("huge"))
+            QFile(f.writeFile("bad.cfg", "")).resize(50 * 1024 * 1024);
+        const QString good = f.writeFile("good.cfg", "set a 1\r\n");
+        f.frame->documents().OpenFileList({bad, good});
+        QCOMPARE(f.dialogs.messages.size(), 1);
+        const RecordingDialogs::Message &message = f.dialogs.messages.first();
+        QVERIFY2(message.text.startsWith(QStringLiteral("Can't open file: ") + bad),
+                 qPrintable(message.text));
+        QCOMPARE(message.icon, platform::Icon::Exclamation);
+        QCOMPARE(message.title, QStringLiteral("Tessel"));
+        QCOMPARE(f.frame->documentWindows().size(), 1);
+        QCOMPARE(f.active()->Caption(), good);
+    }
+
+    void saveWritesOneFinalLineBreak_data()
+    {
+        // clang-format off
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::newRow("no final break") << "a\r\nb" << QByteArray("a\r\nb\r\n");
+        QTest::newRow("one final break") << "bind a b\r\n" << QByteArray("bind a b\r\n");
+        QTest::newRow("two final breaks") << "a\r\n\r\n" << QByteArray("a\r\n\r\n");
+        QTest::newRow("empty") << "" << QByteArray("\r\n");
+        // clang-format on
+    }
+
+    void saveWritesOneFinalLineBreak()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, bytes);
+        FrameFixture f;
+        frmChild *child = f.newDocument();
+        child->editor()->LoadPlainText(text);
+        const QString path = f.folder.filePath(QStringLiteral("out.cfg"));
+        QVERIFY(f.frame->documents().SaveDocument(child->Tag(), path));
+        QCOMPARE(f.readFile(path), bytes);
+        QCOMPARE(child->Caption(), path);
+        QVERIFY(!f.slotOf(child).Dirty);
+    }
+
+    void saveKeepsLatin1AndAsksBeforeLosingCharacters()
+    {
+        FrameFixture f;
+        QByteArray bytes = "set name \"";
+        for (int byte = 0x80; byte <= 0xFF; ++byte)
+            bytes.append(char(byte));
+        bytes += "\"\r\nbind\tx y\r\n";
+        const QString path = f.writeFile("latin.cfg", bytes);
+        f.frame->documents().OpenFileList({path});
+        QVERIFY(f.frame->documents().SaveDocument(f.active()->Tag(), path));
+        QCOMPARE(f.readFile(path), bytes);
+
+        f.active()->editor()->LoadPlainText(QStringLiteral("say \u20ac5"));
+        const QString euro = f.folder.filePath(QStringLiteral("euro.cfg"));
+        f.dialogs.answers << Answer::Cancel << Answer::Ok;
+        QVERIFY(!f.frame->documents().SaveDocument(f.active()->Tag(), euro));
+        QVERIFY(!QFile::exists(euro));
+        QVERIFY(f.dialogs.messages.first().text.contains(QLatin1String("cannot be stored")));
+        QVERIFY(f.frame->documents().SaveDocument(f.active()->Tag(), euro));
+        QCOMPARE(f.readFile(euro), QByteArray("say ?5\r\n"));
+    }
+
+    void saveAndSaveAsAskForNamesOnlyWhenNeeded()
+    {
+        FrameFixture f;
+        const QString a = f.writeFile("a.txt", "old");
+        f.frame->documents().OpenFileList({a});
+        frmChild *opened = f.active();
+        opened->editor()->setSelStart(0);
+        f.type(opened, QStringLiteral("x"));
+        frmChild *fresh = f.newDocument();
+        f.type(fresh, QStringLiteral("set a 1"));
+        const QString named = f.folder.filePath(QStringLiteral("new.cfg"));
+        f.dialogs.saveAnswers.enqueue(named);
+        f.trigger(fresh, "mnuChildFileSave");
+        f.trigger(opened, "mnuChildFileSave");
+        QCOMPARE(f.readFile(a), QByteArray("xold\r\n"));
+        QCOMPARE(f.readFile(named), QByteArray("set a 1\r\n"));
+        QCOMPARE(fresh->Caption(), named);
+        QVERIFY(!f.slotOf(opened).Dirty);
+        f.trigger(opened, "mnuChildFileSaveAs");
+        f.type(f.newDocument(), QStringLiteral("y"));
+        f.type(opened, QStringLiteral("z"));
+        f.frame->documents().SaveAllDocuments();
+        QCOMPARE(f.readFile(a), QByteArray("xzold\r\n"));
+        QStringList asked;
+        for (const RecordingDialogs::SaveRequest &request : f.dialogs.saveRequests)
+            asked << request.proposedName + ' ' + request.defaultSuffix;
+        QCOMPARE(asked, (QStringList{"Config2 cfg", a + " txt", "Config3 cfg"}));
+    }
+
+    void failedOrCancelledSaveKeepsFileAndDocument()
+    {
+        FrameFixture f;
+        const QString existing = f.writeFile("existing.cfg", "keep me\r\n");
+        f.frame->documents().OpenFileList({existing});
+        frmChild *child = f.active();
+        f.type(child, QStringLiteral("new "));
+        f.dialogs.saveAnswers.enqueue(existing);
+        f.dialogs.answers.enqueue(Answer::Cancel);
+        QVERIFY(!f.frame->documents().SaveDocumentAs(child->Tag()));
+        const RecordingDialogs::Message question = f.dialogs.messages.takeFirst();
+        QCOMPARE(question.text, QStringLiteral("Overwrite?"));
+        QCOMPARE(question.buttons, platform::Buttons::OkCancel);
+        QCOMPARE(question.icon, platform::Icon::Question);
+        QVERIFY(QDir(f.folder.path()).mkdir(QStringLiteral("taken")));
+        const QString folder = f.folder.filePath(QStringLiteral("taken"));
+        QVERIFY(!f.frame->documents().SaveDocument(child->Tag(), folder));
+        QVERIFY(
+            !f.frame->documents().SaveDocument(child->Tag(), f.folder.filePath("no/such/x.cfg")));
+        QCOMPARE(f.dialogs.messages.size(), 2);
+        QVERIFY(f.dialogs.messages.first().text.startsWith(QStringLiteral("Can't save file: ") +
+                                                           folder));
+        QCOMPARE(f.dialogs.messages.first().icon, platform::Icon::Exclamation);
+        QCOMPARE(f.readFile(existing), QByteArray("keep me\r\n"));
+        QCOMPARE(child->Caption(), existing);
+        QVERIFY(f.slotOf(child).Dirty);
+    }
+
+    void closeQuestion_data()
+    {
+        // clang-format off
+        QTest::addColumn<bool>("onDisk");
+        QTest::addColumn<int>("answer"); // -1: unchanged, no question
+        QTest::addColumn<QString>("saveAs");
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<QByteArray>("written");
+        QTest::newRow("unchanged") << true << -1 << "" << true << QByteArray("old");
+        QTest::newRow("No") << true << int(Answer::No) << "" << true << QByteArray("old");
+        QTest::newRow("Cancel") << true << int(Answer::Cancel) << "" << false << QByteArray("old");
+        QTest::newRow("Yes") << true << int(Answer::Yes) << "" << true << QByteArray("xold\r\n");
+        QTest::newRow("Yes, Save As cancelled") << false << int(Answer::Yes) << "" << false << QByteArray();
+        QTest::newRow("Yes, Save As") << false << int(Answer::Yes) << "saved.cfg" << true << QByteArray("x\r\n");
+        QTest::newRow("Yes, failed save") << false << int(Answer::Yes) << "folder" << false << QByteArray();
+        // clang-format on
+    }
+
+    void closeQuestion()
+    {
+        QFETCH(bool, onDisk);
+        QFETCH(int, answer);
+        QFETCH(QString, saveAs);
+        QFETCH(bool, closes);
+        QFETCH(QByteArray, written);
+        FrameFixture f;
+        const QString path = f.writeFile("old.cfg", "old");
+        if (onDisk)
+            f.frame->documents().OpenFileList({path});
+        frmChild *child = onDisk ? f.active() : f.newDocument();
+        if (answer >= 0) {
+            child->editor()->setSelStart(0);
+            f.type(child, QStringLiteral("x"));
+            f.dialogs.answers.enqueue(Answer(answer));
+        }
+        QDir(f.folder.path()).mkdir(QStringLiteral("folder"));
+        if (!saveAs.isEmpty())
+            f.dialogs.saveAnswers.enqueue(f.folder.filePath(saveAs));
+        const QString caption = child->Caption();
+        QPointer<frmChild> guard(child);
+        f.trigger(child, "mnuChildFileClose");
+        f.settle();
+        if (answer < 0) {
+            QVERIFY(f.dialogs.messages.isEmpty());
+        } else {
+            const RecordingDialogs::Message &question = f.dialogs.messages.first();
+            QCOMPARE(question.text, "Do you want to save changes to:\n\n" + caption + " ?");
+            QCOMPARE(question.buttons, platform::Buttons::YesNoCancel);
+            QCOMPARE(question.icon, platform::Icon::Exclamation);
+        }
+        QCOMPARE(guard.isNull(), closes);
+        if (!closes)
+            QCOMPARE(guard->editor()->Text().left(1), QStringLiteral("x"));
+        if (onDisk || !written.isEmpty())
+            QCOMPARE(f.readFile(onDisk ? path : f.folder.filePath(saveAs)), written);
+    }
+
+    void exitStopsAtOneCancel()
+    {
+        FrameFixture f;
+        f.type(f.newDocument(), QStringLiteral("a"));
+        frmChild *second = f.newDocument();
+        f.type(second, QStringLiteral("b"));
+        f.dialogs.answers << Answer::No << Answer::Cancel;
+        f.trigger(second, "mnuExit");
+        f.settle();
+        QCOMPARE(f.dialogs.messages.size(), 2);
+        QCOMPARE(f.frame->documentWindows().size(), 2);
+        QVERIFY(f.frame->isVisible());
+        f.dialogs.answers << Answer::No << Answer::No;
+        f.trigger(second, "mnuExit");
+        f.settle();
+        QVERIFY(f.frame->documentWindows().isEmpty());
+        QVERIFY(!f.frame->isVisible());
+    }
+
+    void statusBarAndAboutBox()
+    {
+        FrameFixture f;
+        frmChild *child = f.newDocument();
+        auto *panel = child->findChild<QLabel *>(QStringLiteral("sbr1Panel1"));
+        f.type(child, QStringLiteral("set a"));
+        QTest::keyClick(child->editor(), Qt::Key_Return);
+        f.type(child, QStringLiteral("b"));
+        QCOMPARE(panel->text(), QStringLiteral("8 Chars"));
+        child->editor()->selectAll();
+        QTest::keyClick(child->editor(), Qt::Key_Delete);
+        QCOMPARE(panel->text(), QStringLiteral("0 Chars"));
+
+        f.trigger(child, "mnuHelpAbout");
+        f.trigger(child, "mnuHelpAbout");
+        QWidget *about = openWindow("frmAbout");
+        QCOMPARE(about->windowTitle(), QStringLiteral("About Tessel"));
+        QStringList labels;
+        for (const char *name : {"lblTitle", "lblVersion", "lblDescription"})
+            labels << about->findChild<QLabel *>(QLatin1String(name))->text();
+        QCOMPARE(labels, (QStringList{"Tessel", "Version 0.3.0",
+                                      "Config Generator/Editor for Quake 2 and Quake 3.  "}));
+        about->findChild<QPushButton *>(QStringLiteral("cmdOK"))->click();
+        f.settle();
+        QVERIFY(!openWindow("frmAbout")); // only one was open
+    }
+
+    void getExtension()
+    {
+        QStringList extensions;
+        for (const char *path :
+             {"C:\\cfg.d\\auto", "Config1", "C:\\q\\a.b.cfg", "/home/p/q3.d/autoexec", "/p/x.txt"})
+            extensions << document::GetExtension(QLatin1String(path));
+        QCOMPARE(extensions, (QStringList{"", "", "cfg", "", "txt"}));
+    }
+};
 
 QTEST_MAIN(TestDocuments)
 #include "tst_documents.moc"

@@ -4,10 +4,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QFile>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QFile>
 #include <QtTest>
 
 FrameFixture::FrameFixture() : frame(std::make_unique<frame::frmParent>())
@@ -82,7 +82,10 @@ document::frmChild *FrameFixture::newDocument(mods::GameList game, const QString
     return selectModDialog() ? nullptr : frame->activeDocument();
 }
 
-QDialog *FrameFixture::selectModDialog() { return qobject_cast<QDialog *>(openWindow("frmSelMod")); }
+QDialog *FrameFixture::selectModDialog()
+{
+    return qobject_cast<QDialog *>(openWindow("frmSelMod"));
+}
 
 QWidget *openWindow(const char *name)
 {
@@ -101,7 +104,9 @@ QString colourRuns(platform::RichEdit *editor)
         editor->Select(i, 0);
         if (i == 0 || text.at(i - 1) == QLatin1Char('\n')) {
             const Qt::Alignment alignment = editor->SelAlignment();
-            result += alignment & Qt::AlignHCenter ? "{c}" : alignment & Qt::AlignRight ? "{r}" : "";
+            result += alignment & Qt::AlignHCenter ? "{c}"
+                      : alignment & Qt::AlignRight ? "{r}"
+                                                   : "";
         }
         editor->Select(i, 1);
         const QString look = editor->SelColor().name() + (editor->SelBold() ? " b" : "");
