@@ -275,47 +275,40 @@ private slots:
         editor->setSelColor(document::bindColor());
         editor->Select(5, 9);
         editor->setSelFont(QFont(QStringLiteral("Courier New"), 15, QFont::Normal, true));
-        const auto fonts = [editor] {
-            QStringList
-                result; // family, size, weight and slant; the style hint is the editor's business
+        const auto face = [](const QFont &font) {
+            return font.family() + QString::number(font.pointSize()) + (font.bold() ? "b" : "") +
+                   (font.italic() ? "i" : "");
+        };
+        // Each character's face: n the editor's, c Courier New 15 italic, C Courier New 18 bold
+        // italic.
+        const auto faces = [&] {
+            QString result;
             for (int i = 0; i < 14; ++i) {
                 editor->Select(i, 1);
-                const QString font = editor->SelFont().toString();
-                result << font.section(',', 0, 2) + font.section(',', 4, 5);
+                const QString look = face(editor->SelFont());
+                result += look == "Courier New15i" ? 'c' : look == "Courier New18bi" ? 'C' : 'n';
             }
             return result;
         };
-        const QStringList before = fonts();
         // Cancelled, the dialog (opened on the selection's font) changes nothing.
         editor->Select(5, 9);
         press(f, "Font");
         QCOMPARE(dialogs.presets.size(), 1);
-        QCOMPARE(dialogs.presets.first().family() +
-                     QString::number(dialogs.presets.first().pointSize()),
-                 QStringLiteral("Courier New15"));
-        QVERIFY(dialogs.presets.first().italic());
-        QCOMPARE(fonts(), before);
+        QCOMPARE(face(dialogs.presets.first()), QStringLiteral("Courier New15i"));
+        QCOMPARE(faces(), QStringLiteral("nnnnnccccccccc"));
         // A chosen font goes to the selection only, and never changes the keyword colours.
-        const QFont chosen(QStringLiteral("Courier New"), 18, QFont::Bold, true);
-        dialogs.fontAnswers.enqueue(chosen);
+        dialogs.fontAnswers.enqueue(QFont(QStringLiteral("Courier New"), 18, QFont::Bold, true));
         editor->Select(2, 6);
         press(f, "Font");
-        QStringList expected = before;
-        for (int i = 2; i < 8; ++i)
-            expected[i] =
-                chosen.toString().section(',', 0, 2) + chosen.toString().section(',', 4, 5);
-        QCOMPARE(fonts(), expected);
+        QCOMPARE(faces(), QStringLiteral("nnCCCCCCcccccc"));
         QCOMPARE(colourRuns(editor).section('\n', 0, 0),
                  QStringLiteral("[#0000ff]bi[#0000ff b]nd[#000000 b] x +[#000000]attack\r"));
-
-        for (const char *button : {"center", "rightalign", "leftalign"}) {
+        // Alignment goes to the selection's line.
+        for (const QString step : {"center {c}", "rightalign {r}", "leftalign "}) {
             editor->Select(22, 1);
-            press(f, button);
-            editor->Select(0, 0);
-            QCOMPARE(colourRuns(editor).section('\n', 1, 2), QString("one\r\n%1three")
-                                                                 .arg(*button == 'c'   ? "{c}"
-                                                                      : *button == 'r' ? "{r}"
-                                                                                       : ""));
+            press(f, qPrintable(step.section(' ', 0, 0)));
+            QCOMPARE(colourRuns(editor).section('\n', 1, 2),
+                     "one\r\n" + step.section(' ', 1) + "three");
         }
     }
 
