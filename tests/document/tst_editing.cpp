@@ -103,7 +103,7 @@ private slots:
         QTest::newRow("Shift+End") << "a\r\n|set x" << "" << "{S-End}" << "a\r\n[set x]" << "";
         QTest::newRow("Shift+Down") << "|set\r\nx y" << "" << "{S-Down}" << "[set\r\n]x y" << "";
         // Shortcut keys.
-        QTest::newRow("Ctrl+X cuts, Ctrl+V pastes") << "abc" << "old" << "{C-A}{C-X}z{C-V}{C-V}" << "zabcabc|" << "";
+        QTest::newRow("Ctrl+X cuts, Ctrl+V pastes") << "[ab]c" << "old" << "{C-X}{End}{C-V}" << "cab|" << "";
         QTest::newRow("Ctrl+C keeps colours") << "" << "" << "set a{C-A}{C-C}{End} {C-V}" << "set a set a|" << "[#ff0000 b]set[#000000] a [#ff0000 b]set[#000000] a";
         QTest::newRow("Ctrl+Z does nothing") << "" << "" << "abc{C-Z}" << "abc|" << "";
         QTest::newRow("Ctrl+S inserts set") << "" << "" << "{C-S} x" << "set x|" << "";
