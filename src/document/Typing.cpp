@@ -79,9 +79,9 @@ bool frmChild::rtbMain_KeyDown(QKeyEvent *event)
 
 void frmChild::rtbMain_KeyUp(QKeyEvent *event)
 {
-    // A selection made with Shift is the user's: recolouring would collapse it.
-    if (event->isAutoRepeat() || m_unloaded ||
-        ((event->modifiers() & Qt::ShiftModifier) && m_editor->SelLength() > 0))
+    // Recolouring works at a caret: a selection left at a key-up was made with Shift (also when
+    // Shift is let go first) and is the user's.
+    if (event->isAutoRepeat() || m_unloaded || m_editor->SelLength() > 0)
         return;
     const int key = event->key();
     const int caret = m_editor->SelStart();

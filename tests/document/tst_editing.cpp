@@ -55,7 +55,10 @@ void play(frmChild *child, const QString &script)
             FrameFixture::trigger(child, qPrintable(name.mid(2)));
         else if (name.startsWith("C-"))
             QTest::keyClick(child->editor(), name.at(2).toLatin1(), Qt::ControlModifier);
-        else
+        else if (name == "S-Right*") { // Shift let go before Right
+            QTest::keyPress(child->editor(), Qt::Key_Right, Qt::ShiftModifier);
+            QTest::keyRelease(child->editor(), Qt::Key_Right);
+        } else
             QTest::keyClick(child->editor(), kKeys.value(name).key(),
                             kKeys.value(name).keyboardModifiers());
     }
@@ -100,6 +103,7 @@ private slots:
         QTest::newRow("Backspace uncolours") << "" << "" << "vstrx{BS}{BS}" << "vst|" << "[#000000]vst";
         // A selection made with Shift stays.
         QTest::newRow("Shift+Right") << "|set x" << "" << "{S-Right}{S-Right}{S-Right}{S-Right}" << "[set ]x" << "[#000000]set x";
+        QTest::newRow("Shift let go first") << "|set x" << "" << "{S-Right*}{S-Right*}" << "[se]t x" << "";
         QTest::newRow("Shift+End") << "a\r\n|set x" << "" << "{S-End}" << "a\r\n[set x]" << "";
         QTest::newRow("Shift+Down") << "|set\r\nx y" << "" << "{S-Down}" << "[set\r\n]x y" << "";
         // Shortcut keys.
