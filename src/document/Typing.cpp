@@ -79,7 +79,9 @@ bool frmChild::rtbMain_KeyDown(QKeyEvent *event)
 
 void frmChild::rtbMain_KeyUp(QKeyEvent *event)
 {
-    if (event->isAutoRepeat() || m_unloaded)
+    // Recolouring works at a caret: a selection left at a key-up was made with Shift (also when
+    // Shift is let go first) and is the user's.
+    if (event->isAutoRepeat() || m_unloaded || m_editor->SelLength() > 0)
         return;
     const int key = event->key();
     const int caret = m_editor->SelStart();
@@ -104,7 +106,12 @@ void frmChild::rtbMain_KeyUp(QKeyEvent *event)
 void frmChild::ColorCurrentWord()
 {
     m_editor->SpanBackward(QStringLiteral(" "), true);
-    QString word = m_editor->SelText().trimmed();
+    // Only spaces: a line break before the word is cut off below.
+    QString word = m_editor->SelText();
+    while (word.startsWith(QLatin1Char(' ')))
+        word.remove(0, 1);
+    while (word.endsWith(QLatin1Char(' ')))
+        word.chop(1);
     const int start = m_editor->SelStart();
     const int length = m_editor->SelLength();
     const int lineBreak = LastInStr(word, QStringLiteral("\r\n"));

@@ -1,9 +1,9 @@
-// The frame window as the user meets it: caption, menus, toolbars and their show and hide,
-// what the toolbar buttons do, and the Window menu's arrange commands and window list.
+// The frame window as the user meets it: menus and toolbars with and without documents, what
+// the buttons do, the Window menu, and files dragged in from a file manager.
 #include "FrameFixture.h"
+#include "document/KeywordScan.h"
 
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -24,24 +24,24 @@ QStringList captions(const QList<QAction *> &items)
     return texts;
 }
 
-/** The tooltips of the buttons the user can see, left to right; "-" for a gap. */
-QStringList visibleButtons(const QToolBar *toolbar)
+/** The menu bar's captions, then the tooltips of the buttons shown ("-" a gap), per toolbar. */
+QString chrome(const FrameFixture &f)
 {
-    QStringList tips;
-    if (!toolbar->isVisible())
-        return tips;
-    for (QAction *action : toolbar->actions()) {
-        const QWidget *widget = toolbar->widgetForAction(action);
-        if (!widget || !widget->isVisible())
-            continue;
-        tips << (action->isSeparator() ? QStringLiteral("-") : action->toolTip());
-        if (!action->isSeparator() && action->icon().pixmap(16, 16).isNull())
-            tips << QStringLiteral("<no icon>");
+    QStringList parts{captions(f.frame->menuBar()->actions()).join(' ')};
+    for (QToolBar *toolbar : {f.frame->tbr1(), f.frame->tbr2()}) {
+        QStringList tips;
+        for (QAction *action : toolbar->actions()) {
+            const QWidget *widget = toolbar->widgetForAction(action);
+            if (toolbar->isVisible() && widget && widget->isVisible())
+                tips << (action->isSeparator() ? QStringLiteral("-") : action->toolTip()) +
+                            (!action->isSeparator() && action->icon().pixmap(16, 16).isNull()
+                                 ? "<no icon>"
+                                 : "");
+        }
+        parts << tips.join(", ");
     }
-    return tips;
+    return parts.join(" | ");
 }
-
-const QStringList kFrameButtons{"New (Ctrl-N)", "Open (Ctrl-O)", "-", "-"};
 
 /** Which toolbars show: "1" the main one, "2" the document one, "-" hidden. */
 QString toolbars(const FrameFixture &f)
@@ -50,492 +50,371 @@ QString toolbars(const FrameFixture &f)
            (f.frame->tbr2()->isVisible() ? '2' : '-');
 }
 
-/** The text with each change of colour or boldness marked, as "[#0000ff b]bind[#000000] x". */
-QString looks(platform::RichEdit *editor, bool bold = true)
-{
-    QString result, last;
-    for (int i = 0; i < editor->TextLength(); ++i) {
-        editor->Select(i, 1);
-        const QString look = editor->SelColor().name() + (bold && editor->SelBold() ? " b" : "");
-        if (!editor->SelText().isEmpty() && look != last)
-            result += '[' + (last = look) + ']';
-        result += editor->Text().at(i);
-    }
-    return result;
-}
-
-QList<QFont> fonts(platform::RichEdit *editor)
-{
-    QList<QFont> result;
-    for (int i = 0; i < editor->TextLength(); ++i) {
-        editor->Select(i, 1);
-        result << editor->SelFont();
-    }
-    return result;
-}
-
-// The window list the Window menu shows below its commands, as it is about to open.
-QList<QAction *> windowList(frmChild *child)
-{
-    QMenu *menu = child->menuItem(QStringLiteral("mnuWindow"))->menu();
-    Q_EMIT menu->aboutToShow();
-    QList<QAction *> items;
-    for (QAction *item : menu->actions())
-        if (!item->isSeparator() && item->objectName().isEmpty())
-            items << item;
-    return items;
-}
-
-QStringList windowListTexts(frmChild *child)
-{
-    QStringList result;
-    for (QAction *item : windowList(child))
-        result << item->text() + (item->isChecked() ? QStringLiteral(" [x]") : QString());
-    return result;
-}
-
-/** Also keeps the font each font dialog was preset with. */
-struct FontPresetDialogs : RecordingDialogs {
-    QList<QFont> presets;
-    std::optional<QFont> chooseFont(const QFont &initial) override
-    {
-        presets << initial;
-        return RecordingDialogs::chooseFont(initial);
-    }
-};
-
-/** An item of the frame's menus or a button of its toolbars. */
 QAction *frameItem(const FrameFixture &f, const char *name)
 {
-    auto *item = f.frame->findChild<QAction *>(QLatin1String(name));
-    if (!item)
-        qFatal("no frame item %s", name);
-    return item;
+    return f.frame->findChild<QAction *>(QLatin1String(name));
 }
 
 void press(const FrameFixture &f, const char *button)
 {
     QAction *item = frameItem(f, button);
-    QVERIFY2(item->isVisible() && item->isEnabled(), button);
+    QVERIFY2(item && item->isVisible() && item->isEnabled(), button);
     item->trigger();
 }
 
-/** A document holding "bind x +attack" / "set a 1" with bind blue and set red, both bold. */
-frmChild *colouredDocument(FrameFixture &f)
+/** The Window menu's list of documents as it is about to open; checked ones marked "[x]". */
+QStringList windowList(frmChild *child, QList<QAction *> *items = nullptr)
 {
-    frmChild *child = f.newDocument();
-    platform::RichEdit *editor = child->editor();
-    editor->LoadPlainText(QStringLiteral("bind x +attack\r\nset a 1"));
-    editor->Select(0, 4);
-    editor->setSelColor(QColor(0, 0, 255));
-    editor->setSelBold(true);
-    editor->Select(16, 3);
-    editor->setSelColor(QColor(255, 0, 0));
-    editor->setSelBold(true);
-    return child;
+    QMenu *menu = child->menuItem(QStringLiteral("mnuWindow"))->menu();
+    Q_EMIT menu->aboutToShow();
+    QStringList texts;
+    for (QAction *item : menu->actions())
+        if (!item->isSeparator() && item->objectName().isEmpty()) {
+            texts << item->text() + (item->isChecked() ? " [x]" : "");
+            if (items)
+                *items << item;
+        }
+    return texts;
 }
 
-QList<QMdiSubWindow *> threeWindows(FrameFixture &f)
+/** Drags @p data onto @p target, letting go when @p release: the action taken, IgnoreAction if
+ * refused. */
+Qt::DropAction drag(QWidget *target, const QMimeData &data, bool release)
 {
-    for (int i = 0; i < 3; ++i)
-        f.newDocument();
-    return f.frame->mdiArea()->subWindowList();
+    const QPoint centre = target->rect().center();
+    const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction | Qt::LinkAction;
+    QDragEnterEvent enter(centre, offered, &data, Qt::LeftButton, Qt::NoModifier);
+    QDragMoveEvent move(centre, offered, &data, Qt::LeftButton, Qt::NoModifier);
+    QDragLeaveEvent leave;
+    QDropEvent dropped(QPointF(centre), offered, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(target, &enter);
+    const bool moved =
+        enter.isAccepted() && (QCoreApplication::sendEvent(target, &move), move.isAccepted());
+    QCoreApplication::sendEvent(target, release ? static_cast<QEvent *>(&dropped) : &leave);
+    return moved && (!release || dropped.isAccepted()) ? move.dropAction() : Qt::IgnoreAction;
 }
+
+QStringList documentCaptions(const FrameFixture &f)
+{
+    QStringList result;
+    for (frmChild *child : f.frame->documentWindows())
+        result << child->Caption();
+    return result;
+}
+
+const QString kFrameChrome = "&File &View | New (Ctrl-N), Open (Ctrl-O), -, - | ";
 
 } // namespace
 
 class TestFrame : public QObject {
     Q_OBJECT
 private slots:
-    void startsEmptyWithItsOwnMenusAndButtons();
-    void documentsBringTheirMenusAndButtonsUntilTheLastCloses();
-    void shortcutsReachTheShownMenus();
-    void showToolbars();
-    void newOpenAndSaveAllButtons();
-    void saveButtonAlwaysAsksForAName();
-    void clipboardButtonsCarryPlainText();
-    void fontButton();
-    void alignmentButtonsMoveTheSelectionsParagraph();
-    void windowMenuListsAndActivatesDocuments();
-    void tile_data();
-    void tile();
-    void cascade();
-    void arrangeLinesUpMinimisedWindows();
-};
-
-void TestFrame::startsEmptyWithItsOwnMenusAndButtons()
-{
-    FrameFixture f;
-    QCOMPARE(f.frame->windowTitle(), QStringLiteral("Tessel"));
-    QVERIFY(f.frame->documentWindows().isEmpty());
-    const QList<QAction *> bar = f.frame->menuBar()->actions();
-    QCOMPARE(captions(bar), (QStringList{"&File", "&View"}));
-    QCOMPARE(captions(bar.at(0)->menu()->actions()), (QStringList{"&New", "&Open", "", "E&xit"}));
-    QCOMPARE(captions(bar.at(1)->menu()->actions()), QStringList{"Show Toolbars"});
-    QVERIFY(frameItem(f, "mnuViewToolbars")->isChecked());
-    QTRY_COMPARE(visibleButtons(f.frame->tbr1()), kFrameButtons);
-    QCOMPARE(toolbars(f), QStringLiteral("1-"));
-
-    frameItem(f, "mnuFileExit")->trigger();
-    f.settle();
-    QVERIFY(!f.frame->isVisible());
-    QVERIFY(f.dialogs.messages.isEmpty());
-}
-
-void TestFrame::documentsBringTheirMenusAndButtonsUntilTheLastCloses()
-{
-    FrameFixture f;
-    frameItem(f, "mnuFileNew")->trigger();
-    QVERIFY(f.pickBlankConfig());
-    frmChild *child = f.active();
-    QVERIFY(child);
-    QCOMPARE(captions(f.frame->menuBar()->actions()),
-             (QStringList{"&File", "&Edit", "&View", "F&ormat", "&Insert", "&Tools", "&Window",
-                          "&Help"}));
-    // The document's own menus, not the frame's that share names with them.
-    QCOMPARE(f.frame->menuBar()->actions().at(2)->menu()->actions().first(),
-             child->menuItem(QStringLiteral("mnuShowToolbars")));
-    QTRY_COMPARE(visibleButtons(f.frame->tbr1()),
-                 (QStringList{"New (Ctrl-N)", "Open (Ctrl-O)", "Save", "Save All", "-",
-                              "Cut (Ctrl-X)", "Copy (Ctrl-C)", "Paste (Ctrl-V)", "-",
-                              "Change Font"}));
-    QTRY_COMPARE(visibleButtons(f.frame->tbr2()),
-                 (QStringList{"Comment Block (Ctrl-I)", "Uncomment Block (Ctrl-U)", "-",
-                              "Align Text Left (Ctrl-L)", "Center Text (Ctrl-E)",
-                              "Align Text Right (Ctrl-R)"}));
-
-    frmChild *second = f.newDocument();
-    f.trigger(second, "mnuChildFileClose");
-    f.settle();
-    QCOMPARE(f.active(), child);
-    QCOMPARE(captions(f.frame->menuBar()->actions()).size(), 8);
-    QCOMPARE(toolbars(f), QStringLiteral("12"));
-
-    // The last close brings back the frame's own menus and buttons.
-    f.trigger(child, "mnuChildFileClose");
-    f.settle();
-    QCOMPARE(captions(f.frame->menuBar()->actions()), (QStringList{"&File", "&View"}));
-    QTRY_COMPARE(visibleButtons(f.frame->tbr1()), kFrameButtons);
-    QCOMPARE(toolbars(f), QStringLiteral("1-"));
-    QVERIFY(frameItem(f, "mnuViewToolbars")->isChecked());
-}
-
-void TestFrame::shortcutsReachTheShownMenus()
-{
-    FrameFixture f;
-    f.frame->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(f.frame.get()));
-    QTest::keyClick(f.frame.get(), Qt::Key_N, Qt::ControlModifier);
-    QVERIFY(f.pickBlankConfig());
-    QCOMPARE(f.frame->documentWindows().size(), 1);
-    // Now the document's menus answer Ctrl+N, once, whichever of several is active.
-    QTest::keyClick(f.active()->editor(), Qt::Key_N, Qt::ControlModifier);
-    QVERIFY(f.pickBlankConfig());
-    QCOMPARE(f.frame->documentWindows().size(), 2);
-    f.frame->activateDocument(f.frame->documentWindows().first());
-    QTest::keyClick(f.active()->editor(), Qt::Key_N, Qt::ControlModifier);
-    QVERIFY(f.pickBlankConfig());
-    QCOMPARE(f.frame->documentWindows().size(), 3);
-
-    for (frmChild *child : f.frame->documentWindows())
-        child->close();
-    f.settle();
-    QTest::keyClick(f.frame.get(), Qt::Key_O, Qt::ControlModifier);
-    QCOMPARE(f.dialogs.openFilters.size(), 1);
-}
-
-void TestFrame::showToolbars()
-{
-    FrameFixture f;
-    // Without documents the frame's item shows and hides the main toolbar only.
-    QAction *frameShow = frameItem(f, "mnuViewToolbars");
-    frameShow->trigger();
-    QCOMPARE(toolbars(f), QStringLiteral("--"));
-    QVERIFY(!frameShow->isChecked());
-    frameShow->trigger();
-    QCOMPARE(toolbars(f), QStringLiteral("1-"));
-    QVERIFY(frameShow->isChecked());
-
-    // A document's item shows and hides both.
-    frmChild *child = f.newDocument();
-    QAction *show = child->menuItem(QStringLiteral("mnuShowToolbars"));
-    QVERIFY(show->isChecked());
-    show->trigger();
-    QCOMPARE(toolbars(f), QStringLiteral("--"));
-    QVERIFY(!show->isChecked());
-    show->trigger();
-    QCOMPARE(toolbars(f), QStringLiteral("12"));
-    QVERIFY(show->isChecked());
-
-    // Each toolbar is inverted on its own: with the main one hidden from the frame's menu
-    // before the document came, the two swap.
-    f.trigger(child, "mnuChildFileClose");
-    f.settle();
-    frameShow->trigger();
-    child = f.newDocument();
-    QCOMPARE(toolbars(f), QStringLiteral("-2"));
-    f.trigger(child, "mnuShowToolbars");
-    QCOMPARE(toolbars(f), QStringLiteral("1-"));
-
-    // Hidden by a document, the main toolbar stays hidden after the last close, and the
-    // frame's check says so.
-    f.trigger(child, "mnuChildFileClose");
-    f.settle();
-    child = f.newDocument();
-    QCOMPARE(toolbars(f), QStringLiteral("12"));
-    f.trigger(child, "mnuShowToolbars");
-    f.trigger(child, "mnuChildFileClose");
-    f.settle();
-    QCOMPARE(toolbars(f), QStringLiteral("--"));
-    QVERIFY(!frameShow->isChecked());
-    frameShow->trigger();
-    QCOMPARE(toolbars(f), QStringLiteral("1-"));
-    QVERIFY(frameShow->isChecked());
-}
-
-void TestFrame::newOpenAndSaveAllButtons()
-{
-    FrameFixture f;
-    press(f, "new");
-    QVERIFY(f.pickBlankConfig());
-    QCOMPARE(f.active()->Caption(), QStringLiteral("Config1"));
-    const QString path = f.writeFile("a.cfg", "set a 1");
-    f.dialogs.openAnswers.enqueue({path});
-    press(f, "open");
-    QCOMPARE(f.active()->Caption(), path);
-
-    f.type(f.active(), QStringLiteral("x"));
-    f.type(f.newDocument(), QStringLiteral("new"));
-    const QString named = f.folder.filePath(QStringLiteral("named.cfg"));
-    f.dialogs.saveAnswers.enqueue(named);
-    press(f, "SaveAll");
-    QCOMPARE(f.readFile(path), QByteArray("xset a 1\r\n"));
-    QCOMPARE(f.readFile(named), QByteArray("new\r\n"));
-    QCOMPARE(f.dialogs.saveRequests.size(), 1);
-}
-
-void TestFrame::saveButtonAlwaysAsksForAName()
-{
-    FrameFixture f;
-    const QString path = f.writeFile("a.cfg", "bind a b\r\n");
-    f.frame->openCommandLineFiles({path});
-    frmChild *child = f.active();
-    f.type(child, QStringLiteral("x"));
-    frmChild *other = f.newDocument();
-    f.type(other, QStringLiteral("other"));
-
-    // It saves the active document under the name the user gives.
-    f.frame->activateDocument(child);
-    const QString copy = f.folder.filePath(QStringLiteral("copy.cfg"));
-    f.dialogs.saveAnswers.enqueue(copy);
-    press(f, "SaveAs");
-    QCOMPARE(f.dialogs.saveRequests.size(), 1);
-    QCOMPARE(f.dialogs.saveRequests.first().proposedName, path);
-    QCOMPARE(f.readFile(copy), QByteArray("xbind a b\r\n"));
-    QCOMPARE(f.readFile(path), QByteArray("bind a b\r\n"));
-    QCOMPARE(child->Caption(), copy);
-    QVERIFY(!f.slotOf(child).Dirty);
-    QVERIFY(f.slotOf(other).Dirty);
-
-    // Saved and unchanged, it still asks.
-    press(f, "SaveAs");
-    QCOMPARE(f.dialogs.saveRequests.size(), 2);
-    QCOMPARE(f.dialogs.saveRequests.last().proposedName, copy);
-    // Cancelled, it writes nothing and the change stays unsaved.
-    f.type(child, QStringLiteral("y"));
-    press(f, "SaveAs");
-    QCOMPARE(f.readFile(copy), QByteArray("xbind a b\r\n"));
-    QVERIFY(f.slotOf(child).Dirty);
-    QVERIFY(f.dialogs.messages.isEmpty());
-}
-
-void TestFrame::clipboardButtonsCarryPlainText()
-{
-    FrameFixture f;
-    platform::RichEdit *editor = colouredDocument(f)->editor();
-    QClipboard *clipboard = QGuiApplication::clipboard();
-
-    // Other programs get the platform's line ends, and no formatting.
-    editor->Select(7, 12);
-    press(f, "Copy");
-    QCOMPARE(clipboard->text(), QStringLiteral("+attack\nset"));
-    QCOMPARE(clipboard->mimeData()->formats(), QStringList{"text/plain"});
-    QCOMPARE(looks(editor),
-             QStringLiteral("[#0000ff b]bind[#000000] x +attack\r\n[#ff0000 b]set[#000000] a 1"));
-
-    editor->Select(0, 7);
-    press(f, "Cut");
-    QCOMPARE(clipboard->text(), QStringLiteral("bind x "));
-    QCOMPARE(clipboard->mimeData()->formats(), QStringList{"text/plain"});
-    QCOMPARE(looks(editor), QStringLiteral("[#000000]+attack\r\n[#ff0000 b]set[#000000] a 1"));
-
-    // Pasted text replaces the selection, in the plain look, with the document's line ends;
-    // the clipboard keeps it for the next paste.
-    clipboard->setText(QStringLiteral("+zoom\nbind"));
-    editor->Select(0, 7);
-    press(f, "Paste");
-    QCOMPARE(editor->SelStart(), 11);
-    press(f, "Paste");
-    QCOMPARE(looks(editor),
-             QStringLiteral("[#000000]+zoom\r\nbind+zoom\r\nbind\r\n[#ff0000 b]set[#000000] a 1"));
-}
-
-void TestFrame::fontButton()
-{
-    FrameFixture f;
-    FontPresetDialogs dialogs;
-    platform::RichEdit *editor = colouredDocument(f)->editor();
-    editor->Select(5, 9);
-    editor->setSelFont(QFont(QStringLiteral("Courier New"), 15, QFont::Normal, true));
-    const QList<QFont> before = fonts(editor);
-    const QString colours = looks(editor);
-
-    // Cancelled, the dialog (opened on the selection's font) changes nothing.
-    editor->Select(5, 9);
-    press(f, "Font");
-    QCOMPARE(dialogs.fontRequests, 1);
-    QCOMPARE(dialogs.presets.first().family(), QStringLiteral("Courier New"));
-    QCOMPARE(dialogs.presets.first().pointSize(), 15);
-    QVERIFY(dialogs.presets.first().italic());
-    QCOMPARE(fonts(editor), before);
-    QCOMPARE(looks(editor), colours);
-
-    // A chosen font goes to the selection only, and never changes the keyword colours.
-    const QFont chosen(QStringLiteral("Courier New"), 18, QFont::Bold, true);
-    dialogs.fontAnswers.enqueue(chosen);
-    editor->Select(2, 6);
-    press(f, "Font");
-    const QList<QFont> after = fonts(editor);
-    // Family, size, weight and slant; the style hint is the editor's business.
-    const auto face = [](const QFont &font) {
-        const QString text = font.toString();
-        return text.section(QLatin1Char(','), 0, 2) + text.section(QLatin1Char(','), 4, 5);
-    };
-    for (int i = 0; i < after.size(); ++i) {
-        if (i >= 2 && i < 8)
-            QCOMPARE(face(after.at(i)), face(chosen));
-        else
-            QCOMPARE(after.at(i), before.at(i));
+    void menusAndButtonsFollowTheDocuments()
+    {
+        FrameFixture f;
+        QCOMPARE(f.frame->windowTitle(), QStringLiteral("Tessel"));
+        QTRY_COMPARE(chrome(f), kFrameChrome);
+        const QList<QAction *> bar = f.frame->menuBar()->actions();
+        QCOMPARE(captions(bar.at(0)->menu()->actions()),
+                 (QStringList{"&New", "&Open", "", "E&xit"}));
+        QCOMPARE(captions(bar.at(1)->menu()->actions()), QStringList{"Show Toolbars"});
+        press(f, "mnuFileNew");
+        QVERIFY(f.pickBlankConfig());
+        frmChild *child = f.active();
+        const QString documentChrome =
+            "&File &Edit &View F&ormat &Insert &Tools &Window &Help | "
+            "New (Ctrl-N), Open (Ctrl-O), Save, Save All, -, Cut (Ctrl-X), Copy (Ctrl-C), "
+            "Paste (Ctrl-V), -, Change Font | Comment Block (Ctrl-I), Uncomment Block (Ctrl-U), "
+            "-, Align Text Left (Ctrl-L), Center Text (Ctrl-E), Align Text Right (Ctrl-R)";
+        QTRY_COMPARE(chrome(f), documentChrome);
+        // The document's own menus, not the frame's that share names with them.
+        QCOMPARE(f.frame->menuBar()->actions().at(2)->menu()->actions().first(),
+                 child->menuItem("mnuShowToolbars"));
+        f.trigger(f.newDocument(), "mnuChildFileClose");
+        f.settle();
+        QCOMPARE(f.active(), child);
+        QTRY_COMPARE(chrome(f), documentChrome);
+        f.trigger(child, "mnuChildFileClose");
+        f.settle();
+        QTRY_COMPARE(chrome(f), kFrameChrome);
+        QVERIFY(frameItem(f, "mnuViewToolbars")->isChecked());
+        press(f, "mnuFileExit");
+        f.settle();
+        QVERIFY(!f.frame->isVisible());
+        QVERIFY(f.dialogs.messages.isEmpty());
     }
-    QCOMPARE(looks(editor, false),
-             QStringLiteral("[#0000ff]bind[#000000] x +attack\r\n[#ff0000]set[#000000] a 1"));
-}
 
-void TestFrame::alignmentButtonsMoveTheSelectionsParagraph()
-{
-    FrameFixture f;
-    platform::RichEdit *editor = f.newDocument()->editor();
-    editor->LoadPlainText(QStringLiteral("one\r\ntwo\r\nthree"));
-    const struct {
-        const char *key;
-        Qt::Alignment alignment;
-    } steps[] = {{"center", Qt::AlignHCenter},
-                 {"rightalign", Qt::AlignRight},
-                 {"leftalign", Qt::AlignLeft}};
-    for (const auto &step : steps) {
-        editor->Select(6, 1);
-        press(f, step.key);
-        QCOMPARE(editor->SelAlignment(), step.alignment);
-        editor->Select(0, 0);
-        QCOMPARE(editor->SelAlignment(), Qt::AlignLeft);
+    void shortcutsReachTheShownMenus()
+    {
+        FrameFixture f;
+        f.frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(f.frame.get()));
+        QTest::keyClick(f.frame.get(), Qt::Key_N, Qt::ControlModifier);
+        QVERIFY(f.pickBlankConfig());
+        // Now the document's menus answer Ctrl+N, once, whichever of several is active.
+        QTest::keyClick(f.active()->editor(), Qt::Key_N, Qt::ControlModifier);
+        QVERIFY(f.pickBlankConfig());
+        f.frame->activateDocument(f.frame->documentWindows().first());
+        QTest::keyClick(f.active()->editor(), Qt::Key_N, Qt::ControlModifier);
+        QVERIFY(f.pickBlankConfig());
+        QCOMPARE(f.frame->documentWindows().size(), 3);
+        for (frmChild *child : f.frame->documentWindows())
+            child->close();
+        f.settle();
+        QTest::keyClick(f.frame.get(), Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(f.dialogs.openFilters.size(), 1);
     }
-}
 
-void TestFrame::windowMenuListsAndActivatesDocuments()
-{
-    FrameFixture f;
-    const QString path = f.writeFile("a.cfg", "a\r\n");
-    // Edited, so that the file opens in a window of its own.
-    frmChild *first = f.newDocument();
-    f.type(first, QStringLiteral("x"));
-    f.type(f.newDocument(), QStringLiteral("y"));
-    f.frame->openCommandLineFiles({path});
-    QCOMPARE(windowListTexts(f.active()),
-             (QStringList{"&1 Config1", "&2 Config2", "&3 " + path + " [x]"}));
-    // Shown again, the list is rebuilt, not repeated.
-    QCOMPARE(windowList(f.active()).size(), 3);
+    // Steps: F the frame's Show Toolbars, D the document's, N a new document, C closing it; then
+    // the toolbars shown. Without documents the frame's item is checked when the main one shows.
+    void showToolbars()
+    {
+        FrameFixture f;
+        frmChild *child = nullptr;
+        const QString steps = "F-- F1- N12 D-- D12 C1- F-- N-2 D1- C1- N12 D-- C-- F1-";
+        for (const QString &step : steps.split(' ')) {
+            if (step[0] == 'F')
+                frameItem(f, "mnuViewToolbars")->trigger();
+            else if (step[0] == 'N')
+                child = f.newDocument();
+            else
+                f.trigger(child, step[0] == 'D' ? "mnuShowToolbars" : "mnuChildFileClose");
+            f.settle();
+            QVERIFY2(toolbars(f) == step.mid(1), qPrintable(step + " gave " + toolbars(f)));
+            if (step == "D--" || step == "D12")
+                QCOMPARE(child->menuItem("mnuShowToolbars")->isChecked(), step == "D12");
+            if (f.frame->documentWindows().isEmpty())
+                QCOMPARE(frameItem(f, "mnuViewToolbars")->isChecked(),
+                         f.frame->tbr1()->isVisible());
+        }
+    }
 
-    f.dialogs.answers.enqueue(platform::Answer::No);
-    f.trigger(f.frame->documentWindows().at(1), "mnuChildFileClose");
-    f.settle();
-    QCOMPARE(windowListTexts(f.active()), (QStringList{"&1 Config1", "&2 " + path + " [x]"}));
+    // New, Open and Save All; Save always asks for a name, even for a saved, unchanged file.
+    void fileButtons()
+    {
+        FrameFixture f;
+        press(f, "new");
+        QVERIFY(f.pickBlankConfig());
+        QCOMPARE(f.active()->Caption(), QStringLiteral("Config1"));
+        const QString path = f.writeFile("a.cfg", "set a 1");
+        f.dialogs.openAnswers.enqueue({path});
+        press(f, "open");
+        frmChild *opened = f.active();
+        QCOMPARE(opened->Caption(), path);
+        f.type(opened, QStringLiteral("x"));
+        frmChild *other = f.newDocument();
+        f.type(other, QStringLiteral("new"));
+        const QString named = f.folder.filePath(QStringLiteral("named.cfg"));
+        f.dialogs.saveAnswers.enqueue(named);
+        press(f, "SaveAll");
+        QCOMPARE(f.readFile(path), QByteArray("xset a 1\r\n"));
+        QCOMPARE(f.readFile(named), QByteArray("new\r\n"));
 
-    windowList(f.active()).first()->trigger();
-    QCOMPARE(f.active(), first);
-    QCOMPARE(f.frame->mdiArea()->currentSubWindow()->widget(), first);
-    QCOMPARE(windowListTexts(first), (QStringList{"&1 Config1 [x]", "&2 " + path}));
-}
+        f.type(opened, QStringLiteral("y"));
+        f.type(other, QStringLiteral("z"));
+        f.frame->activateDocument(opened);
+        const QString copy = f.folder.filePath(QStringLiteral("copy.cfg"));
+        f.dialogs.saveAnswers.enqueue(copy);
+        press(f, "SaveAs");
+        QCOMPARE(f.readFile(copy), QByteArray("xyset a 1\r\n"));
+        QCOMPARE(f.readFile(path), QByteArray("xset a 1\r\n"));
+        QCOMPARE(opened->Caption(), copy);
+        QVERIFY(!f.slotOf(opened).Dirty && f.slotOf(other).Dirty);
+        press(f, "SaveAs"); // cancelled
+        QStringList asked;
+        for (const RecordingDialogs::SaveRequest &request : f.dialogs.saveRequests)
+            asked << request.proposedName;
+        QCOMPARE(asked, (QStringList{"Config2", path, copy}));
+        QVERIFY(f.dialogs.messages.isEmpty());
+    }
 
-void TestFrame::tile_data()
-{
-    QTest::addColumn<QString>("item");
-    QTest::addColumn<bool>("stacked");
-    QTest::newRow("horizontally: stacked") << "mnuWindowTileHorizontally" << true;
-    QTest::newRow("vertically: side by side") << "mnuWindowTileVertically" << false;
-}
+    void clipboardButtonsCarryPlainText()
+    {
+        FrameFixture f;
+        platform::RichEdit *editor = f.newDocument()->editor();
+        editor->LoadPlainText(QStringLiteral("bind x +attack\r\nset a 1"));
+        editor->Select(0, 4);
+        editor->setSelColor(document::bindColor());
+        editor->setSelBold(true);
+        QClipboard *clipboard = QGuiApplication::clipboard();
+        // Other programs get the platform's line ends, and no formatting.
+        editor->Select(7, 12);
+        press(f, "Copy");
+        QCOMPARE(clipboard->text(), QStringLiteral("+attack\nset"));
+        QCOMPARE(clipboard->mimeData()->formats(), QStringList{"text/plain"});
+        editor->Select(0, 7);
+        press(f, "Cut");
+        QCOMPARE(clipboard->text(), QStringLiteral("bind x "));
+        QCOMPARE(clipboard->mimeData()->formats(), QStringList{"text/plain"});
+        QCOMPARE(colourRuns(editor), QStringLiteral("[#000000]+attack\r\nset a 1"));
+        // Pasted text replaces the selection, plain, with the document's line ends, and stays.
+        clipboard->setText(QStringLiteral("+zoom\nbind"));
+        editor->Select(0, 7);
+        press(f, "Paste");
+        QCOMPARE(editor->SelStart(), 11);
+        press(f, "Paste");
+        QCOMPARE(colourRuns(editor),
+                 QStringLiteral("[#000000]+zoom\r\nbind+zoom\r\nbind\r\nset a 1"));
+    }
 
-// A minimised window stays minimised and out of the way; a maximised one is restored.
-void TestFrame::tile()
-{
-    QFETCH(QString, item);
-    QFETCH(bool, stacked);
-    FrameFixture f;
-    const QList<QMdiSubWindow *> all = threeWindows(f);
-    all.at(0)->showMinimized();
-    f.frame->mdiArea()->setActiveSubWindow(all.at(2));
-    all.at(2)->showMaximized();
-    f.trigger(f.active(), item.toLatin1().constData());
-    const int w = f.frame->mdiArea()->viewport()->width();
-    const int h = f.frame->mdiArea()->viewport()->height();
-    QVERIFY(all.at(0)->isMinimized());
-    QVERIFY(!all.at(2)->isMaximized());
-    if (stacked) {
+    void fontAndAlignmentButtons()
+    {
+        struct FontDialogs : RecordingDialogs {
+            QList<QFont> presets;
+            std::optional<QFont> chooseFont(const QFont &initial) override
+            {
+                presets << initial;
+                return RecordingDialogs::chooseFont(initial);
+            }
+        };
+        FrameFixture f;
+        FontDialogs dialogs;
+        platform::RichEdit *editor = f.newDocument()->editor();
+        editor->LoadPlainText(QStringLiteral("bind x +attack\r\none\r\nthree"));
+        editor->Select(0, 4);
+        editor->setSelColor(document::bindColor());
+        editor->Select(5, 9);
+        editor->setSelFont(QFont(QStringLiteral("Courier New"), 15, QFont::Normal, true));
+        const auto face = [](const QFont &font) {
+            return font.family() + QString::number(font.pointSize()) + (font.bold() ? "b" : "") +
+                   (font.italic() ? "i" : "");
+        };
+        // Each character's face: n the editor's, c Courier New 15 italic, C Courier New 18 bold
+        // italic.
+        const auto faces = [&] {
+            QString result;
+            for (int i = 0; i < 14; ++i) {
+                editor->Select(i, 1);
+                const QString look = face(editor->SelFont());
+                result += look == "Courier New15i" ? 'c' : look == "Courier New18bi" ? 'C' : 'n';
+            }
+            return result;
+        };
+        // Cancelled, the dialog (opened on the selection's font) changes nothing.
+        editor->Select(5, 9);
+        press(f, "Font");
+        QCOMPARE(dialogs.presets.size(), 1);
+        QCOMPARE(face(dialogs.presets.first()), QStringLiteral("Courier New15i"));
+        QCOMPARE(faces(), QStringLiteral("nnnnnccccccccc"));
+        // A chosen font goes to the selection only, and never changes the keyword colours.
+        dialogs.fontAnswers.enqueue(QFont(QStringLiteral("Courier New"), 18, QFont::Bold, true));
+        editor->Select(2, 6);
+        press(f, "Font");
+        QCOMPARE(faces(), QStringLiteral("nnCCCCCCcccccc"));
+        QCOMPARE(colourRuns(editor).section('\n', 0, 0),
+                 QStringLiteral("[#0000ff]bi[#0000ff b]nd[#000000 b] x +[#000000]attack\r"));
+        // Alignment goes to the selection's line.
+        for (const QString step : {"center {c}", "rightalign {r}", "leftalign "}) {
+            editor->Select(22, 1);
+            press(f, qPrintable(step.section(' ', 0, 0)));
+            QCOMPARE(colourRuns(editor).section('\n', 1, 2),
+                     "one\r\n" + step.section(' ', 1) + "three");
+        }
+    }
+
+    void windowMenuListsAndActivatesDocuments()
+    {
+        FrameFixture f;
+        const QString path = f.writeFile("a.cfg", "a\r\n");
+        frmChild *first = f.newDocument();
+        f.type(first, QStringLiteral("x")); // edited, so that the file opens in a window of its own
+        f.type(f.newDocument(), QStringLiteral("y"));
+        f.frame->openCommandLineFiles({path});
+        QCOMPARE(windowList(f.active()),
+                 (QStringList{"&1 Config1", "&2 Config2", "&3 " + path + " [x]"}));
+        QCOMPARE(windowList(f.active()).size(), 3); // rebuilt, not repeated
+        f.dialogs.answers.enqueue(platform::Answer::No);
+        f.trigger(f.frame->documentWindows().at(1), "mnuChildFileClose");
+        f.settle();
+        QList<QAction *> items;
+        QCOMPARE(windowList(f.active(), &items),
+                 (QStringList{"&1 Config1", "&2 " + path + " [x]"}));
+        items.first()->trigger();
+        QCOMPARE(f.frame->mdiArea()->currentSubWindow()->widget(), first);
+        QCOMPARE(windowList(first), (QStringList{"&1 Config1 [x]", "&2 " + path}));
+    }
+
+    // Tiling leaves minimised windows be and restores a maximised one; Arrange Icons lines the
+    // minimised ones up along the bottom; Cascade steps down and right; nothing breaks without
+    // windows.
+    void arrange()
+    {
+        FrameFixture f;
+        for (int i = 0; i < 3; ++i)
+            f.newDocument();
+        const QList<QMdiSubWindow *> all = f.frame->mdiArea()->subWindowList();
+        const QRect area = f.frame->mdiArea()->viewport()->rect();
+        const int w = area.width(), h = area.height();
+        all.at(0)->showMinimized();
+        f.frame->mdiArea()->setActiveSubWindow(all.at(2));
+        all.at(2)->showMaximized();
+        f.trigger(f.active(), "mnuWindowTileHorizontally");
+        QVERIFY(all.at(0)->isMinimized() && !all.at(2)->isMaximized());
         QCOMPARE(all.at(1)->geometry(), QRect(0, 0, w, h / 2));
         QCOMPARE(all.at(2)->geometry(), QRect(0, h / 2, w, h / 2));
-    } else {
-        QCOMPARE(all.at(1)->geometry(), QRect(0, 0, w / 2, h));
-        QCOMPARE(all.at(2)->geometry(), QRect(w / 2, 0, w / 2, h));
+        all.at(1)->showMinimized();
+        f.trigger(f.active(), "mnuWindowTileVertically");
+        QCOMPARE(all.at(2)->geometry(), QRect(0, 0, w, h));
+        all.at(0)->move(150, 40);
+        all.at(1)->move(20, 90);
+        f.trigger(f.active(), "mnuWindowArrange");
+        QCOMPARE(all.at(2)->geometry(), QRect(0, 0, w, h));
+        QCOMPARE(all.at(0)->geometry().bottomLeft(), QPoint(0, area.bottom()));
+        QCOMPARE(all.at(1)->geometry().bottomLeft(), QPoint(all.at(0)->width(), area.bottom()));
+        for (QMdiSubWindow *window : all)
+            window->showNormal();
+        f.trigger(f.active(), "mnuWindowCascade");
+        QList<QMdiSubWindow *> cascaded = all;
+        std::sort(cascaded.begin(), cascaded.end(),
+                  [](auto *a, auto *b) { return a->x() < b->x(); });
+        for (int i = 1; i < 3; ++i)
+            QVERIFY(cascaded.at(i)->x() > cascaded.at(i - 1)->x() &&
+                    cascaded.at(i)->y() > cascaded.at(i - 1)->y());
+        for (frmChild *child : f.frame->documentWindows())
+            child->close();
+        f.settle();
+        for (int how = 0; how < 4; ++how)
+            f.frame->arrange(how);
     }
-}
 
-void TestFrame::cascade()
-{
-    FrameFixture f;
-    QList<QMdiSubWindow *> cascaded = threeWindows(f);
-    f.trigger(f.active(), "mnuWindowCascade");
-    std::sort(cascaded.begin(), cascaded.end(),
-              [](QMdiSubWindow *a, QMdiSubWindow *b) { return a->x() < b->x(); });
-    for (int i = 1; i < cascaded.size(); ++i) {
-        QVERIFY(cascaded.at(i)->x() > cascaded.at(i - 1)->x());
-        QVERIFY(cascaded.at(i)->y() > cascaded.at(i - 1)->y());
+    void droppedFiles()
+    {
+        FrameFixture f;
+        QMimeData text, links, files;
+        text.setText(QStringLiteral("bind x +attack"));
+        links.setUrls({QUrl(QStringLiteral("https://example.org/autoexec.cfg"))});
+        for (const QMimeData *data : {&text, &links}) {
+            QCOMPARE(drag(f.frame.get(), *data, false), Qt::IgnoreAction);
+            QCOMPARE(drag(f.frame.get(), *data, true), Qt::IgnoreAction);
+        }
+        QVERIFY(f.frame->documentWindows().isEmpty() && f.dialogs.messages.isEmpty());
+        // Local files open in order and are coloured like opened ones.
+        const QString b = f.writeFile("b.cfg", "bind b +back\r\n");
+        const QString a = f.writeFile("a file.cfg", "set a 1\r\n");
+        const QString missing = f.folder.filePath(QStringLiteral("missing.cfg"));
+        files.setUrls({QUrl(QStringLiteral("https://example.org/x.cfg")), QUrl::fromLocalFile(b),
+                       QUrl::fromLocalFile(missing), QUrl::fromLocalFile(a)});
+        QCOMPARE(drag(f.frame.get(), files, false), Qt::CopyAction);
+        QCOMPARE(drag(f.frame.get(), files, true), Qt::CopyAction);
+        QCOMPARE(documentCaptions(f), (QStringList{b, a}));
+        QCOMPARE(f.active()->Caption(), a);
+        QCOMPARE(colourRuns(f.frame->documentWindows().first()->editor()),
+                 QStringLiteral("[#0000ff b]bind[#000000] b +back\r\n"));
+        QVERIFY(f.frame->tbr2()->isVisible());
+        QCOMPARE(f.dialogs.messages.size(), 1);
+        QVERIFY(f.dialogs.messages.first().text.startsWith("Can't open file: " + missing));
+        // On an editor, files go to the frame and text stays in the editor.
+        frmChild *child = f.newDocument();
+        f.type(child, QStringLiteral("say "));
+        QWidget *surface = child->editor()->viewport();
+        files.setUrls({QUrl::fromLocalFile(a)});
+        QCOMPARE(drag(surface, files, false), Qt::CopyAction);
+        QCOMPARE(drag(surface, files, true), Qt::CopyAction);
+        QVERIFY(drag(surface, text, true) != Qt::IgnoreAction);
+        QCOMPARE(child->editor()->Text(), QStringLiteral("say bind x +attack"));
+        QCOMPARE(documentCaptions(f), (QStringList{b, a, "Config3", a}));
     }
-    // With no documents left nothing is arranged, and nothing breaks.
-    for (frmChild *child : f.frame->documentWindows())
-        child->close();
-    f.settle();
-    for (int how = 0; how < 4; ++how)
-        f.frame->arrange(how);
-}
-
-void TestFrame::arrangeLinesUpMinimisedWindows()
-{
-    FrameFixture f;
-    const QList<QMdiSubWindow *> all = threeWindows(f);
-    all.at(1)->showMinimized();
-    all.at(2)->showMinimized();
-    f.frame->mdiArea()->setActiveSubWindow(all.at(0));
-    f.trigger(f.active(), "mnuWindowTileVertically");
-    const QRect normal = all.at(0)->geometry();
-    // The user drags the minimised windows away from the bottom.
-    all.at(1)->move(150, 40);
-    all.at(2)->move(20, 90);
-    f.trigger(f.active(), "mnuWindowArrange");
-    const QRect area = f.frame->mdiArea()->viewport()->rect();
-    QCOMPARE(all.at(0)->geometry(), normal);
-    QVERIFY(all.at(1)->isMinimized() && all.at(2)->isMinimized());
-    QCOMPARE(all.at(1)->geometry().bottomLeft(), QPoint(0, area.bottom()));
-    QCOMPARE(all.at(2)->geometry().bottomLeft(), QPoint(all.at(1)->width(), area.bottom()));
-}
+};
 
 QTEST_MAIN(TestFrame)
 #include "tst_frame.moc"

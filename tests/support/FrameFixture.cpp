@@ -4,10 +4,10 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDialog>
+#include <QFile>
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QFile>
 #include <QtTest>
 
 FrameFixture::FrameFixture() : frame(std::make_unique<frame::frmParent>())
@@ -84,11 +84,38 @@ document::frmChild *FrameFixture::newDocument(mods::GameList game, const QString
 
 QDialog *FrameFixture::selectModDialog()
 {
-    for (QWidget *window : QApplication::topLevelWidgets()) {
-        if (window->objectName() == QLatin1String("frmSelMod") && window->isVisible())
-            return qobject_cast<QDialog *>(window);
-    }
+    return qobject_cast<QDialog *>(openWindow("frmSelMod"));
+}
+
+QWidget *openWindow(const char *name)
+{
+    for (QWidget *window : QApplication::topLevelWidgets())
+        if (window->objectName() == QLatin1String(name) && window->isVisible())
+            return window;
     return nullptr;
+}
+
+QString colourRuns(platform::RichEdit *editor)
+{
+    const int start = editor->SelStart(), length = editor->SelLength();
+    const QString text = editor->Text();
+    QString result, last;
+    for (int i = 0; i < text.size(); ++i) {
+        editor->Select(i, 0);
+        if (i == 0 || text.at(i - 1) == QLatin1Char('\n')) {
+            const Qt::Alignment alignment = editor->SelAlignment();
+            result += alignment & Qt::AlignHCenter ? "{c}"
+                      : alignment & Qt::AlignRight ? "{r}"
+                                                   : "";
+        }
+        editor->Select(i, 1);
+        const QString look = editor->SelColor().name() + (editor->SelBold() ? " b" : "");
+        if (!editor->SelText().isEmpty() && look != last)
+            result += '[' + (last = look) + ']';
+        result += text.at(i);
+    }
+    editor->Select(start, length);
+    return result;
 }
 
 void FrameFixture::type(document::frmChild *child, const QString &text)

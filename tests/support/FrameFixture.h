@@ -9,6 +9,14 @@
 #include <QTemporaryDir>
 #include <memory>
 
+/**
+ * What the user sees of the editor's text: each change of colour or boldness marked, as
+ * "[#0000ff b]bind[#000000] x"; a centred or right-aligned line starts with "{c}" or "{r}".
+ */
+QString colourRuns(platform::RichEdit *editor);
+/** The visible top-level window named @p name, or nullptr. */
+QWidget *openWindow(const char *name);
+
 /** A shown frame window with its dialogs answered, and a folder for files. */
 struct FrameFixture {
     FrameFixture();

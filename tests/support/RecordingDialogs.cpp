@@ -1,8 +1,14 @@
 #include "RecordingDialogs.h"
 
-RecordingDialogs::RecordingDialogs() { platform::setDialogSeam(this); }
+RecordingDialogs::RecordingDialogs()
+{
+    platform::setDialogSeam(this);
+}
 
-RecordingDialogs::~RecordingDialogs() { platform::setDialogSeam(nullptr); }
+RecordingDialogs::~RecordingDialogs()
+{
+    platform::setDialogSeam(nullptr);
+}
 
 QStringList RecordingDialogs::messageTexts() const
 {

@@ -42,8 +42,8 @@ public:
 
     QStringList messageTexts() const;
 
-    platform::Answer messageBox(const QString &text, platform::Buttons buttons,
-                                platform::Icon icon, const QString &title) override;
+    platform::Answer messageBox(const QString &text, platform::Buttons buttons, platform::Icon icon,
+                                const QString &title) override;
     QStringList openFileNames(const QString &filter) override;
     QString saveFileName(const QString &proposedName, const QString &defaultSuffix,
                          const QString &filter) override;
