@@ -2,6 +2,7 @@
 #include "frame/frmParent.h"
 #include "generators/TemplateTexts.h"
 #include "platform/Dialogs.h"
+#include "platform/IniFile.h"
 #include "platform/SingleInstance.h"
 
 #include <QApplication>
@@ -101,6 +102,7 @@ int main(int argc, char *argv[])
     }
 
     frame::frmParent frame;
+    frame.useSettings(platform::settingsFilePath());
     instance.listen();
     QObject::connect(&instance, &platform::SingleInstance::filesHandedOver, &frame,
                      [&frame](const QStringList &files) {

@@ -106,6 +106,7 @@ frmChild *Documents::OpenDocument(const QString &path, ProgressView *progress)
     documentSlot.ModId = 0;
     m_host->ShowDocumentButtons(true);
     m_host->applyModMenus(child, QStringLiteral("Blank"));
+    m_host->fileUsed(fullPath);
     return child;
 }
 
@@ -118,13 +119,16 @@ int Documents::OpenCommand()
     OpenFileList(paths.mid(0, paths.size() - 1));
     ProgressView *progress = m_host->showProgressWindow();
     if (!OpenDocument(paths.last(), progress)) {
-        if (frmChild *active = m_host->activeDocument())
+        if (frmChild *active = m_host->activeDocument()) {
+            // Colours are not part of the file: a pass over unchanged text leaves it unchanged.
+            const bool changed = slot(active->Tag()).Dirty;
             FormatWholeFile(active->editor(), progress);
-        else
+            if (!changed)
+                active->markSaved();
+        } else {
             progress->complete();
+        }
     }
-    if (const int index = activeIndex())
-        slot(index).Dirty = false;
     return int(paths.size());
 }
 
@@ -159,8 +163,9 @@ bool Documents::SaveDocument(int index, const QString &path)
         return false;
     }
     child->setCaption(QFileInfo(path).absoluteFilePath());
-    slot(index).Dirty = false;
+    child->markSaved();
     slot(index).FileState = 1;
+    m_host->fileUsed(child->Caption());
     return true;
 }
 

@@ -20,6 +20,7 @@ class RichEdit;
 namespace document {
 
 class Documents;
+class FindBar;
 
 /** Full path of a mod list named like "\Quake2\wf.txt" below the Configs folder. */
 QString specialListFile(const QString &fileName);
@@ -41,6 +42,7 @@ public:
 
     platform::RichEdit *editor() const { return m_editor; }
     QStatusBar *statusBar() const { return m_statusBar; }
+    FindBar *findBar() const { return m_findBar; }
     /** The menus this window shows in the frame's menu bar, in order. */
     const QList<QMenu *> &menus() const { return m_menus; }
     /** A menu item by name, or nullptr. */
@@ -64,6 +66,8 @@ public:
     void focusEditor();
 
     void updateCharCount();
+    /** The text now is the text on disk: clears the changed mark until the next edit or undo. */
+    void markSaved();
 
     /** The document's keyword table. */
     VBKeyWord KeyWords;
@@ -131,6 +135,8 @@ private:
     void connectHandlers();
     void fillWindowMenu();
     void textChanged();
+    void updateUndoItems();
+    void addCaretPanel();
     void unload();
 
     /**
@@ -181,6 +187,7 @@ private:
     platform::RichEdit *m_editor;
     QStatusBar *m_statusBar;
     QLabel *m_charCount;
+    FindBar *m_findBar;
     QList<QMenu *> m_menus;
     QHash<QString, QAction *> m_items;
     QMenu *m_windowMenu = nullptr;
