@@ -52,6 +52,8 @@ FindBar::FindBar(platform::RichEdit *editor, QWidget *parent)
     m_find->setObjectName(QStringLiteral("txtFind"));
     m_replace->setObjectName(QStringLiteral("txtReplace"));
     m_line->setObjectName(QStringLiteral("txtGoToLine"));
+    m_lineRange = new QIntValidator(m_line);
+    m_line->setValidator(m_lineRange);
     m_findRow = row(this, QStringLiteral("F&ind:"), m_find);
     m_replaceRow = row(this, QStringLiteral("Re&place with:"), m_replace);
     m_lineRow = row(this, QString(), m_line, &m_lineLabel);
@@ -60,18 +62,23 @@ FindBar::FindBar(platform::RichEdit *editor, QWidget *parent)
             this, &FindBar::findPrevious);
     connect(button(m_findRow, "cmdFindNext", QStringLiteral("Next")), &QPushButton::clicked, this,
             &FindBar::findNext);
-    m_matchCase = new QCheckBox(QStringLiteral("&Match case"), m_findRow);
+    m_matchCase = new QCheckBox(QStringLiteral("&Match case"));
     m_matchCase->setObjectName(QStringLiteral("chkMatchCase"));
-    m_wholeWord = new QCheckBox(QStringLiteral("Whole wor&d"), m_findRow);
+    m_wholeWord = new QCheckBox(QStringLiteral("Whole wor&d"));
     m_wholeWord->setObjectName(QStringLiteral("chkWholeWord"));
-    m_status = new QLabel(m_findRow);
+    m_status = new QLabel;
     m_status->setObjectName(QStringLiteral("lblFindStatus"));
     m_status->setMinimumWidth(90);
-    for (QWidget *widget : {static_cast<QWidget *>(m_matchCase), static_cast<QWidget *>(m_wholeWord),
-                            static_cast<QWidget *>(m_status)})
-        m_findRow->layout()->addWidget(widget);
     connect(button(m_findRow, "cmdCloseFind", QStringLiteral("Close")), &QPushButton::clicked, this,
             &FindBar::closeBar);
+    // The options go on a line of their own, so the bar fits a narrow document window.
+    m_optionsRow = new QWidget(this);
+    auto *options = new QHBoxLayout(m_optionsRow);
+    options->setContentsMargins(88, 0, 4, 0);
+    for (QWidget *widget : {static_cast<QWidget *>(m_matchCase),
+                            static_cast<QWidget *>(m_wholeWord), static_cast<QWidget *>(m_status)})
+        options->addWidget(widget);
+    options->addStretch(1);
     connect(button(m_replaceRow, "cmdReplace", QStringLiteral("&Replace")), &QPushButton::clicked,
             this, &FindBar::replaceOne);
     connect(button(m_replaceRow, "cmdReplaceAll", QStringLiteral("Replace &All")),
@@ -82,7 +89,7 @@ FindBar::FindBar(platform::RichEdit *editor, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
-    for (QWidget *widget : {m_findRow, m_replaceRow, m_lineRow})
+    for (QWidget *widget : {m_findRow, m_optionsRow, m_replaceRow, m_lineRow})
         layout->addWidget(widget);
 
     connect(m_find, &QLineEdit::textEdited, this, &FindBar::searchAsTyped);
@@ -112,6 +119,7 @@ void FindBar::showFind(bool replacing)
         m_find->setText(selection);
     m_anchor = m_editor->SelStart();
     m_findRow->show();
+    m_optionsRow->show();
     m_replaceRow->setVisible(replacing);
     m_lineRow->hide();
     show();
@@ -125,9 +133,10 @@ void FindBar::showGoToLine()
     const int lines = m_editor->document()->blockCount();
     m_lineLabel->setText(QStringLiteral("&Line (1-%1):").arg(lines));
     m_lineLabel->setBuddy(m_line);
-    m_line->setValidator(new QIntValidator(1, lines, m_line));
+    m_lineRange->setRange(1, lines);
     m_line->setText(QString::number(m_editor->textCursor().blockNumber() + 1));
     m_findRow->hide();
+    m_optionsRow->hide();
     m_replaceRow->hide();
     m_lineRow->show();
     m_editor->setExtraSelections({});
@@ -144,7 +153,10 @@ void FindBar::closeBar()
     m_editor->setFocus(Qt::OtherFocusReason);
 }
 
-void FindBar::setStatus(const QString &text) { m_status->setText(text); }
+void FindBar::setStatus(const QString &text)
+{
+    m_status->setText(text);
+}
 
 void FindBar::searchAsTyped()
 {
@@ -177,7 +189,9 @@ void FindBar::findPrevious()
 void FindBar::find(bool backward)
 {
     const int from = backward ? m_editor->SelStart() : m_editor->SelStart() + m_editor->SelLength();
-    highlightMatches();
+    // A closed bar leaves no highlights behind: it would not keep them up to date.
+    if (isVisible())
+        highlightMatches();
     if (const std::optional<TextMatch> match =
             findFrom(m_editor->Text(), m_find->text(), options(), from, backward)) {
         select(*match);
@@ -211,8 +225,9 @@ void FindBar::highlightMatches()
     else if (m_highlighted.isEmpty())
         setStatus(QStringLiteral("No matches"));
     else
-        setStatus(m_highlighted.size() == 1 ? QStringLiteral("1 match")
-                                            : QStringLiteral("%1 matches").arg(m_highlighted.size()));
+        setStatus(m_highlighted.size() == 1
+                      ? QStringLiteral("1 match")
+                      : QStringLiteral("%1 matches").arg(m_highlighted.size()));
 }
 
 void FindBar::replaceOne()

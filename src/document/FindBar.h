@@ -5,6 +5,7 @@
 #include <QWidget>
 
 class QCheckBox;
+class QIntValidator;
 class QLabel;
 class QLineEdit;
 
@@ -53,12 +54,14 @@ private:
 
     platform::RichEdit *m_editor;
     QWidget *m_findRow;
+    QWidget *m_optionsRow;
     QWidget *m_replaceRow;
     QWidget *m_lineRow;
     QLineEdit *m_find;
     QLineEdit *m_replace;
     QLineEdit *m_line;
     QLabel *m_lineLabel;
+    QIntValidator *m_lineRange;
     QCheckBox *m_matchCase;
     QCheckBox *m_wholeWord;
     QLabel *m_status;

@@ -4,7 +4,10 @@ namespace document {
 
 namespace {
 
-bool isWordCharacter(QChar ch) { return ch.isLetterOrNumber() || ch == QLatin1Char('_'); }
+bool isWordCharacter(QChar ch)
+{
+    return ch.isLetterOrNumber() || ch == QLatin1Char('_');
+}
 
 bool standsAlone(const QString &text, qsizetype start, qsizetype length)
 {
@@ -20,7 +23,8 @@ QList<TextMatch> findAll(const QString &text, const QString &needle, const Searc
     QList<TextMatch> matches;
     if (needle.isEmpty())
         return matches;
-    const Qt::CaseSensitivity sensitivity = options.matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
+    const Qt::CaseSensitivity sensitivity =
+        options.matchCase ? Qt::CaseSensitive : Qt::CaseInsensitive;
     qsizetype from = 0;
     while ((from = text.indexOf(needle, from, sensitivity)) >= 0) {
         if (!options.wholeWord || standsAlone(text, from, needle.size())) {

@@ -65,8 +65,8 @@ void frmParent::savePlacement()
     const int values[4] = {placement.x(), placement.y(), placement.width(), placement.height()};
     // The placement is a convenience: a settings file that cannot be written costs nothing else.
     for (int i = 0; i < 4; ++i)
-        platform::IniFile::writeValue(m_settingsPath, kWindowSection, QLatin1String(kPlacementKeys[i]),
-                                      QString::number(values[i]));
+        platform::IniFile::writeValue(m_settingsPath, kWindowSection,
+                                      QLatin1String(kPlacementKeys[i]), QString::number(values[i]));
     platform::IniFile::writeValue(m_settingsPath, kWindowSection, QStringLiteral("Maximized"),
                                   isMaximized() ? QStringLiteral("1") : QStringLiteral("0"));
 }
@@ -102,7 +102,8 @@ void frmParent::fillRecentFilesMenu(QMenu *menu)
         item->setObjectName(QStringLiteral("mnuFileRecent%1").arg(i + 1));
         // Queued: opening may ask questions, which must not run inside the closing menu.
         connect(item, &QAction::triggered, this, [this, path] {
-            QMetaObject::invokeMethod(this, [this, path] { openRecentFile(path); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this, path] { openRecentFile(path); }, Qt::QueuedConnection);
         });
     }
 }
@@ -111,7 +112,8 @@ void frmParent::openRecentFile(const QString &path)
 {
     if (!QFileInfo(path).isFile()) {
         const platform::Answer answer = platform::messageBox(
-            QStringLiteral("The file\n\n%1\n\nno longer exists. Remove it from the Recent Files list?")
+            QStringLiteral(
+                "The file\n\n%1\n\nno longer exists. Remove it from the Recent Files list?")
                 .arg(path),
             platform::Buttons::YesNo, platform::Icon::Question);
         if (answer == platform::Answer::Yes) {

@@ -8,7 +8,10 @@ namespace frame {
 
 namespace {
 const QString kSection = QStringLiteral("Recent Files");
-QString keyOf(int number) { return QStringLiteral("File%1").arg(number); }
+QString keyOf(int number)
+{
+    return QStringLiteral("File%1").arg(number);
+}
 } // namespace
 
 QStringList withRecentFile(const QStringList &list, const QString &path)

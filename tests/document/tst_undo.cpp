@@ -46,12 +46,14 @@ void perform(FrameFixture &f, frmChild *child, const QString &action)
     if (verb == QLatin1String("type"))
         f.type(child, argument);
     else if (verb == QLatin1String("key"))
-        QTest::keyClick(child->editor(), argument == QLatin1String("bs") ? Qt::Key_Backspace : Qt::Key_Return);
+        QTest::keyClick(child->editor(),
+                        argument == QLatin1String("bs") ? Qt::Key_Backspace : Qt::Key_Return);
     else if (verb == QLatin1String("paste")) {
         platform::setClipboardText(argument);
         f.trigger(child, "mnuEditPaste");
     } else if (verb == QLatin1String("open"))
-        f.frame->documents().OpenDocument(f.writeFile(QStringLiteral("o.cfg"), argument.toLatin1()));
+        f.frame->documents().OpenDocument(
+            f.writeFile(QStringLiteral("o.cfg"), argument.toLatin1()));
     else if (verb == QLatin1String("format"))
         document::FormatWholeFile(child->editor(), nullptr);
     else
@@ -77,18 +79,18 @@ void TestUndo::eachActionIsOneStep_data()
         << QStringList{"type:set ", "type:x ", "key:bs", "type:y"}
         << QStringList{"[set] ", "[set] x ", "[set] x", "[set] xy"};
     QTest::newRow("select all then a letter")
-        << QStringList{"type:set ", "mnuEditSelectAll", "type:q"} << QStringList{"[set] ", "[set] ", "q"};
-    QTest::newRow("paste with its colouring")
-        << QStringList{"type:x ", "paste:set a\nalias b"} << QStringList{"x ", "x [set] a\n[alias] b"};
+        << QStringList{"type:set ", "mnuEditSelectAll", "type:q"}
+        << QStringList{"[set] ", "[set] ", "q"};
+    QTest::newRow("paste with its colouring") << QStringList{"type:x ", "paste:set a\nalias b"}
+                                              << QStringList{"x ", "x [set] a\n[alias] b"};
     QTest::newRow("comment block and uncomment")
         << QStringList{"type:set ", "mnuFormatCommentBlock", "mnuFormatUncommentBlock"}
         << QStringList{"[set] ", "[//set] ", "[set] "};
     QTest::newRow("insert command")
         << QStringList{"type:x ", "mnuInsertCommandsSet", "mnuInsertEOF"}
         << QStringList{"x ", "x [set]", "x [set//EOF]"};
-    QTest::newRow("whole-file pass")
-        << QStringList{"open:x\nset a", "format", "type:b"}
-        << QStringList{"x\nset a", "x\n[set] a", "bx\n[set] a"};
+    QTest::newRow("whole-file pass") << QStringList{"open:x\nset a", "format", "type:b"}
+                                     << QStringList{"x\nset a", "x\n[set] a", "bx\n[set] a"};
 }
 
 void TestUndo::eachActionIsOneStep()

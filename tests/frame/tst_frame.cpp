@@ -170,7 +170,7 @@ void TestFrame::startsEmptyWithItsOwnMenusAndButtons()
     QVERIFY(f.frame->documentWindows().isEmpty());
     const QList<QAction *> bar = f.frame->menuBar()->actions();
     QCOMPARE(captions(bar), (QStringList{"&File", "&View"}));
-    QCOMPARE(captions(bar.at(0)->menu()->actions()), (QStringList{"&New", "&Open", "", "E&xit"}));
+    QCOMPARE(captions(bar.at(0)->menu()->actions()), (QStringList{"&New", "&Open", "Recent &Files", "", "E&xit"}));
     QCOMPARE(captions(bar.at(1)->menu()->actions()), QStringList{"Show Toolbars"});
     QVERIFY(frameItem(f, "mnuViewToolbars")->isChecked());
     QTRY_COMPARE(visibleButtons(f.frame->tbr1()), kFrameButtons);
@@ -202,7 +202,7 @@ void TestFrame::documentsBringTheirMenusAndButtonsUntilTheLastCloses()
     QTRY_COMPARE(visibleButtons(f.frame->tbr2()),
                  (QStringList{"Comment Block (Ctrl-I)", "Uncomment Block (Ctrl-U)", "-",
                               "Align Text Left (Ctrl-L)", "Center Text (Ctrl-E)",
-                              "Align Text Right (Ctrl-R)"}));
+                              "Align Text Right (Ctrl-R)", "-", "Undo (Ctrl-Z)", "Redo (Ctrl-Y)"}));
 
     frmChild *second = f.newDocument();
     f.trigger(second, "mnuChildFileClose");
