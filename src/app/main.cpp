@@ -3,6 +3,7 @@
 #include "generators/TemplateTexts.h"
 #include "platform/Dialogs.h"
 #include "platform/FileWriting.h"
+#include "platform/IniFile.h"
 #include "platform/SingleInstance.h"
 
 #include <QApplication>
@@ -100,6 +101,7 @@ int main(int argc, char *argv[])
     }
 
     frame::frmParent frame;
+    frame.useSettings(platform::settingsFilePath());
     instance.listen();
     QObject::connect(&instance, &platform::SingleInstance::filesHandedOver, &frame,
                      [&frame](const QStringList &files) {

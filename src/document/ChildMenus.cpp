@@ -1,6 +1,7 @@
 // The document window's menu bar, built from one table.
 #include "document/DocumentHost.h"
 #include "document/Documents.h"
+#include "document/FindBar.h"
 #include "document/KeywordScan.h"
 #include "document/frmChild.h"
 #include "platform/RichEdit.h"
@@ -21,7 +22,7 @@ struct MenuRow {
     const char *parent; // nullptr: a menu of the menu bar
     const char *name;
     const char *caption;
-    const char *shortcut;
+    const char *shortcut; // alternatives separated by "; "
     unsigned flags;
 };
 
@@ -32,17 +33,25 @@ const MenuRow kChildMenuRows[] = {
     {Row::Item, "mnuChildFile", "mnuChildFileClose", "&Close", "", None},
     {Row::Item, "mnuChildFile", "mnuChildFileSave", "&Save", "", None},
     {Row::Item, "mnuChildFile", "mnuChildFileSaveAs", "Sa&ve As", "", None},
+    {Row::Menu, "mnuChildFile", "mnuFileRecent", "Recent &Files", "", None},
     {Row::Separator, "mnuChildFile", "sep1", "-", "", None},
     {Row::Item, "mnuChildFile", "mnuExit", "E&xit", "", None},
 
     {Row::Menu, nullptr, "mnuEdit", "&Edit", "", None},
     {Row::Item, "mnuEdit", "mnuEditUndo", "Undo", "Ctrl+Z", Disabled},
+    {Row::Item, "mnuEdit", "mnuEditRedo", "Redo", "Ctrl+Y; Ctrl+Shift+Z", Disabled},
     {Row::Separator, "mnuEdit", "mnuEditSep1", "-", "", None},
     {Row::Item, "mnuEdit", "mnuEditCut", "Cut", "Ctrl+X", None},
     {Row::Item, "mnuEdit", "mnuEditCopy", "Copy", "Ctrl+C", None},
     {Row::Item, "mnuEdit", "mnuEditPaste", "Paste", "Ctrl+V", None},
     {Row::Separator, "mnuEdit", "mnuEditSep2", "-", "", None},
     {Row::Item, "mnuEdit", "mnuEditSelectAll", "Select All", "Ctrl+A", None},
+    {Row::Separator, "mnuEdit", "mnuEditSep3", "-", "", None},
+    {Row::Item, "mnuEdit", "mnuEditFind", "Find", "Ctrl+F", None},
+    {Row::Item, "mnuEdit", "mnuEditFindNext", "Find Next", "F3", None},
+    {Row::Item, "mnuEdit", "mnuEditFindPrevious", "Find Previous", "Shift+F3", None},
+    {Row::Item, "mnuEdit", "mnuEditReplace", "Replace", "Ctrl+H", None},
+    {Row::Item, "mnuEdit", "mnuEditGoToLine", "Go To Line", "Ctrl+G", None},
 
     {Row::Menu, nullptr, "mnuView", "&View", "", None},
     {Row::Item, "mnuView", "mnuShowToolbars", "Show Toolbars", "", Checked},
@@ -138,7 +147,8 @@ void frmChild::createMenus()
             break;
         }
         case Row::Item: {
-            QAction *item = addItem(parent, name, caption, QKeySequence(QLatin1String(row.shortcut)));
+            QAction *item = addItem(parent, name, caption);
+            item->setShortcuts(QKeySequence::listFromString(QLatin1String(row.shortcut)));
             item->setEnabled(!(row.flags & Disabled));
             if (row.flags & Checked) {
                 item->setCheckable(true);
@@ -151,6 +161,10 @@ void frmChild::createMenus()
     QMenu *other = menusByName.value(QStringLiteral("mnuOther"));
     for (int slot = 1; slot <= kOtherSlots; ++slot)
         addItem(other, QStringLiteral("mnuOther%1").arg(slot), QString());
+
+    QMenu *recent = menusByName.value(QStringLiteral("mnuFileRecent"));
+    connect(recent, &QMenu::aboutToShow, this,
+            [this, recent] { m_documents->host()->fillRecentFilesMenu(recent); });
 
     m_windowMenu = menusByName.value(QStringLiteral("mnuWindow"));
     connect(m_windowMenu, &QMenu::aboutToShow, this, &frmChild::fillWindowMenu);
@@ -173,6 +187,13 @@ void frmChild::connectHandlers()
         {"mnuEditCut", [this] { mnuEditCut_Click(); }},
         {"mnuEditCopy", [this] { mnuEditCopy_Click(); }},
         {"mnuEditPaste", [this] { mnuEditPaste_Click(); }},
+        {"mnuEditUndo", [this] { m_editor->undo(); }},
+        {"mnuEditRedo", [this] { m_editor->redo(); }},
+        {"mnuEditFind", [this] { m_findBar->showFind(false); }},
+        {"mnuEditFindNext", [this] { m_findBar->findNext(); }},
+        {"mnuEditFindPrevious", [this] { m_findBar->findPrevious(); }},
+        {"mnuEditReplace", [this] { m_findBar->showFind(true); }},
+        {"mnuEditGoToLine", [this] { m_findBar->showGoToLine(); }},
         {"mnuEditSelectAll", [this] { m_editor->Select(0, m_editor->TextLength()); }},
         {"mnuFormatCenterText", [this] { m_editor->setSelAlignment(Qt::AlignHCenter); }},
         {"mnuAlignTextLeft", [this] { m_editor->setSelAlignment(Qt::AlignLeft); }},

@@ -3,6 +3,8 @@
 #include <QList>
 #include <QString>
 
+class QMenu;
+
 namespace document {
 
 class frmChild;
@@ -38,6 +40,11 @@ public:
     virtual void toggleToolbars() = 0;
     /** 0 cascade, 1 tile horizontally, 2 tile vertically, 3 arrange icons. */
     virtual void arrange(int how) = 0;
+
+    /** A file was opened or saved under @p path: it heads the recent files. */
+    virtual void fileUsed(const QString &path) = 0;
+    /** Fills a Recent Files menu with the recent files, each opening its file. */
+    virtual void fillRecentFilesMenu(QMenu *menu) = 0;
 };
 
 } // namespace document

@@ -119,6 +119,7 @@ frmChild *Documents::OpenDocument(const QString &path, ProgressView *progress)
                 .arg(fullPath)
                 .arg(file.paddingBytes),
             platform::Buttons::Ok, platform::Icon::Information);
+    m_host->fileUsed(fullPath);
     return child;
 }
 
@@ -134,6 +135,9 @@ void Documents::setLineEnds(int index, LineEnds lineEnds)
     DocumentSlot &documentSlot = slot(index);
     if (documentSlot.lineEnds != lineEnds) {
         documentSlot.lineEnds = lineEnds;
+        // The changed mark follows the editor's modified state, so the editor must know too.
+        if (documentSlot.Window)
+            documentSlot.Window->editor()->document()->setModified(true);
         documentSlot.Dirty = true;
     }
     if (documentSlot.Window)
@@ -201,8 +205,9 @@ bool Documents::SaveDocument(int index, const QString &path)
     if (unencodable > 0)
         replaceUnencodable(child->editor());
     child->setCaption(platform::absoluteFilePath(path));
-    slot(index).Dirty = false;
+    child->markSaved();
     slot(index).FileState = 1;
+    m_host->fileUsed(child->Caption());
     return true;
 }
 

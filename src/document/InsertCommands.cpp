@@ -9,6 +9,8 @@ namespace document {
 
 void frmChild::InsertText(const QString &text, int keywordLength, const QColor &color)
 {
+    // Text and colour are one undo step.
+    platform::RichEdit::Freeze freeze(m_editor);
     m_editor->setSelText(text);
     HighlightBeforeCaret(int(text.size()), keywordLength, color);
 }

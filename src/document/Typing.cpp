@@ -15,6 +15,7 @@ namespace {
 struct EditorShortcut {
     Qt::Key key;
     const char *item; // the menu item whose command the key runs
+    Qt::KeyboardModifiers modifiers = Qt::ControlModifier;
 };
 
 // Ctrl with these keys runs the command and keeps the editor's own handling from running.
@@ -23,15 +24,18 @@ const EditorShortcut kEditorShortcuts[] = {
     {Qt::Key_E, "mnuFormatCenterText"}, {Qt::Key_L, "mnuAlignTextLeft"},
     {Qt::Key_R, "mnuAlignTextRight"},   {Qt::Key_V, "mnuEditPaste"},
     {Qt::Key_X, "mnuEditCut"},          {Qt::Key_Z, "mnuEditUndo"},
-    {Qt::Key_F4, "mnuView2"},
+    {Qt::Key_F4, "mnuView2"},           {Qt::Key_Y, "mnuEditRedo"},
+    {Qt::Key_Z, "mnuEditRedo", Qt::ControlModifier | Qt::ShiftModifier},
+    {Qt::Key_F, "mnuEditFind"},         {Qt::Key_H, "mnuEditReplace"},
+    {Qt::Key_G, "mnuEditGoToLine"},     {Qt::Key_F3, "mnuEditFindNext", Qt::NoModifier},
+    {Qt::Key_F3, "mnuEditFindPrevious", Qt::ShiftModifier},
 };
 
 const EditorShortcut *findShortcut(const QKeyEvent *event)
 {
-    if ((event->modifiers() & ~Qt::KeypadModifier) != Qt::ControlModifier)
-        return nullptr;
+    const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     for (const EditorShortcut &shortcut : kEditorShortcuts)
-        if (event->key() == shortcut.key)
+        if (event->key() == shortcut.key && modifiers == shortcut.modifiers)
             return &shortcut;
     return nullptr;
 }
@@ -84,18 +88,21 @@ void frmChild::rtbMain_KeyUp(QKeyEvent *event)
     if (event->isAutoRepeat() || m_unloaded || m_editor->SelLength() > 0)
         return;
     const int key = event->key();
+    const bool recolours = key == Qt::Key_Space || key == Qt::Key_Right || key == Qt::Key_Return ||
+                           key == Qt::Key_Enter || key == Qt::Key_Backspace;
+    if (!recolours)
+        return;
     const int caret = m_editor->SelStart();
     {
+        // The recolouring belongs to the keystroke's undo step: undo takes both back.
+        platform::RichEdit::JoinedStep step(m_editor);
         platform::RichEdit::Freeze freeze(m_editor);
-        if (key == Qt::Key_Space || key == Qt::Key_Right) {
+        if (key == Qt::Key_Space || key == Qt::Key_Right)
             m_editor->SpanBackward(QStringLiteral(" "), false);
-        } else if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        else if (key == Qt::Key_Return || key == Qt::Key_Enter)
             m_editor->SpanBackward(QStringLiteral("\r\n"), false);
-        } else if (key == Qt::Key_Backspace) {
+        else
             m_editor->Select(caret, 0);
-        } else {
-            return;
-        }
         ColorCurrentWord();
         RestoreCaret(caret);
     }

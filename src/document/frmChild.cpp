@@ -2,6 +2,7 @@
 
 #include "document/DocumentHost.h"
 #include "document/Documents.h"
+#include "document/FindBar.h"
 #include "document/Formatting.h"
 #include "document/LineEndsPanel.h"
 #include "platform/Dialogs.h"
@@ -19,7 +20,8 @@ namespace document {
 
 frmChild::frmChild(Documents *documents, QWidget *parent)
     : QWidget(parent), m_documents(documents), m_editor(new platform::RichEdit(this)),
-      m_statusBar(new QStatusBar(this)), m_charCount(new QLabel(m_statusBar))
+      m_statusBar(new QStatusBar(this)), m_charCount(new QLabel(m_statusBar)),
+      m_findBar(new FindBar(m_editor, this))
 {
     setObjectName(QStringLiteral("frmChild"));
     QFont font(QStringLiteral("Tahoma"));
@@ -34,11 +36,13 @@ frmChild::frmChild(Documents *documents, QWidget *parent)
     m_statusBar->setSizeGripEnabled(false);
     m_charCount->setObjectName(QStringLiteral("sbr1Panel1"));
     m_statusBar->addWidget(m_charCount, 1);
+    addCaretPanel();
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     layout->addWidget(m_editor, 1);
+    layout->addWidget(m_findBar);
     layout->addWidget(m_statusBar);
 
     createMenus();
@@ -52,6 +56,8 @@ frmChild::frmChild(Documents *documents, QWidget *parent)
     m_editor->installEventFilter(this);
     m_editor->viewport()->installEventFilter(this);
     connect(m_editor, &platform::RichEdit::textChanged, this, &frmChild::textChanged);
+    connect(m_editor, &platform::RichEdit::undoAvailable, this, &frmChild::updateUndoItems);
+    connect(m_editor, &platform::RichEdit::redoAvailable, this, &frmChild::updateUndoItems);
     connect(m_editor, &platform::RichEdit::plainTextArrived, this,
             [this](const QString &text) { PasteFormatted(m_editor, text); });
     updateCharCount();
@@ -71,9 +77,24 @@ void frmChild::setCaption(const QString &caption)
 
 void frmChild::textChanged()
 {
+    // The changed mark follows the document, so undoing back to the saved text clears it.
     if (m_tag >= 1 && m_tag <= m_documents->slotCount() && m_documents->slot(m_tag).Window == this)
-        m_documents->slot(m_tag).Dirty = true;
+        m_documents->slot(m_tag).Dirty = m_editor->document()->isModified();
     updateCharCount();
+    updateUndoItems();
+}
+
+void frmChild::markSaved()
+{
+    m_editor->document()->setModified(false);
+    if (m_tag >= 1 && m_tag <= m_documents->slotCount() && m_documents->slot(m_tag).Window == this)
+        m_documents->slot(m_tag).Dirty = false;
+}
+
+void frmChild::updateUndoItems()
+{
+    m_items.value(QStringLiteral("mnuEditUndo"))->setEnabled(m_editor->document()->isUndoAvailable());
+    m_items.value(QStringLiteral("mnuEditRedo"))->setEnabled(m_editor->document()->isRedoAvailable());
 }
 
 void frmChild::updateCharCount()
@@ -82,6 +103,23 @@ void frmChild::updateCharCount()
 }
 
 void frmChild::showLineEnds(LineEnds lineEnds) { m_lineEndsPanel->showLineEnds(lineEnds); }
+
+// "Ln 3, Col 5" beside the character count, following the caret.
+void frmChild::addCaretPanel()
+{
+    auto *panel = new QLabel(m_statusBar);
+    panel->setObjectName(QStringLiteral("sbr1Caret"));
+    m_statusBar->addWidget(panel);
+    const auto show = [this, panel] {
+        const QTextCursor caret = m_editor->textCursor();
+        panel->setText(QStringLiteral("Ln %1, Col %2")
+                           .arg(caret.blockNumber() + 1)
+                           .arg(caret.positionInBlock() + 1));
+    };
+    connect(m_editor, &platform::RichEdit::cursorPositionChanged, panel, show);
+    connect(m_editor, &platform::RichEdit::textChanged, panel, show);
+    show();
+}
 
 void frmChild::focusEditor()
 {

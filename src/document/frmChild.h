@@ -22,6 +22,7 @@ namespace document {
 
 class Documents;
 class LineEndsPanel;
+class FindBar;
 
 /** Full path of a mod list named like "\Quake2\wf.txt" below the Configs folder. */
 QString specialListFile(const QString &fileName);
@@ -43,6 +44,7 @@ public:
 
     platform::RichEdit *editor() const { return m_editor; }
     QStatusBar *statusBar() const { return m_statusBar; }
+    FindBar *findBar() const { return m_findBar; }
     /** The menus this window shows in the frame's menu bar, in order. */
     const QList<QMenu *> &menus() const { return m_menus; }
     /** A menu item by name, or nullptr. */
@@ -68,6 +70,8 @@ public:
     void updateCharCount();
     /** Shows @p lineEnds in the status bar and the Format > Line Ends menu. */
     void showLineEnds(LineEnds lineEnds);
+    /** The text now is the text on disk: clears the changed mark until the next edit or undo. */
+    void markSaved();
 
     /** The document's keyword table. */
     VBKeyWord KeyWords;
@@ -135,6 +139,8 @@ private:
     void connectHandlers();
     void fillWindowMenu();
     void textChanged();
+    void updateUndoItems();
+    void addCaretPanel();
     void unload();
 
     /**
@@ -186,6 +192,7 @@ private:
     QStatusBar *m_statusBar;
     QLabel *m_charCount;
     LineEndsPanel *m_lineEndsPanel = nullptr;
+    FindBar *m_findBar;
     QList<QMenu *> m_menus;
     QHash<QString, QAction *> m_items;
     QMenu *m_windowMenu = nullptr;

@@ -40,6 +40,9 @@ const ToolButtonRow kTbr2Buttons[] = {
     {"leftalign", "", "Align Text Left (Ctrl-L)", "leftalign", nullptr},
     {"center", "", "Center Text (Ctrl-E)", "center", nullptr},
     {"rightalign", "", "Align Text Right (Ctrl-R)", "rightalign", nullptr},
+    {"pSep4", "", "", "", nullptr},
+    {"undo", "", "Undo (Ctrl-Z)", "undo", nullptr},
+    {"redo", "", "Redo (Ctrl-Y)", "redo", nullptr},
 };
 
 template <size_t N>
@@ -101,6 +104,24 @@ void frmParent::createToolbars()
             [this] { alignButton(Qt::AlignHCenter); });
     connect(button(m_tbr2, "rightalign"), &QAction::triggered, this,
             [this] { alignButton(Qt::AlignRight); });
+    for (const char *key : {"undo", "redo"})
+        connect(button(m_tbr2, key), &QAction::triggered, this, [this, key] {
+            if (document::frmChild *child = activeDocument())
+                child->menuItem(key == QLatin1String("undo") ? QStringLiteral("mnuEditUndo")
+                                                             : QStringLiteral("mnuEditRedo"))
+                    ->trigger();
+        });
+    updateUndoButtons();
+}
+
+// The buttons mirror the active document's Undo and Redo items.
+void frmParent::updateUndoButtons()
+{
+    document::frmChild *child = activeDocument();
+    for (const auto &[key, item] : {std::pair{"undo", "mnuEditUndo"}, std::pair{"redo", "mnuEditRedo"}}) {
+        QAction *source = child ? child->menuItem(QLatin1String(item)) : nullptr;
+        button(m_tbr2, key)->setEnabled(source && source->isEnabled());
+    }
 }
 
 void frmParent::saveAsButton()

@@ -67,6 +67,24 @@ void slashes(QPainter &p, bool struck)
     }
 }
 
+// A half-turn arrow pointing back (undo) or, mirrored, forward (redo).
+void curvedArrow(QPainter &p, bool forward)
+{
+    if (forward) {
+        p.translate(16, 0);
+        p.scale(-1, 1);
+    }
+    p.setPen(QPen(kBlue, 1.8, Qt::SolidLine, Qt::RoundCap));
+    p.setBrush(Qt::NoBrush);
+    QPainterPath path(QPointF(4, 7));
+    path.cubicTo(QPointF(8, 2), QPointF(15, 5), QPointF(12, 13));
+    p.drawPath(path);
+    p.setPen(Qt::NoPen);
+    p.setBrush(kBlue);
+    const QPointF head[] = {{1, 8.5}, {6.5, 4}, {7, 10}};
+    p.drawPolygon(head, 3);
+}
+
 void draw(QPainter &p, const QString &key)
 {
     if (key == QLatin1String("new")) {
@@ -117,6 +135,10 @@ void draw(QPainter &p, const QString &key)
         lines(p, Qt::AlignHCenter);
     } else if (key == QLatin1String("rightalign")) {
         lines(p, Qt::AlignRight);
+    } else if (key == QLatin1String("undo")) {
+        curvedArrow(p, false);
+    } else if (key == QLatin1String("redo")) {
+        curvedArrow(p, true);
     }
 }
 

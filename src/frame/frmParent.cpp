@@ -3,6 +3,7 @@
 #include "document/frmChild.h"
 #include "document/ContextHelp.h"
 #include "frame/OptionsCommand.h"
+#include "frame/RecentFiles.h"
 #include "frame/ToolbarIcons.h"
 #include "mods/ModDocumentCommands.h"
 #include "mods/ModMenus.h"
@@ -74,6 +75,9 @@ void frmParent::createMenus()
     QAction *fileOpen = file->addAction(QStringLiteral("&Open"), this, &frmParent::openCommand);
     fileOpen->setObjectName(QStringLiteral("mnuFileOpen"));
     fileOpen->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+    QMenu *recent = file->addMenu(QStringLiteral("Recent &Files"));
+    recent->setObjectName(QStringLiteral("mnuFileRecent"));
+    connect(recent, &QMenu::aboutToShow, this, [this, recent] { fillRecentFilesMenu(recent); });
     file->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
     QAction *fileExit = file->addAction(QStringLiteral("E&xit"), this, &frmParent::exitCommand);
     fileExit->setObjectName(QStringLiteral("mnuFileExit"));
@@ -98,6 +102,7 @@ void frmParent::updateMenus()
     const QList<QMenu *> &menus = child ? child->menus() : m_ownMenus;
     for (QMenu *menu : menus)
         menuBar()->addMenu(menu);
+    updateUndoButtons();
 }
 
 frmChild *frmParent::activeDocument() const
@@ -124,6 +129,10 @@ void frmParent::showDocumentWindow(frmChild *child)
     document::installHelpCommands(child, &m_documents);
     installOptionsCommand(child);
 
+    for (const char *item : {"mnuEditUndo", "mnuEditRedo"})
+        connect(child->menuItem(QLatin1String(item)), &QAction::changed, this,
+                &frmParent::updateUndoButtons);
+
     QMdiSubWindow *window = m_mdiArea->addSubWindow(child);
     window->setAttribute(Qt::WA_DeleteOnClose, false);
     window->setWindowIcon(toolbarIcon(QStringLiteral("new")));
@@ -137,6 +146,7 @@ void frmParent::showDocumentWindow(frmChild *child)
             active->focusEditor();
     });
     window->show();
+    window->setGeometry(fitInside(window->geometry(), m_mdiArea->viewport()->rect()));
     m_mdiArea->setActiveSubWindow(window);
     updateMenus();
 }
@@ -199,9 +209,18 @@ void frmParent::showAboutBox() { frmAbout::showWindow(); }
 void frmParent::arrange(int how)
 {
     switch (how) {
-    case 0: m_mdiArea->cascadeSubWindows(); break;
-    case 1: tile(Qt::Vertical); break;
-    case 2: tile(Qt::Horizontal); break;
+    case 0:
+        m_mdiArea->cascadeSubWindows();
+        keepWindowsInside();
+        break;
+    case 1:
+        tile(Qt::Vertical);
+        keepWindowsInside();
+        break;
+    case 2:
+        tile(Qt::Horizontal);
+        keepWindowsInside();
+        break;
     default: arrangeIcons(); break;
     }
 }
@@ -261,6 +280,7 @@ void frmParent::closeEvent(QCloseEvent *event)
             return;
         }
     }
+    savePlacement();
     for (frmChild *child : windows)
         child->closeWithoutQuestion();
     for (QWidget *window : QApplication::topLevelWidgets())

@@ -42,6 +42,17 @@ public:
     document::ProgressView *showProgressWindow() override;
     void showAboutBox() override;
     void arrange(int how) override;
+    void fileUsed(const QString &path) override;
+    void fillRecentFilesMenu(QMenu *menu) override;
+
+    /**
+     * Keeps the recent files and the window placement in the settings file @p path from now
+     * on, and takes the frame's last placement from it (a first start: most of the screen).
+     */
+    void useSettings(const QString &path);
+    QStringList recentFiles() const { return m_recentFiles; }
+    /** Opens a recent file; one that no longer exists is offered for removal from the list. */
+    void openRecentFile(const QString &path);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -53,9 +64,15 @@ private:
     void createMenus();
     void createToolbars();
     void updateMenus();
+    void updateUndoButtons();
     /** Lays the visible windows out one above the other (Qt::Vertical) or side by side. */
     void tile(Qt::Orientation stacking);
     void arrangeIcons();
+    /** Moves, and if need be shrinks, every document window into the document area. */
+    void keepWindowsInside();
+    void restorePlacement();
+    void savePlacement();
+    void saveRecentFiles();
 
     // Toolbar commands
     void saveAsButton();
@@ -72,6 +89,8 @@ private:
     QToolBar *m_tbr2 = nullptr;
     QList<QMenu *> m_ownMenus;
     QAction *m_viewToolbars = nullptr;
+    QString m_settingsPath;
+    QStringList m_recentFiles;
 };
 
 } // namespace frame

@@ -29,12 +29,15 @@ void runSteps(document::frmChild *child, const QList<ModCommandStep> &steps)
             return;
         platform::RichEdit *editor = window->editor();
         switch (step.kind) {
-        case StepKind::Write:
+        case StepKind::Write: {
+            // A written piece and its colours are one undo step.
+            platform::RichEdit::Freeze freeze(editor);
             editor->setSelText(step.text);
             for (const Highlight &highlight : step.highlights)
                 window->HighlightBeforeCaret(highlight.back, highlight.length,
                                              toColor(highlight.color));
             break;
+        }
         case StepKind::ShowKeysListAndWait:
             window->ShowKeysList();
             if (!window->waitForListHidden(window->lsKeys()))

@@ -45,7 +45,6 @@ QString toCrLf(const QString &text)
 RichEdit::RichEdit(QWidget *parent) : QPlainTextEdit(parent)
 {
     setDocument(newAlignedDocument(this));
-    setUndoRedoEnabled(false);
     setLineWrapMode(QPlainTextEdit::NoWrap);
     QFont font(QStringLiteral("Tahoma"), 10);
     font.setStyleHint(QFont::SansSerif);
@@ -123,6 +122,9 @@ void RichEdit::LoadPlainText(const QString &text, const std::function<void()> &b
     if (old && old->parent() == this)
         delete old.data();
     setTextCursor(cursor);
+    // A loaded file starts with an empty history, unchanged.
+    fresh->setUndoRedoEnabled(true);
+    fresh->setModified(false);
     Q_EMIT textChanged();
 }
 
@@ -450,7 +452,62 @@ RichEdit::Freeze::~Freeze()
     }
 }
 
+RichEdit::JoinedStep::JoinedStep(RichEdit *edit) : m_cursor(edit->doc())
+{
+    m_cursor.joinPreviousEditBlock();
+}
+
+RichEdit::JoinedStep::~JoinedStep() { m_cursor.endEditBlock(); }
+
+bool RichEdit::isTypingKey(const QKeyEvent *event)
+{
+    if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
+        return false;
+    switch (event->key()) {
+    case Qt::Key_Backspace:
+    case Qt::Key_Delete:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return true;
+    default:
+        return !event->text().isEmpty() &&
+               (event->text().at(0).isPrint() || event->text().at(0) == QLatin1Char('\t'));
+    }
+}
+
+bool RichEdit::continuesTyping(const QKeyEvent *event) const
+{
+    const bool removing = event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete;
+    const QTextCursor cursor = textCursor();
+    return !cursor.hasSelection() && !doc()->isRedoAvailable() &&
+           doc()->availableUndoSteps() == m_typingRun.undoSteps &&
+           cursor.position() == m_typingRun.caret && removing == m_typingRun.removing &&
+           (removing || !m_typingRun.wordEnded);
+}
+
 void RichEdit::keyPressEvent(QKeyEvent *event)
+{
+    if (!isTypingKey(event) || isFrozen() || !isUndoRedoEnabled()) {
+        QPlainTextEdit::keyPressEvent(event);
+        return;
+    }
+    // A typed word is one undo step: its keystrokes share one edit block.
+    QTextCursor step(doc());
+    if (continuesTyping(event))
+        step.joinPreviousEditBlock();
+    else
+        step.beginEditBlock();
+    typeKey(event);
+    step.endEditBlock();
+    const QString typed = event->text();
+    m_typingRun.undoSteps = doc()->availableUndoSteps();
+    m_typingRun.caret = textCursor().position();
+    m_typingRun.removing = event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete;
+    m_typingRun.wordEnded = typed.isEmpty() || typed.at(0).isSpace() ||
+                            event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+void RichEdit::typeKey(QKeyEvent *event)
 {
     const bool isEnter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     if (isEnter && (event->modifiers() & Qt::ShiftModifier)) {

@@ -113,6 +113,21 @@ public:
 
     static QColor black() { return QColor(0, 0, 0); }
 
+    /**
+     * Makes the edits of its lifetime part of the last undo step, so a recolouring that
+     * follows a keystroke goes with it. Without edits it adds no step.
+     */
+    class JoinedStep {
+    public:
+        explicit JoinedStep(RichEdit *edit);
+        ~JoinedStep();
+        JoinedStep(const JoinedStep &) = delete;
+        JoinedStep &operator=(const JoinedStep &) = delete;
+
+    private:
+        QTextCursor m_cursor;
+    };
+
 Q_SIGNALS:
     /** Text arriving from outside (paste, text drop) that the owner formats itself. */
     void plainTextArrived(const QString &text);
@@ -130,6 +145,11 @@ private:
     /** Whether every selected character already has the colour and weight @p format sets. */
     bool selectionAlreadyHas(const QTextCharFormat &format) const;
     void commit(const QTextCursor &cursor);
+    /** Whether @p event types, deletes or breaks a line (an edit the undo history groups). */
+    static bool isTypingKey(const QKeyEvent *event);
+    void typeKey(QKeyEvent *event);
+    /** Whether the keystroke @p event continues the word the last keystroke typed. */
+    bool continuesTyping(const QKeyEvent *event) const;
 
     /** The document being loaded, while LoadPlainText's preparation runs. */
     QTextDocument *doc() const { return m_detached ? m_detached : document(); }
@@ -139,6 +159,14 @@ private:
     // formatInLine keeps the last format it built: a pass uses only a few.
     QTextCharFormat m_rangeFormat;
     QTextCursor m_frozenCursor;
+    // Where the last keystroke left the document: the next one joins its undo step when
+    // nothing else has happened since and it goes on with the same word.
+    struct TypingRun {
+        int undoSteps = -1;
+        int caret = -1;
+        bool removing = false;
+        bool wordEnded = false;
+    } m_typingRun;
 };
 
 /** Converts CR LF / LF / CR line ends to the editor's CR LF form. */

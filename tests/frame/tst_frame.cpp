@@ -116,7 +116,7 @@ private slots:
         QTRY_COMPARE(chrome(f), kFrameChrome);
         const QList<QAction *> bar = f.frame->menuBar()->actions();
         QCOMPARE(captions(bar.at(0)->menu()->actions()),
-                 (QStringList{"&New", "&Open", "", "E&xit"}));
+                 (QStringList{"&New", "&Open", "Recent &Files", "", "E&xit"}));
         QCOMPARE(captions(bar.at(1)->menu()->actions()), QStringList{"Show Toolbars"});
         press(f, "mnuFileNew");
         QVERIFY(f.pickBlankConfig());
@@ -125,7 +125,8 @@ private slots:
             "&File &Edit &View F&ormat &Insert &Tools &Window &Help | "
             "New (Ctrl-N), Open (Ctrl-O), Save, Save All, -, Cut (Ctrl-X), Copy (Ctrl-C), "
             "Paste (Ctrl-V), -, Change Font | Comment Block (Ctrl-I), Uncomment Block (Ctrl-U), "
-            "-, Align Text Left (Ctrl-L), Center Text (Ctrl-E), Align Text Right (Ctrl-R)";
+            "-, Align Text Left (Ctrl-L), Center Text (Ctrl-E), Align Text Right (Ctrl-R), -, "
+            "Undo (Ctrl-Z), Redo (Ctrl-Y)";
         QTRY_COMPARE(chrome(f), documentChrome);
         // The document's own menus, not the frame's that share names with them.
         QCOMPARE(f.frame->menuBar()->actions().at(2)->menu()->actions().first(),
