@@ -109,7 +109,7 @@ private slots:
         // Shortcut keys.
         QTest::newRow("Ctrl+X cuts, Ctrl+V pastes") << "[ab]c" << "old" << "{C-X}{End}{C-V}" << "cab|" << "";
         QTest::newRow("Ctrl+C keeps colours") << "" << "" << "set a{C-A}{C-C}{End} {C-V}" << "set a set a|" << "[#ff0000 b]set[#000000] a [#ff0000 b]set[#000000] a";
-        QTest::newRow("Ctrl+Z does nothing") << "" << "" << "abc{C-Z}" << "abc|" << "";
+        QTest::newRow("Ctrl+Z takes the typed word back") << "" << "" << "abc{C-Z}" << "|" << "";
         QTest::newRow("Ctrl+S inserts set") << "" << "" << "{C-S} x" << "set x|" << "";
         QTest::newRow("Ctrl+R, Ctrl+E") << "a\r\nb\r\nc" << "" << "{C-A}{C-R}{Left}{C-E}" << "|a\r\nb\r\nc" << "{c}[#000000]a\r\n{r}b\r\n{r}c";
         QTest::newRow("Ctrl+L") << "a\r\nb\r\nc" << "" << "{C-A}{C-E}{End}{C-L}" << "a\r\nb\r\nc|" << "{c}[#000000]a\r\n{c}b\r\nc";
