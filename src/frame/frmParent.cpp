@@ -131,11 +131,16 @@ void frmParent::showDocumentWindow(frmChild *child)
     const QSize room = m_mdiArea->viewport()->size();
     window->resize(std::min(620, std::max(room.width() - 40, 300)),
                    std::min(480, std::max(room.height() - 40, 200)));
-    connect(window, &QObject::destroyed, this, [this] {
-        updateMenus();
-        if (frmChild *active = activeDocument())
-            active->focusEditor();
-    });
+    // Queued: while `destroyed` is emitted the window is half torn down and the area still
+    // counts it; once it is gone, the menus and the focus follow the document left active.
+    connect(
+        window, &QObject::destroyed, this,
+        [this] {
+            updateMenus();
+            if (frmChild *active = activeDocument())
+                active->focusEditor();
+        },
+        Qt::QueuedConnection);
     window->show();
     m_mdiArea->setActiveSubWindow(window);
     updateMenus();
