@@ -180,8 +180,11 @@ void frmParent::openCommand() { m_documents.OpenCommand(); }
 
 void frmParent::openCommandLineFiles(const QStringList &paths)
 {
+    // Another program may hand over any number of names: one message covers the missing ones.
+    m_documents.beginFailureBatch();
     for (const QString &path : paths)
         m_documents.OpenFileList({path});
+    m_documents.endFailureBatch();
 }
 
 void frmParent::exitCommand() { close(); }

@@ -196,7 +196,7 @@ void TestHandOver::malformedMessagesAreRefused()
         bool answered = true;
         QVERIFY(runAside([&] {
             QLocalSocket socket;
-            socket.connectToServer(name);
+            socket.connectToServer(SingleInstance(name).socketPath());
             if (!socket.waitForConnected(3000))
                 return;
             socket.write(message);
@@ -251,7 +251,7 @@ void TestHandOver::withNobodyListeningTheProgramBecomesTheFirstInstance()
     const auto cleanUp = qScopeGuard([&] {
         process.kill();
         process.waitForFinished(5000);
-        QLocalServer::removeServer(name);
+        QLocalServer::removeServer(SingleInstance(name).socketPath());
     });
     startHeadless(process, arguments);
     QVERIFY(process.waitForStarted(10000));
@@ -266,7 +266,7 @@ void TestHandOver::withNobodyListeningTheProgramBecomesTheFirstInstance()
 
     // Killed, it left its socket behind: nobody takes hand-overs there, and the next first
     // instance takes the name over.
-    QVERIFY(QFileInfo::exists(QDir::tempPath() + QLatin1Char('/') + name));
+    QVERIFY(QFileInfo::exists(SingleInstance(name).socketPath()));
     QCOMPARE(SingleInstance(name).handOver({path}), HandOver::NoInstance);
     SingleInstance next(name);
     QVERIFY(next.listen());
