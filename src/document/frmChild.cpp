@@ -8,6 +8,7 @@
 #include "platform/StaticEdge.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMdiSubWindow>
 #include <QStatusBar>
@@ -44,7 +45,8 @@ frmChild::frmChild(Documents *documents, QWidget *parent)
     createLists();
     m_editor->installEventFilter(this);
     m_editor->viewport()->installEventFilter(this);
-    connect(m_editor, &platform::RichEdit::textChanged, this, &frmChild::textChanged);
+    connect(m_editor, &platform::RichEdit::textModified, this, &frmChild::textChanged);
+    connect(m_editor, &platform::RichEdit::textChanged, this, &frmChild::updateCharCount);
     connect(m_editor, &platform::RichEdit::plainTextArrived, this,
             [this](const QString &text) { PasteFormatted(m_editor, text); });
     updateCharCount();
@@ -66,7 +68,14 @@ void frmChild::textChanged()
 {
     if (m_tag >= 1 && m_tag <= m_documents->slotCount() && m_documents->slot(m_tag).Window == this)
         m_documents->slot(m_tag).Dirty = true;
-    updateCharCount();
+}
+
+bool frmChild::isReleaseOfOwnPress(const QKeyEvent *event)
+{
+    // Auto-repeat releases come between the presses of a key that is still held.
+    if (event->isAutoRepeat())
+        return m_keysDown.contains(event->key());
+    return m_keysDown.remove(event->key());
 }
 
 void frmChild::updateCharCount()

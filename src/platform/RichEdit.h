@@ -116,9 +116,21 @@ public:
 Q_SIGNALS:
     /** Text arriving from outside (paste, text drop) that the owner formats itself. */
     void plainTextArrived(const QString &text);
+    /**
+     * The characters of the text changed. Unlike textChanged(), colouring, alignment and a
+     * Freeze with nothing written do not count.
+     */
+    void textModified();
+    /**
+     * The user asked for the editor's menu (right button, menu key) at @p globalPosition.
+     * While something listens, the editor shows no menu of its own.
+     */
+    void contextMenuWanted(const QPoint &globalPosition);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     bool canInsertFromMimeData(const QMimeData *source) const override;
     void insertFromMimeData(const QMimeData *source) override;
 
@@ -130,6 +142,9 @@ private:
     /** Whether every selected character already has the colour and weight @p format sets. */
     bool selectionAlreadyHas(const QTextCharFormat &format) const;
     void commit(const QTextCursor &cursor);
+    /** Follows the characters of @p document changing, to raise textModified(). */
+    void watchDocument(QTextDocument *document);
+    void contentsChanged(int removed, int added);
 
     /** The document being loaded, while LoadPlainText's preparation runs. */
     QTextDocument *doc() const { return m_detached ? m_detached : document(); }
@@ -139,9 +154,15 @@ private:
     // formatInLine keeps the last format it built: a pass uses only a few.
     QTextCharFormat m_rangeFormat;
     QTextCursor m_frozenCursor;
+    // Set by whatever writes text: an edit block reports a same-length replacement and a
+    // colouring alike, as as many characters removed as added.
+    bool m_textWritten = false;
 };
 
-/** Converts CR LF / LF / CR line ends to the editor's CR LF form. */
-QString toCrLf(const QString &text);
+/**
+ * @p text as the editor holds it: every line end (CR LF, LF, CR, U+2028, U+2029) as CR LF
+ * and no NUL characters. Every way text enters the editor applies this.
+ */
+QString toEditorText(const QString &text);
 
 } // namespace platform
