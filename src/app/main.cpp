@@ -102,7 +102,9 @@ int main(int argc, char *argv[])
 
     frame::frmParent frame;
     frame.useSettings(platform::settingsFilePath());
-    instance.listen();
+    if (!instance.listen() && !instance.errorString().isEmpty())
+        print(stderr, QStringLiteral("tessel: later starts cannot hand their files to this one: %1\n")
+                          .arg(instance.errorString()));
     QObject::connect(&instance, &platform::SingleInstance::filesHandedOver, &frame,
                      [&frame](const QStringList &files) {
                          frame.openCommandLineFiles(files);

@@ -102,6 +102,12 @@ const MenuRow kChildMenuRows[] = {
 
 constexpr int kOtherSlots = 25;
 
+// The editor's right-click menu: items of the menu bar (by name), nullptr for a separator.
+const char *const kEditorMenuItems[] = {
+    "mnuEditCut",  "mnuEditCopy", "mnuEditPaste", nullptr, "mnuEditSelectAll", nullptr,
+    "mnuFormatCommentBlock", "mnuFormatUncommentBlock", nullptr, "mnuHelpSpecific",
+};
+
 } // namespace
 
 QMenu *frmChild::addMenu(const QString &name, const QString &caption, QMenu *parent)
@@ -168,6 +174,17 @@ void frmChild::createMenus()
 
     m_windowMenu = menusByName.value(QStringLiteral("mnuWindow"));
     connect(m_windowMenu, &QMenu::aboutToShow, this, &frmChild::fillWindowMenu);
+
+    m_editorMenu = new QMenu(this);
+    m_editorMenu->setObjectName(QStringLiteral("mnuEditorPopup"));
+    for (const char *name : kEditorMenuItems) {
+        if (name)
+            m_editorMenu->addAction(menuItem(QLatin1String(name)));
+        else
+            m_editorMenu->addSeparator();
+    }
+    connect(m_editor, &platform::RichEdit::contextMenuWanted, m_editorMenu,
+            [this](const QPoint &position) { m_editorMenu->popup(position); });
 }
 
 void frmChild::connectHandlers()

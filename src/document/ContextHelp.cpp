@@ -177,10 +177,10 @@ void installHelpCommands(frmChild *child, Documents *documents)
     QObject::connect(specific, &QAction::triggered, child, [child, documents, specific] {
         ShowHelpTopic(helpOnTopic(modIdOf(child, documents), specific->text()));
     });
-    QObject::connect(child->menuItem(QStringLiteral("mnuChildHelp"))->menu(), &QMenu::aboutToShow,
-                     child, [child, specific] {
-                         specific->setText(helpOnCaption(child->editor()->SelText()));
-                     });
+    for (QMenu *menu : {child->menuItem(QStringLiteral("mnuChildHelp"))->menu(), child->editorMenu()})
+        QObject::connect(menu, &QMenu::aboutToShow, child, [child, specific] {
+            specific->setText(helpOnCaption(child->editor()->SelText()));
+        });
 }
 
 } // namespace document

@@ -76,11 +76,10 @@ frmChild *Documents::OpenDocument(const QString &path, ProgressView *progress)
         file = readConfigFile(fullPath);
     }
     if (!file.ok) {
-        platform::messageBox(QStringLiteral("Can't open file: ") + fullPath + QStringLiteral("\n\n") +
-                                 file.reason,
-                             platform::Buttons::Ok, platform::Icon::Exclamation);
-        if (frmChild *active = m_host->activeDocument())
-            active->focusEditor();
+        if (m_failureBatch)
+            m_failureBatch->append({fullPath, file.reason});
+        else
+            reportOpenFailures({{fullPath, file.reason}});
         return nullptr;
     }
 
@@ -121,6 +120,39 @@ frmChild *Documents::OpenDocument(const QString &path, ProgressView *progress)
             platform::Buttons::Ok, platform::Icon::Information);
     m_host->fileUsed(fullPath);
     return child;
+}
+
+void Documents::reportOpenFailures(const QList<OpenFailure> &failures)
+{
+    platform::messageBox(openFailureMessage(failures), platform::Buttons::Ok,
+                         platform::Icon::Exclamation);
+    if (frmChild *active = m_host->activeDocument())
+        active->focusEditor();
+}
+
+void Documents::beginFailureBatch() { m_failureBatch.emplace(); }
+
+void Documents::endFailureBatch()
+{
+    const QList<OpenFailure> failures = m_failureBatch.value_or(QList<OpenFailure>());
+    m_failureBatch.reset();
+    if (!failures.isEmpty())
+        reportOpenFailures(failures);
+}
+
+QString openFailureMessage(const QList<OpenFailure> &failures)
+{
+    if (failures.size() == 1)
+        return QStringLiteral("Can't open file: ") + failures.first().path + QStringLiteral("\n\n") +
+               failures.first().reason;
+    // A message box the size of the screen helps nobody: a few names stand for the rest.
+    constexpr qsizetype kListed = 5;
+    QString message = QStringLiteral("Can't open %1 files:\n").arg(failures.size());
+    for (const OpenFailure &failure : failures.first(std::min(kListed, failures.size())))
+        message += QStringLiteral("\n%1: %2").arg(failure.path, failure.reason);
+    if (failures.size() > kListed)
+        message += QStringLiteral("\n\nand %1 more.").arg(failures.size() - kListed);
+    return message;
 }
 
 int Documents::OpenCommand()

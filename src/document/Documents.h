@@ -6,6 +6,7 @@
 #include <QPointer>
 #include <QStringList>
 #include <cstdint>
+#include <optional>
 
 namespace document {
 
@@ -33,6 +34,18 @@ QString configFileFilter();
  * The table of open documents and their file lifecycle. A document's slot index
  * (from 1) is its identity for its whole life; its window's Tag holds it.
  */
+/** A file that could not be opened, and why. */
+struct OpenFailure {
+    QString path;
+    QString reason;
+};
+
+/**
+ * The message telling the user that @p failures could not be opened: a single file with its
+ * reason, many as a list of the first few and how many more there are.
+ */
+QString openFailureMessage(const QList<OpenFailure> &failures);
+
 class Documents {
 public:
     explicit Documents(DocumentHost *host);
@@ -66,6 +79,12 @@ public:
      * when null); nullptr on failure, which leaves every document as it was.
      */
     frmChild *OpenDocument(const QString &path, ProgressView *progress = nullptr);
+    /**
+     * From here to endFailureBatch, files that cannot be opened are gathered instead of each
+     * showing a message; endFailureBatch tells the user about all of them in one message.
+     */
+    void beginFailureBatch();
+    void endFailureBatch();
     /** The Open command of the menus and the toolbar; returns the files chosen. */
     int OpenCommand();
 
@@ -88,8 +107,10 @@ public:
 
 private:
     frmChild *createWindow(int index);
+    void reportOpenFailures(const QList<OpenFailure> &failures);
 
     DocumentHost *m_host;
+    std::optional<QList<OpenFailure>> m_failureBatch;
     QList<DocumentSlot> m_slots;
 };
 

@@ -45,7 +45,7 @@ void FormatWholeFile(platform::RichEdit *editor, ProgressView *progress)
 
 void PasteFormatted(platform::RichEdit *editor, const QString &text)
 {
-    const QString pasted = platform::toCrLf(text);
+    const QString pasted = platform::toEditorText(text);
     platform::RichEdit::Freeze freeze(editor);
     const int start = editor->SelStart();
     // Pasted text arrives plain, whatever the format at the caret.

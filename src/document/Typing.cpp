@@ -54,9 +54,14 @@ bool frmChild::eventFilter(QObject *watched, QEvent *event)
             }
             break;
         case QEvent::KeyPress:
+            m_keysDown.insert(static_cast<QKeyEvent *>(event)->key());
             return rtbMain_KeyDown(static_cast<QKeyEvent *>(event));
         case QEvent::KeyRelease:
-            rtbMain_KeyUp(static_cast<QKeyEvent *>(event));
+            if (isReleaseOfOwnPress(static_cast<QKeyEvent *>(event)))
+                rtbMain_KeyUp(static_cast<QKeyEvent *>(event));
+            break;
+        case QEvent::FocusOut:
+            m_keysDown.clear();
             break;
         case QEvent::FocusIn:
             rtbMain_GotFocus();

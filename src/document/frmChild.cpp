@@ -10,6 +10,7 @@
 #include "platform/StaticEdge.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMdiSubWindow>
@@ -95,6 +96,14 @@ void frmChild::updateUndoItems()
 {
     m_items.value(QStringLiteral("mnuEditUndo"))->setEnabled(m_editor->document()->isUndoAvailable());
     m_items.value(QStringLiteral("mnuEditRedo"))->setEnabled(m_editor->document()->isRedoAvailable());
+}
+
+bool frmChild::isReleaseOfOwnPress(const QKeyEvent *event)
+{
+    // Auto-repeat releases come between the presses of a key that is still held.
+    if (event->isAutoRepeat())
+        return m_keysDown.contains(event->key());
+    return m_keysDown.remove(event->key());
 }
 
 void frmChild::updateCharCount()

@@ -5,10 +5,12 @@
 #include "platform/EventWait.h"
 
 #include <QHash>
+#include <QSet>
 #include <QWidget>
 #include <functional>
 
 class QAction;
+class QKeyEvent;
 class QLabel;
 class QMenu;
 class QStatusBar;
@@ -47,6 +49,8 @@ public:
     FindBar *findBar() const { return m_findBar; }
     /** The menus this window shows in the frame's menu bar, in order. */
     const QList<QMenu *> &menus() const { return m_menus; }
+    /** The editor's right-click menu, made of items of the menus. */
+    QMenu *editorMenu() const { return m_editorMenu; }
     /** A menu item by name, or nullptr. */
     QAction *menuItem(const QString &name) const { return m_items.value(name); }
 
@@ -138,9 +142,15 @@ private:
                      const QKeySequence &shortcut = QKeySequence());
     void connectHandlers();
     void fillWindowMenu();
+    /** The text's characters changed: the document is dirty. */
     void textChanged();
     void updateUndoItems();
     void addCaretPanel();
+    /**
+     * Whether the editor heard @p event's key go down: a key pressed in a dialog that then
+     * closed is released here, and that release is none of the editor's business.
+     */
+    bool isReleaseOfOwnPress(const QKeyEvent *event);
     void unload();
 
     /**
@@ -196,6 +206,7 @@ private:
     QList<QMenu *> m_menus;
     QHash<QString, QAction *> m_items;
     QMenu *m_windowMenu = nullptr;
+    QMenu *m_editorMenu = nullptr;
     QList<QAction *> m_windowListItems;
     bool m_skipQuestion = false;
     bool m_unloaded = false;
@@ -206,6 +217,7 @@ private:
     ListSearch *m_lsKeys = nullptr;
     ListSearch *m_lsSpecial = nullptr;
     bool m_destroyPending = false;
+    QSet<int> m_keysDown;
 };
 
 } // namespace document

@@ -140,11 +140,16 @@ void frmParent::showDocumentWindow(frmChild *child)
     const QSize room = m_mdiArea->viewport()->size();
     window->resize(std::min(620, std::max(room.width() - 40, 300)),
                    std::min(480, std::max(room.height() - 40, 200)));
-    connect(window, &QObject::destroyed, this, [this] {
-        updateMenus();
-        if (frmChild *active = activeDocument())
-            active->focusEditor();
-    });
+    // Queued: while `destroyed` is emitted the window is half torn down and the area still
+    // counts it; once it is gone, the menus and the focus follow the document left active.
+    connect(
+        window, &QObject::destroyed, this,
+        [this] {
+            updateMenus();
+            if (frmChild *active = activeDocument())
+                active->focusEditor();
+        },
+        Qt::QueuedConnection);
     window->show();
     window->setGeometry(fitInside(window->geometry(), m_mdiArea->viewport()->rect()));
     m_mdiArea->setActiveSubWindow(window);
@@ -185,7 +190,10 @@ void frmParent::openCommand() { m_documents.OpenCommand(); }
 
 void frmParent::openCommandLineFiles(const QStringList &paths)
 {
+    // Another program may hand over any number of names: one message covers the missing ones.
+    m_documents.beginFailureBatch();
     m_documents.OpenFileList(paths);
+    m_documents.endFailureBatch();
 }
 
 void frmParent::exitCommand() { close(); }

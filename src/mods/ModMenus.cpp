@@ -15,8 +15,10 @@ void applyItem(QAction *item, const ItemLayout &layout)
         return;
     if (layout.caption) {
         const QString caption = layout.caption->toString();
-        item->setText(caption);
-        item->setSeparator(caption == QLatin1String("-"));
+        // A separator is only a line: the style would draw a text beside it.
+        const bool separator = caption == QLatin1String("-");
+        item->setSeparator(separator);
+        item->setText(separator ? QString() : caption);
     }
     item->setVisible(layout.visible);
 }

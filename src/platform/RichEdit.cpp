@@ -9,19 +9,34 @@
 #include <QTextBlock>
 #include <QTextDocument>
 
+#include <algorithm>
+
 namespace platform {
 
 namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 
-// Text for QTextCursor::insertText, which turns both CR and LF into paragraph breaks.
+// Text for QTextCursor::insertText, which turns CR, LF and U+2029 into paragraph breaks but
+// keeps U+2028 inside the paragraph, where Text() would count it as a two-character line break.
+// A config never holds NUL: the file could not be opened again.
 QString toDocumentText(const QString &text)
 {
     QString normalized = text;
     normalized.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    normalized.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    for (QChar &ch : normalized)
+        if (ch == QLatin1Char('\r') || ch == QChar::LineSeparator || ch == QChar::ParagraphSeparator)
+            ch = QLatin1Char('\n');
+    normalized.remove(QChar(0));
     return normalized;
+}
+
+bool needsDocumentText(const QString &text)
+{
+    for (const QChar ch : text)
+        if (ch.isNull() || ch == QChar::LineSeparator || ch == QChar::ParagraphSeparator)
+            return true;
+    return false;
 }
 
 QString fromDocumentText(QString text)
@@ -33,9 +48,9 @@ QString fromDocumentText(QString text)
 
 } // namespace
 
-QString toCrLf(const QString &text)
+QString toEditorText(const QString &text)
 {
-    if (!text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')))
+    if (!text.contains(QLatin1Char('\r')) && !text.contains(QLatin1Char('\n')) && !needsDocumentText(text))
         return text;
     QString result = toDocumentText(text);
     result.replace(QLatin1Char('\n'), kCrLf);
@@ -211,7 +226,9 @@ void RichEdit::setSelText(const QString &text)
 {
     QTextCursor cursor = workCursor();
     const QTextCharFormat format = selectionStartFormat();
-    cursor.insertText(toDocumentText(text), format);
+    const QString written = toDocumentText(text);
+    if (!written.isEmpty() || cursor.hasSelection())
+    cursor.insertText(written, format);
     commit(cursor);
 }
 
@@ -251,6 +268,12 @@ QList<RichParagraph> RichEdit::SelRich() const
 void RichEdit::setSelRich(const QList<RichParagraph> &paragraphs)
 {
     QTextCursor cursor = workCursor();
+    const bool writes = cursor.hasSelection() || paragraphs.size() > 1 ||
+                        std::any_of(paragraphs.cbegin(), paragraphs.cend(), [](const RichParagraph &p) {
+                            return std::any_of(p.runs.cbegin(), p.runs.cend(),
+                                               [](const RichRun &run) { return !toDocumentText(run.text).isEmpty(); });
+                        });
+    if (writes)
     cursor.beginEditBlock();
     cursor.removeSelectedText();
     for (qsizetype i = 0; i < paragraphs.size(); ++i) {
@@ -510,14 +533,50 @@ void RichEdit::keyPressEvent(QKeyEvent *event)
 void RichEdit::typeKey(QKeyEvent *event)
 {
     const bool isEnter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    if (isEnter && (event->modifiers() & Qt::ShiftModifier)) {
-        // Shift+Enter would start a soft line inside the paragraph; a config only has real lines.
-        QKeyEvent plain(event->type(), event->key(), event->modifiers() & ~Qt::ShiftModifier,
-                        event->text(), event->isAutoRepeat(), event->count());
+    const bool typesLineBreak = event->text() == QChar::LineSeparator ||
+                                event->text() == QChar::ParagraphSeparator;
+    if ((isEnter && (event->modifiers() & Qt::ShiftModifier)) || typesLineBreak) {
+        // Shift+Enter and a typed U+2028 would start a soft line inside the paragraph; a
+        // config only has real lines.
+        QKeyEvent plain(event->type(), typesLineBreak ? int(Qt::Key_Return) : event->key(),
+                        event->modifiers() & ~Qt::ShiftModifier,
+                        typesLineBreak ? QStringLiteral("\r") : event->text(),
+                        event->isAutoRepeat(), event->count());
         QPlainTextEdit::keyPressEvent(&plain);
+    } else if (event->text().contains(QChar(0))) {
+        QKeyEvent clean(event->type(), event->key(), event->modifiers(),
+                        QString(event->text()).remove(QChar(0)), event->isAutoRepeat(),
+                        event->count());
+        QPlainTextEdit::keyPressEvent(&clean);
+    } else {
+        QPlainTextEdit::keyPressEvent(event);
+    }
+}
+
+void RichEdit::inputMethodEvent(QInputMethodEvent *event)
+{
+    if (needsDocumentText(event->commitString())) {
+        QInputMethodEvent clean(event->preeditString(), event->attributes());
+        clean.setCommitString(toDocumentText(event->commitString()), event->replacementStart(),
+                              event->replacementLength());
+        QPlainTextEdit::inputMethodEvent(&clean);
+    } else {
+        QPlainTextEdit::inputMethodEvent(event);
+    }
+}
+
+void RichEdit::contextMenuEvent(QContextMenuEvent *event)
+{
+    if (!isSignalConnected(QMetaMethod::fromSignal(&RichEdit::contextMenuWanted))) {
+        QPlainTextEdit::contextMenuEvent(event);
         return;
     }
-    QPlainTextEdit::keyPressEvent(event);
+    // From the keyboard the menu opens at the caret, as it would under the pointer.
+    const QPoint position = event->reason() == QContextMenuEvent::Mouse
+                                ? event->globalPos()
+                                : viewport()->mapToGlobal(cursorRect().bottomLeft());
+    Q_EMIT contextMenuWanted(position);
+    event->accept();
 }
 
 bool RichEdit::canInsertFromMimeData(const QMimeData *source) const

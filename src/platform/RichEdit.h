@@ -131,9 +131,16 @@ public:
 Q_SIGNALS:
     /** Text arriving from outside (paste, text drop) that the owner formats itself. */
     void plainTextArrived(const QString &text);
+    /**
+     * The user asked for the editor's menu (right button, menu key) at @p globalPosition.
+     * While something listens, the editor shows no menu of its own.
+     */
+    void contextMenuWanted(const QPoint &globalPosition);
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void inputMethodEvent(QInputMethodEvent *event) override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
     bool canInsertFromMimeData(const QMimeData *source) const override;
     void insertFromMimeData(const QMimeData *source) override;
 
@@ -169,7 +176,10 @@ private:
     } m_typingRun;
 };
 
-/** Converts CR LF / LF / CR line ends to the editor's CR LF form. */
-QString toCrLf(const QString &text);
+/**
+ * @p text as the editor holds it: every line end (CR LF, LF, CR, U+2028, U+2029) as CR LF
+ * and no NUL characters. Every way text enters the editor applies this.
+ */
+QString toEditorText(const QString &text);
 
 } // namespace platform

@@ -332,6 +332,13 @@ private:
     {
         if (skipFallback())
             return;
+        // A config never holds NUL, and its only line break is the paragraph's.
+        if (ch.isNull())
+            return;
+        if (ch == QChar::LineSeparator || ch == QChar::ParagraphSeparator) {
+            paragraphBreak();
+            return;
+        }
         if (m_state.destination == Destination::ColorTable) {
             if (ch == u';') {
                 m_colors.append(m_componentSeen ? QColor(m_red, m_green, m_blue) : QColor());

@@ -38,8 +38,8 @@ QByteArray writeRtf(const QList<RichParagraph> &paragraphs,
 
 /**
  * The paragraphs of an RTF text, or nothing when @p rtf does not begin with "{\rtf1".
- * Keeps only text, colour, bold and alignment; \line starts a new paragraph as \par does,
- * \'hh gives the character U+00hh. Never fails on damaged or truncated input: it returns
+ * Keeps only text, colour, bold and alignment; \line, U+2028 and U+2029 start a new
+ * paragraph as \par does, \'hh gives the character U+00hh, and NUL characters are dropped. Never fails on damaged or truncated input: it returns
  * what it could read. The result has at least one paragraph; adjacent runs of the same
  * format are merged and empty runs dropped.
  */

@@ -218,7 +218,7 @@ private slots:
             bool answered = true;
             QVERIFY(runAside([&] {
                 QLocalSocket socket;
-                socket.connectToServer(name);
+                socket.connectToServer(SingleInstance(name).socketPath());
                 if (!socket.waitForConnected(3000))
                     return;
                 socket.write(message);
@@ -268,7 +268,7 @@ private slots:
         const auto cleanUp = qScopeGuard([&] {
             process.kill();
             process.waitForFinished(5000);
-            QLocalServer::removeServer(name);
+            QLocalServer::removeServer(SingleInstance(name).socketPath());
         });
         startProgram(process, arguments);
         QVERIFY(process.waitForStarted(10000));
