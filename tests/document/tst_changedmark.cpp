@@ -29,7 +29,6 @@ void TestChangedMark::keyInTheEditor_data()
 
     const QString lines = QStringLiteral("set a 1\r\nbind x y");
     QTest::newRow("Right after a keyword") << lines << true << 3 << int(Qt::Key_Right) << true << false;
-    QTest::newRow("Right colours a keyword") << lines << false << 3 << int(Qt::Key_Right) << true << false;
     QTest::newRow("Left") << lines << true << 5 << int(Qt::Key_Left) << true << false;
     QTest::newRow("Down") << lines << true << 0 << int(Qt::Key_Down) << true << false;
     QTest::newRow("End") << lines << true << 0 << int(Qt::Key_End) << true << false;
