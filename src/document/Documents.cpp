@@ -2,6 +2,7 @@
 
 #include "document/ConfigFile.h"
 #include "document/DocumentHost.h"
+#include "document/FileWatch.h"
 #include "document/Formatting.h"
 #include "document/frmChild.h"
 #include "platform/Dialogs.h"
@@ -16,7 +17,7 @@ QString configFileFilter()
     return QStringLiteral("Quake Configs (*.cfg);;Text Files (*.txt);;All Files (*)");
 }
 
-Documents::Documents(DocumentHost *host) : m_host(host) {}
+Documents::Documents(DocumentHost *host) : m_host(host), m_fileWatch(std::make_unique<FileWatch>(this)) {}
 
 Documents::~Documents() = default;
 
@@ -106,6 +107,7 @@ frmChild *Documents::OpenDocument(const QString &path, ProgressView *progress)
     documentSlot.ModId = 0;
     m_host->ShowDocumentButtons(true);
     m_host->applyModMenus(child, QStringLiteral("Blank"));
+    fileOpened(index);
     return child;
 }
 
@@ -146,6 +148,10 @@ bool Documents::SaveDocument(int index, const QString &path)
             return false;
         }
     }
+    if (!m_fileWatch->maySaveOver(index, QFileInfo(path).absoluteFilePath())) {
+        child->focusEditor();
+        return false;
+    }
     QString error;
     {
         platform::WaitCursor wait;
@@ -161,6 +167,7 @@ bool Documents::SaveDocument(int index, const QString &path)
     child->setCaption(QFileInfo(path).absoluteFilePath());
     slot(index).Dirty = false;
     slot(index).FileState = 1;
+    fileOpened(index);
     return true;
 }
 
@@ -218,6 +225,7 @@ void Documents::windowUnloaded(frmChild *child)
         documentSlot.Dirty = false;
         documentSlot.FileState = -1;
         documentSlot.Window = nullptr;
+        m_fileWatch->forget(index);
     }
     for (const DocumentSlot &other : std::as_const(m_slots))
         if (other.Window && !other.Window->isUnloaded())
@@ -225,5 +233,7 @@ void Documents::windowUnloaded(frmChild *child)
     m_host->ShowDocumentButtons(false);
     m_host->lastDocumentClosed();
 }
+
+void Documents::fileOpened(int index) { m_fileWatch->track(index, slot(index).Window->Caption()); }
 
 } // namespace document

@@ -4,10 +4,12 @@
 #include <QPointer>
 #include <QStringList>
 #include <cstdint>
+#include <memory>
 
 namespace document {
 
 class DocumentHost;
+class FileWatch;
 class ProgressView;
 class frmChild;
 
@@ -74,11 +76,17 @@ public:
     /** Called by a document window as it unloads. */
     void windowUnloaded(frmChild *child);
 
+    FileWatch &fileWatch() const { return *m_fileWatch; }
+
+    /** Document @p index holds its file (the caption) as it is on disk now. */
+    void fileOpened(int index);
+
 private:
     frmChild *createWindow(int index);
 
     DocumentHost *m_host;
     QList<DocumentSlot> m_slots;
+    std::unique_ptr<FileWatch> m_fileWatch;
 };
 
 } // namespace document
