@@ -1,3 +1,4 @@
+#include "document/Recovery.h"
 #include "frame/CommandLine.h"
 #include "frame/frmParent.h"
 #include "generators/TemplateTexts.h"
@@ -7,6 +8,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QSaveFile>
+#include <QTimer>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -101,6 +103,7 @@ int main(int argc, char *argv[])
     }
 
     frame::frmParent frame;
+    frame.documents().enableRecovery(document::Recovery::defaultFolder());
     instance.listen();
     QObject::connect(&instance, &platform::SingleInstance::filesHandedOver, &frame,
                      [&frame](const QStringList &files) {
@@ -110,5 +113,8 @@ int main(int argc, char *argv[])
                      });
     frame.show();
     frame.openCommandLineFiles(commandLine.files);
-    return app.exec();
+    QTimer::singleShot(0, &frame, [&frame] { frame.documents().recovery()->offerRecovery(); });
+    const int exitCode = app.exec();
+    frame.documents().recovery()->endSession();
+    return exitCode;
 }

@@ -4,6 +4,7 @@
 #include "document/DocumentHost.h"
 #include "document/FileWatch.h"
 #include "document/Formatting.h"
+#include "document/Recovery.h"
 #include "document/frmChild.h"
 #include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
@@ -168,6 +169,7 @@ bool Documents::SaveDocument(int index, const QString &path)
     slot(index).Dirty = false;
     slot(index).FileState = 1;
     fileOpened(index);
+    documentSettled(index);
     return true;
 }
 
@@ -226,12 +228,30 @@ void Documents::windowUnloaded(frmChild *child)
         documentSlot.FileState = -1;
         documentSlot.Window = nullptr;
         m_fileWatch->forget(index);
+        documentSettled(index);
     }
     for (const DocumentSlot &other : std::as_const(m_slots))
         if (other.Window && !other.Window->isUnloaded())
             return;
     m_host->ShowDocumentButtons(false);
     m_host->lastDocumentClosed();
+}
+
+void Documents::enableRecovery(const QString &folder)
+{
+    m_recovery = std::make_unique<Recovery>(this, folder);
+}
+
+void Documents::documentEdited(int index)
+{
+    if (m_recovery)
+        m_recovery->documentChanged(index);
+}
+
+void Documents::documentSettled(int index)
+{
+    if (m_recovery)
+        m_recovery->documentSettled(index);
 }
 
 void Documents::fileOpened(int index) { m_fileWatch->track(index, slot(index).Window->Caption()); }

@@ -10,6 +10,7 @@ namespace document {
 
 class DocumentHost;
 class FileWatch;
+class Recovery;
 class ProgressView;
 class frmChild;
 
@@ -22,6 +23,8 @@ struct DocumentSlot {
     /** 0 Quake 2, 1 Quake 3, -1 blank config, -2 OSP server data file. */
     int16_t Game = 0;
     int32_t ModId = 0;
+    /** The mod whose menus the window shows. */
+    QString ModName;
 };
 
 /** The filter of the Open and Save As dialogs. */
@@ -76,8 +79,15 @@ public:
     /** Called by a document window as it unloads. */
     void windowUnloaded(frmChild *child);
 
+    /** Keeps recovery copies of unsaved documents below @p folder; off until called. */
+    void enableRecovery(const QString &folder);
+    Recovery *recovery() const { return m_recovery.get(); }
     FileWatch &fileWatch() const { return *m_fileWatch; }
 
+    /** The text of document @p index changed. */
+    void documentEdited(int index);
+    /** Document @p index matches its file again (saved or reloaded). */
+    void documentSettled(int index);
     /** Document @p index holds its file (the caption) as it is on disk now. */
     void fileOpened(int index);
 
@@ -87,6 +97,7 @@ private:
     DocumentHost *m_host;
     QList<DocumentSlot> m_slots;
     std::unique_ptr<FileWatch> m_fileWatch;
+    std::unique_ptr<Recovery> m_recovery;
 };
 
 } // namespace document

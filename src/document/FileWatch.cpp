@@ -101,6 +101,7 @@ void FileWatch::check(int index)
     if (!now.exists) {
         watched.state = now;
         m_documents->slot(index).Dirty = true;
+        m_documents->documentEdited(index);
         platform::messageBox(path + QStringLiteral("\n\nhas been deleted or moved by another program. "
                                                    "Its text stays open here; save it to keep it."),
                              platform::Buttons::Ok, platform::Icon::Exclamation);
@@ -142,6 +143,7 @@ void FileWatch::reload(int index)
     editor->ensureCursorVisible();
     watched.state = diskStateOf(watched.path);
     m_documents->slot(index).Dirty = false;
+    m_documents->documentSettled(index);
 }
 
 bool FileWatch::maySaveOver(int index, const QString &path)

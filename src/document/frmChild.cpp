@@ -64,8 +64,10 @@ void frmChild::setCaption(const QString &caption)
 
 void frmChild::textChanged()
 {
-    if (m_tag >= 1 && m_tag <= m_documents->slotCount() && m_documents->slot(m_tag).Window == this)
+    if (m_tag >= 1 && m_tag <= m_documents->slotCount() && m_documents->slot(m_tag).Window == this) {
         m_documents->slot(m_tag).Dirty = true;
+        m_documents->documentEdited(m_tag);
+    }
     updateCharCount();
 }
 
