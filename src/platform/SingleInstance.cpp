@@ -25,6 +25,37 @@ QByteArray encode(const QStringList &fileNames)
 
 } // namespace
 
+std::optional<QStringList> SingleInstance::decodeFileNames(const QByteArray &payload)
+{
+    // The layout of a QDataStream'd QStringList, read by hand: QDataStream reserves memory
+    // for whatever count or length the message claims, so a 64 KB message could make it
+    // allocate gigabytes. Every claim is checked against the bytes really left.
+    QDataStream stream(payload);
+    stream.setVersion(QDataStream::Qt_6_0);
+    quint32 count = 0;
+    stream >> count;
+    if (stream.status() != QDataStream::Ok || count > quint32(payload.size() / 4))
+        return std::nullopt; // each name takes at least its 4-byte length
+    QStringList fileNames;
+    fileNames.reserve(count);
+    for (quint32 i = 0; i < count; ++i) {
+        const qint64 at = stream.device()->pos();
+        quint32 bytes = 0;
+        stream >> bytes;
+        constexpr quint32 kNullString = 0xFFFFFFFF;
+        if (stream.status() != QDataStream::Ok ||
+            (bytes != kNullString && qint64(bytes) > payload.size() - at - 4))
+            return std::nullopt;
+        stream.device()->seek(at);
+        QString name;
+        stream >> name;
+        if (stream.status() != QDataStream::Ok)
+            return std::nullopt;
+        fileNames << name;
+    }
+    return fileNames;
+}
+
 SingleInstance::SingleInstance(const QString &serverName, QObject *parent)
     : QObject(parent), m_serverName(serverName.isEmpty() ? defaultServerName() : serverName)
 {
@@ -110,14 +141,12 @@ void SingleInstance::acceptConnection()
                 return;
             socket->read(4);
             const QByteArray payload = socket->read(size);
-            QStringList fileNames;
-            QDataStream stream(payload);
-            stream.setVersion(QDataStream::Qt_6_0);
-            stream >> fileNames;
-            if (stream.status() != QDataStream::Ok) {
+            const std::optional<QStringList> decoded = decodeFileNames(payload);
+            if (!decoded) {
                 socket->abort();
                 return;
             }
+            const QStringList fileNames = *decoded;
             socket->write(&kAnswer, 1);
             socket->flush();
             // Open after answering: the sender need not wait for error boxes to be closed.

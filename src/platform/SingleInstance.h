@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QStringList>
+#include <optional>
 
 class QLocalServer;
 
@@ -22,6 +23,9 @@ public:
 
     explicit SingleInstance(const QString &serverName, QObject *parent = nullptr);
     ~SingleInstance() override;
+
+    /** The file names of a hand-over message's payload; nothing when it is malformed. */
+    static std::optional<QStringList> decodeFileNames(const QByteArray &payload);
 
     /** The per-user server name used when none is given. */
     static QString defaultServerName();
