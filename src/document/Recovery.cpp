@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -62,9 +63,11 @@ void removeLeftSession(const QString &folder, QLockFile *lock)
 
 QString describe(const RecoveryRecord &record)
 {
-    const QString where = record.path.isEmpty() ? QStringLiteral("never saved") : record.path;
-    return QStringLiteral("%1  (%2)  %3")
-        .arg(record.title, where, record.written.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss")));
+    const QString when = record.written.toLocalTime().toString(QStringLiteral("yyyy-MM-dd HH:mm:ss"));
+    if (record.path.isEmpty())
+        return QStringLiteral("%1  (never saved)  %2").arg(record.title, when);
+    return QStringLiteral("%1  in %2  %3")
+        .arg(QFileInfo(record.path).fileName(), QDir::toNativeSeparators(QFileInfo(record.path).path()), when);
 }
 
 } // namespace

@@ -106,7 +106,7 @@ void TestRecovery::killedTesselIsRecovered()
     f.frame->documents().enableRecovery(folder);
     f.frame->documents().recovery()->offerRecovery();
     QCOMPARE(f.dialogs.messages.size(), 1);
-    QVERIFY(f.dialogs.messages.first().text.contains(cfg));
+    QVERIFY(f.dialogs.messages.first().text.contains(QStringLiteral("autoexec.cfg  in ") + f.folder.path()));
     QCOMPARE(f.frame->documentWindows().size(), recover ? 1 : 0);
     f.frame->documents().recovery()->flush();
     if (recover) {
