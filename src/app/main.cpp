@@ -1,3 +1,4 @@
+#include "document/Recovery.h"
 #include "frame/CommandLine.h"
 #include "frame/frmParent.h"
 #include "generators/TemplateTexts.h"
@@ -8,6 +9,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QTimer>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -102,6 +104,7 @@ int main(int argc, char *argv[])
 
     frame::frmParent frame;
     frame.useSettings(platform::settingsFilePath());
+    frame.documents().enableRecovery(document::Recovery::defaultFolder());
     if (!instance.listen() && !instance.errorString().isEmpty())
         print(stderr, QStringLiteral("tessel: later starts cannot hand their files to this one: %1\n")
                           .arg(instance.errorString()));
@@ -113,5 +116,8 @@ int main(int argc, char *argv[])
                      });
     frame.show();
     frame.openCommandLineFiles(commandLine.files);
-    return app.exec();
+    QTimer::singleShot(0, &frame, [&frame] { frame.documents().recovery()->offerRecovery(); });
+    const int exitCode = app.exec();
+    frame.documents().recovery()->endSession();
+    return exitCode;
 }

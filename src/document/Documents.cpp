@@ -2,7 +2,9 @@
 
 #include "document/ConfigFile.h"
 #include "document/DocumentHost.h"
+#include "document/FileWatch.h"
 #include "document/Formatting.h"
+#include "document/Recovery.h"
 #include "document/frmChild.h"
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
@@ -18,7 +20,7 @@ QString configFileFilter()
     return QStringLiteral("Quake Configs (*.cfg);;Text Files (*.txt);;All Files (*)");
 }
 
-Documents::Documents(DocumentHost *host) : m_host(host) {}
+Documents::Documents(DocumentHost *host) : m_host(host), m_fileWatch(std::make_unique<FileWatch>(this)) {}
 
 Documents::~Documents() = default;
 
@@ -119,6 +121,7 @@ frmChild *Documents::OpenDocument(const QString &path, ProgressView *progress)
                 .arg(file.paddingBytes),
             platform::Buttons::Ok, platform::Icon::Information);
     m_host->fileUsed(fullPath);
+    fileOpened(index);
     return child;
 }
 
@@ -222,6 +225,10 @@ bool Documents::SaveDocument(int index, const QString &path)
             return false;
         }
     }
+    if (!m_fileWatch->maySaveOver(index, QFileInfo(path).absoluteFilePath())) {
+        child->focusEditor();
+        return false;
+    }
     QString error;
     {
         platform::WaitCursor wait;
@@ -240,6 +247,8 @@ bool Documents::SaveDocument(int index, const QString &path)
     child->markSaved();
     slot(index).FileState = 1;
     m_host->fileUsed(child->Caption());
+    fileOpened(index);
+    documentSettled(index);
     return true;
 }
 
@@ -304,6 +313,8 @@ void Documents::windowUnloaded(frmChild *child)
         documentSlot.Dirty = false;
         documentSlot.FileState = -1;
         documentSlot.Window = nullptr;
+        m_fileWatch->forget(index);
+        documentSettled(index);
     }
     for (const DocumentSlot &other : std::as_const(m_slots))
         if (other.Window && !other.Window->isUnloaded())
@@ -311,5 +322,24 @@ void Documents::windowUnloaded(frmChild *child)
     m_host->ShowDocumentButtons(false);
     m_host->lastDocumentClosed();
 }
+
+void Documents::enableRecovery(const QString &folder)
+{
+    m_recovery = std::make_unique<Recovery>(this, folder);
+}
+
+void Documents::documentEdited(int index)
+{
+    if (m_recovery)
+        m_recovery->documentChanged(index);
+}
+
+void Documents::documentSettled(int index)
+{
+    if (m_recovery)
+        m_recovery->documentSettled(index);
+}
+
+void Documents::fileOpened(int index) { m_fileWatch->track(index, slot(index).Window->Caption()); }
 
 } // namespace document

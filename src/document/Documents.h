@@ -7,10 +7,13 @@
 #include <QStringList>
 #include <cstdint>
 #include <optional>
+#include <memory>
 
 namespace document {
 
 class DocumentHost;
+class FileWatch;
+class Recovery;
 class ProgressView;
 class frmChild;
 
@@ -25,6 +28,8 @@ struct DocumentSlot {
     int32_t ModId = 0;
     /** The line breaks Save writes: those of the opened file, CR LF for a new document. */
     LineEnds lineEnds = LineEnds::CrLf;
+    /** The mod whose menus the window shows. */
+    QString ModName;
 };
 
 /** The filter of the Open and Save As dialogs. */
@@ -105,6 +110,18 @@ public:
     /** Called by a document window as it unloads. */
     void windowUnloaded(frmChild *child);
 
+    /** Keeps recovery copies of unsaved documents below @p folder; off until called. */
+    void enableRecovery(const QString &folder);
+    Recovery *recovery() const { return m_recovery.get(); }
+    FileWatch &fileWatch() const { return *m_fileWatch; }
+
+    /** The text of document @p index changed. */
+    void documentEdited(int index);
+    /** Document @p index matches its file again (saved or reloaded). */
+    void documentSettled(int index);
+    /** Document @p index holds its file (the caption) as it is on disk now. */
+    void fileOpened(int index);
+
 private:
     frmChild *createWindow(int index);
     void reportOpenFailures(const QList<OpenFailure> &failures);
@@ -112,6 +129,8 @@ private:
     DocumentHost *m_host;
     std::optional<QList<OpenFailure>> m_failureBatch;
     QList<DocumentSlot> m_slots;
+    std::unique_ptr<FileWatch> m_fileWatch;
+    std::unique_ptr<Recovery> m_recovery;
 };
 
 } // namespace document

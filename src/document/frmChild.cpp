@@ -79,8 +79,10 @@ void frmChild::setCaption(const QString &caption)
 void frmChild::textChanged()
 {
     // The changed mark follows the document, so undoing back to the saved text clears it.
-    if (m_tag >= 1 && m_tag <= m_documents->slotCount() && m_documents->slot(m_tag).Window == this)
+    if (m_tag >= 1 && m_tag <= m_documents->slotCount() && m_documents->slot(m_tag).Window == this) {
         m_documents->slot(m_tag).Dirty = m_editor->document()->isModified();
+        m_documents->documentEdited(m_tag);
+    }
     updateCharCount();
     updateUndoItems();
 }

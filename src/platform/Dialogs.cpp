@@ -5,6 +5,7 @@
 #include <QFontDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace platform {
 
@@ -21,6 +22,8 @@ QMessageBox::StandardButtons standardButtons(Buttons buttons)
     case Buttons::OkCancel: return QMessageBox::Ok | QMessageBox::Cancel;
     case Buttons::YesNo: return QMessageBox::Yes | QMessageBox::No;
     case Buttons::YesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case Buttons::RecoverDiscard: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case Buttons::ReloadKeep: return QMessageBox::Yes | QMessageBox::No;
     }
     return QMessageBox::Ok;
 }
@@ -48,6 +51,15 @@ Answer messageBox(const QString &text, Buttons buttons, Icon icon, const QString
     if (g_seam)
         return g_seam->messageBox(text, buttons, icon, title);
     QMessageBox box(messageIcon(icon), title, text, standardButtons(buttons), dialogParent());
+    if (buttons == Buttons::RecoverDiscard || buttons == Buttons::ReloadKeep) {
+        const bool recovering = buttons == Buttons::RecoverDiscard;
+        box.button(QMessageBox::Yes)->setText(recovering ? QStringLiteral("&Recover") : QStringLiteral("&Reload"));
+        box.button(QMessageBox::No)->setText(recovering ? QStringLiteral("&Discard") : QStringLiteral("&Keep mine"));
+        // Escape never discards: it leaves the copies for the next start, or keeps the text.
+        if (recovering)
+            box.button(QMessageBox::Cancel)->setText(QStringLiteral("&Later"));
+        box.setEscapeButton(recovering ? QMessageBox::Cancel : QMessageBox::No);
+    }
     switch (box.exec()) {
     case QMessageBox::Ok: return Answer::Ok;
     case QMessageBox::Yes: return Answer::Yes;

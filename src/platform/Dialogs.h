@@ -10,7 +10,11 @@ class QWidget;
 namespace platform {
 
 enum class Icon { None, Information, Exclamation, Question, Critical };
-enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel };
+/**
+ * RecoverDiscard shows "Recover" (answers Yes), "Discard" (No) and "Later" (Cancel, also
+ * Escape); ReloadKeep shows "Reload" (Yes) and "Keep mine" (No, also Escape).
+ */
+enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, RecoverDiscard, ReloadKeep };
 enum class Answer { Ok, Cancel, Yes, No };
 
 /** The application title every message box carries unless it is given another. */

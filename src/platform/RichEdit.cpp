@@ -235,8 +235,13 @@ void RichEdit::setSelText(const QString &text)
 QList<RichParagraph> RichEdit::SelRich() const
 {
     const QTextCursor cursor = workCursor();
-    const int start = cursor.selectionStart();
-    const int end = cursor.selectionEnd();
+    return richBetween(cursor.selectionStart(), cursor.selectionEnd());
+}
+
+QList<RichParagraph> RichEdit::AllRich() const { return richBetween(0, doc()->characterCount() - 1); }
+
+QList<RichParagraph> RichEdit::richBetween(int start, int end) const
+{
     QList<RichParagraph> paragraphs;
     for (QTextBlock block = doc()->findBlock(start); block.isValid() && block.position() <= end;
          block = block.next()) {

@@ -53,6 +53,8 @@ public:
 
     /** The selection as lines of coloured runs with their alignment (what Copy puts out as RTF). */
     QList<RichParagraph> SelRich() const;
+    /** The whole text as SelRich() gives a selection, leaving the selection alone. */
+    QList<RichParagraph> AllRich() const;
     /** Replaces the selection with @p paragraphs, keeping their colours, bold and alignment. */
     void setSelRich(const QList<RichParagraph> &paragraphs);
 
@@ -149,6 +151,7 @@ private:
     QTextCharFormat selectionStartFormat() const;
     QTextCursor documentCursor(int start, int length) const;
     void applyCharFormat(const QTextCharFormat &format);
+    QList<RichParagraph> richBetween(int start, int end) const;
     /** Whether every selected character already has the colour and weight @p format sets. */
     bool selectionAlreadyHas(const QTextCharFormat &format) const;
     void commit(const QTextCursor &cursor);
