@@ -1,6 +1,6 @@
 // The Help menu of a document window: the help-on caption as the menu opens, the page and
 // anchor its items show in the help window, and the help window itself.
-#include "FrameFixture.h"
+#include "OutputProbe.h"
 #include "document/ContextHelp.h"
 #include "platform/AppPaths.h"
 #include "platform/HelpViewer.h"
@@ -99,7 +99,7 @@ private:
 
 void TestContextHelp::cleanup()
 {
-    for (HelpViewer *window : helpWindows())
+    for (QWidget *window : helpWindows())
         window->close();
     delete m_f;
     m_f = nullptr;
