@@ -228,10 +228,13 @@ void TestContextHelp::helpWindow()
             selectAndOpenHelp(child, step.section(' ', 1));
         } else if (step.startsWith("mnu")) {
             FrameFixture::trigger(child, qPrintable(step));
-        } else if (step.startsWith("cmd")) {
-            QTest::mouseClick(HelpViewer::openWindow()->findChild<QToolButton *>(step), Qt::LeftButton);
-        } else if (step == "close") {
-            HelpViewer::openWindow()->close();
+        } else if (step.startsWith("cmd") || step == "close") {
+            HelpViewer *viewer = HelpViewer::openWindow();
+            QVERIFY2(viewer, qPrintable(seen.join(", ")));
+            if (step == "close")
+                viewer->close();
+            else
+                QTest::mouseClick(viewer->findChild<QToolButton *>(step), Qt::LeftButton);
         } else if (step == "no help") {
             platform::setProgramFolder(empty.path());
         }
