@@ -27,9 +27,16 @@ frmChild *ospServerDocument(FrameFixture &f)
 
 frmOSPType *openDialog(FrameFixture &f) { return generators::showOspTypeDialog(&f.frame->documents()); }
 
+/** Clicks type @p type (-1: none, -2: leaves the one the dialog opens with) and OK. */
 void pressOk(frmOSPType *dialog, int type = 0)
 {
-    dialog->optOSPType(type)->click();
+    if (type == -1)
+        for (QRadioButton *button : dialog->findChildren<QRadioButton *>()) {
+            button->setAutoExclusive(false);
+            button->setChecked(false);
+        }
+    else if (type >= 0)
+        dialog->optOSPType(type)->click();
     QTest::mouseClick(dialog->cmdOK(), Qt::LeftButton);
     FrameFixture::settle();
 }
@@ -48,82 +55,67 @@ class TestTemplates : public QObject {
     Q_OBJECT
 private slots:
     void cleanup() { probe::closeToolWindows(); }
-    void okAtOnceWritesOneVsOneAndGrowsTheWindow();
+    void okWritesOverTheSelection_data();
     void okWritesOverTheSelection();
-    void noTypeSelectedGivesInternalError();
-    void okKeepsAMaximisedOrMinimisedWindow();
     void okWritesIntoTheDocumentActiveThen();
     void okWithoutADocumentWritesNothing();
     void templateInAnEmptyDocumentWritesNothingFor_data();
     void templateInAnEmptyDocumentWritesNothingFor();
     void dataFileTemplateReplacesTheSelection();
-    void generateToAFile();
-    void generateFailures_data();
-    void generateFailures();
+    void generate_data();
+    void generate();
 };
 
-void TestTemplates::okAtOnceWritesOneVsOneAndGrowsTheWindow()
+void TestTemplates::okWritesOverTheSelection_data()
 {
-    FrameFixture f;
-    frmChild *child = ospServerDocument(f);
-    const QSize before = windowOf(child)->size();
-    QPointer<frmOSPType> dialog = openDialog(f);
-    QVERIFY(dialog->optOSPType(0)->isChecked());
-    QCOMPARE(dialog->focusWidget(), dialog->optOSPType(0));
-    QTest::mouseClick(dialog->cmdOK(), Qt::LeftButton);
-    FrameFixture::settle();
-    QVERIFY(!dialog);
-    QCOMPARE(child->editor()->Text(), serverText(0));
-    QCOMPARE(child->editor()->SelStart(), child->editor()->TextLength());
-    QCOMPARE(windowOf(child)->size(), before + kGrowth);
-    QVERIFY(f.dialogs.messages.isEmpty());
+    QTest::addColumn<int>("type"); // as pressOk() takes it
+    QTest::addColumn<int>("state"); // of the document's window
+    QTest::addColumn<QString>("text"); // [ ] around the selection
+    QTest::addColumn<QString>("written"); // a golden server type, or the first lines of one
+    QTest::addColumn<QSize>("growth");
+    QTest::addColumn<QStringList>("messages");
+    QTest::newRow("OK at once: 1v1") << -2 << int(Qt::WindowNoState) << "[]" << "1v1" << kGrowth << QStringList();
+    QTest::newRow("over the selection") << 2 << int(Qt::WindowNoState) << "keep [REPLACE ME]\r\ntail" << "ctf"
+                                        << kGrowth << QStringList();
+    // The header alone, the same seven lines every type starts with.
+    QTest::newRow("no type: internal error") << -1 << int(Qt::WindowNoState) << "[]" << "1v1:7" << kGrowth
+                                             << QStringList{"Internal Error"};
+    QTest::newRow("maximised") << 0 << int(Qt::WindowMaximized) << "[]" << "1v1" << QSize(0, 0) << QStringList();
+    QTest::newRow("minimised") << 0 << int(Qt::WindowMinimized) << "[]" << "1v1" << QSize(0, 0) << QStringList();
 }
 
 void TestTemplates::okWritesOverTheSelection()
 {
+    QFETCH(int, type);
+    QFETCH(int, state);
+    QFETCH(QString, text);
+    QFETCH(QString, written);
+    QFETCH(QSize, growth);
+    QFETCH(QStringList, messages);
     FrameFixture f;
     frmChild *child = ospServerDocument(f);
     platform::RichEdit *editor = child->editor();
-    editor->setSelText(QStringLiteral("keep REPLACE ME\r\ntail"));
-    editor->Select(5, 10);
-    pressOk(openDialog(f), 2);
-    QCOMPARE(editor->Text(), "keep " + serverText(2) + "\r\ntail");
-    QCOMPARE(editor->SelStart(), 5 + serverText(2).size());
-    QCOMPARE(editor->SelLength(), 0);
-    QVERIFY(looksLike(editor, editor->SelStart(), 6, probe::kBlack, false));
-}
-
-void TestTemplates::noTypeSelectedGivesInternalError()
-{
-    FrameFixture f;
-    frmChild *child = ospServerDocument(f);
-    const QSize before = windowOf(child)->size();
-    frmOSPType *dialog = openDialog(f);
-    for (QRadioButton *button : dialog->findChildren<QRadioButton *>()) {
-        button->setAutoExclusive(false);
-        button->setChecked(false);
-    }
-    QTest::mouseClick(dialog->cmdOK(), Qt::LeftButton);
+    const int start = int(text.indexOf('['));
+    editor->setSelText(QString(text).remove('[').remove(']'));
+    editor->Select(start, int(text.indexOf(']')) - start - 1);
+    windowOf(child)->setWindowState(Qt::WindowState(state));
     FrameFixture::settle();
-    // The header alone, the same seven lines every type starts with.
-    QCOMPARE(child->editor()->Text(), serverText(0).split("\r\n").mid(0, 7).join("\r\n") + "\r\n");
-    QCOMPARE(f.dialogs.messageTexts(), QStringList{"Internal Error"});
-    QCOMPARE(f.dialogs.messages[0].title, QStringLiteral("Tessel"));
-    QCOMPARE(windowOf(child)->size(), before + kGrowth);
-}
-
-void TestTemplates::okKeepsAMaximisedOrMinimisedWindow()
-{
-    FrameFixture f;
-    for (bool maximised : {true, false}) {
-        QMdiSubWindow *window = windowOf(ospServerDocument(f));
-        maximised ? window->showMaximized() : window->showMinimized();
-        FrameFixture::settle();
-        const QSize before = window->size();
-        pressOk(openDialog(f));
-        QCOMPARE(window->size(), before);
-        QCOMPARE(window->isMaximized(), maximised);
-    }
+    const QSize before = windowOf(child)->size();
+    QPointer<frmOSPType> dialog = openDialog(f);
+    QCOMPARE(dialog->focusWidget(), dialog->optOSPType(0));
+    pressOk(dialog, type);
+    QVERIFY(!dialog);
+    const QString server = QString::fromLatin1(probe::goldenBytes("osp/server-" + written.section(':', 0, 0) + ".cfg"));
+    const QString inserted = written.contains(':') ? server.section("\r\n", 0, 6) + "\r\n" : server;
+    QCOMPARE(editor->Text(), text.section('[', 0, 0) + inserted + text.section(']', 1));
+    QCOMPARE(editor->SelStart(), start + inserted.size());
+    QCOMPARE(editor->SelLength(), 0);
+    QVERIFY(editor->SelStart() == editor->TextLength() || looksLike(editor, editor->SelStart(), 6, probe::kBlack, false));
+    QCOMPARE(windowOf(child)->size(), before + growth);
+    QCOMPARE(int(windowOf(child)->windowState()), state);
+    QCOMPARE(f.dialogs.messageTexts(), messages);
+    for (const RecordingDialogs::Message &message : f.dialogs.messages)
+        QCOMPARE(message.title, QStringLiteral("Tessel"));
 }
 
 void TestTemplates::okWritesIntoTheDocumentActiveThen()
@@ -191,30 +183,16 @@ void TestTemplates::dataFileTemplateReplacesTheSelection()
     QCOMPARE(child->editor()->SelStart(), 5 + inserted.size());
 }
 
-void TestTemplates::generateToAFile()
-{
-    QTemporaryDir folder;
-    const QString path = folder.filePath(QStringLiteral("maplist.txt"));
-    QFile old(path);
-    QVERIFY(old.open(QIODevice::WriteOnly) && old.write(QByteArray(20000, 'x')) == 20000);
-    old.close();
-    // A relative name is taken from the working folder; an old file is replaced whole.
-    const probe::Run run = probe::runHeadless({"--generate", "maplist", "-o", "maplist.txt"}, folder.path());
-    QCOMPARE(run.exitCode, 0);
-    QCOMPARE(run.error, QString());
-    QVERIFY(run.out.isEmpty());
-    QVERIFY(old.open(QIODevice::ReadOnly));
-    QCOMPARE(old.readAll(), probe::goldenBytes("osp/maplist.txt"));
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"maplist.txt"});
-}
-
-void TestTemplates::generateFailures_data()
+// Each run starts in a folder of its own holding an old maplist.txt and a folder "taken".
+void TestTemplates::generate_data()
 {
     const QStringList templates{"server", "maplist", "custommod", "playerfilter"};
     const QStringList types{"1v1", "ClanArena", "CTF", "Free for All", "Instagib", "Team"};
-    QTest::addColumn<QStringList>("arguments"); // %1: a folder of the test's own
+    QTest::addColumn<QStringList>("arguments"); // %1: the folder
     QTest::addColumn<int>("exitCode");
-    QTest::addColumn<QStringList>("mentions");
+    QTest::addColumn<QStringList>("mentions"); // on the error output
+    // A relative name is taken from the working folder; an old file is replaced whole.
+    QTest::newRow("to a file") << QStringList{"--generate", "maplist", "-o", "maplist.txt"} << 0 << QStringList();
     QTest::newRow("missing folder") << QStringList{"--generate", "custommod", "-o", "%1/no/such/out.cfg"} << 1
                                     << QStringList{"tessel: ", "%1/no/such/out.cfg"};
     QTest::newRow("a folder") << QStringList{"--generate", "custommod", "-o", "%1/taken"} << 1 << QStringList{"%1/taken"};
@@ -231,22 +209,28 @@ void TestTemplates::generateFailures_data()
                                           << QStringList{"CTF"};
 }
 
-void TestTemplates::generateFailures()
+void TestTemplates::generate()
 {
     QFETCH(QStringList, arguments);
     QFETCH(int, exitCode);
     QFETCH(QStringList, mentions);
     QTemporaryDir folder;
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("taken")));
+    QFile old(folder.filePath(QStringLiteral("maplist.txt")));
+    QVERIFY(old.open(QIODevice::WriteOnly) && old.write(QByteArray(20000, 'x')) == 20000);
+    old.close();
     arguments.replaceInStrings("%1", folder.path());
     const probe::Run run = probe::runHeadless(arguments, folder.path());
     QCOMPARE(run.exitStatus, QProcess::NormalExit);
     QCOMPARE(run.exitCode, exitCode);
     QVERIFY(run.out.isEmpty());
+    QCOMPARE(run.error.isEmpty(), mentions.isEmpty());
     for (const QString &text : mentions)
         QVERIFY2(run.error.contains(QString(text).replace("%1", folder.path())), qPrintable(run.error));
-    // Nothing is left behind.
-    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
+    // Nothing else is left behind, and a failure leaves the old file alone.
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"maplist.txt"});
+    QVERIFY(old.open(QIODevice::ReadOnly));
+    QCOMPARE(old.readAll(), exitCode ? QByteArray(20000, 'x') : probe::goldenBytes("osp/maplist.txt"));
 }
 
 QTEST_MAIN(TestTemplates)

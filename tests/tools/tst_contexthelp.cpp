@@ -1,6 +1,6 @@
 // The Help menu of a document window: the help-on caption as the menu opens, the page and
 // anchor its items show in the help window, and the help window itself.
-#include "FrameFixture.h"
+#include "OutputProbe.h"
 #include "document/ContextHelp.h"
 #include "platform/AppPaths.h"
 #include "platform/HelpViewer.h"
@@ -14,27 +14,28 @@
 #include <QToolButton>
 #include <QtTest>
 
-#include <memory>
-
 using document::frmChild;
 using platform::HelpViewer;
 
 namespace {
 
-void openHelpMenu(frmChild *child)
+frmChild *newDocument(FrameFixture &f, int game, int modNumber, const QString &text = QString())
 {
+    f.frame->documents().CurrentGame = std::int16_t(game);
+    frmChild *child = f.frame->documents().NewDocument(QStringLiteral("Config"), modNumber);
+    child->editor()->LoadPlainText(text);
+    return child;
+}
+
+/** Selects @p text (empty: a caret at 2) and opens the Help menu; returns the help-on caption. */
+QString selectAndOpenHelp(frmChild *child, const QString &text)
+{
+    const int start = text.isEmpty() ? 2 : int(child->editor()->Text().indexOf(text));
+    child->editor()->Select(start, int(text.size()));
     QMenu *help = child->menuItem(QStringLiteral("mnuChildHelp"))->menu();
     help->popup(QPoint(0, 0));
     help->hide();
-}
-
-void select(frmChild *child, const QString &text)
-{
-    platform::RichEdit *editor = child->editor();
-    const int start = editor->Text().indexOf(text);
-    if (start < 0)
-        qFatal("no %s in the document", qPrintable(text));
-    editor->Select(start, int(text.size()));
+    return child->menuItem(QStringLiteral("mnuHelpSpecific"))->text();
 }
 
 QList<HelpViewer *> helpWindows()
@@ -44,36 +45,41 @@ QList<HelpViewer *> helpWindows()
     for (QWidget *widget : QApplication::topLevelWidgets())
         if (auto *viewer = qobject_cast<HelpViewer *>(widget))
             windows << viewer;
+
     return windows;
 }
 
-/** The page the help window shows. */
 QString shownPage()
 {
     HelpViewer *viewer = HelpViewer::openWindow();
-    if (!viewer)
-        return QStringLiteral("<none>");
-    return QFileInfo(viewer->browser()->source().toLocalFile()).fileName();
+    return viewer ? QFileInfo(viewer->browser()->source().toLocalFile()).fileName() : QStringLiteral("-");
 }
 
 bool anchorIsInView(QTextBrowser *browser, const QString &anchor)
 {
     QTextDocument *page = browser->document();
-    for (QTextBlock block = page->begin(); block.isValid(); block = block.next()) {
+    for (QTextBlock block = page->begin(); block.isValid(); block = block.next())
         for (auto it = block.begin(); !it.atEnd(); ++it) {
             if (!it.fragment().charFormat().anchorNames().contains(anchor))
                 continue;
             QRectF rect = page->documentLayout()->blockBoundingRect(block);
-            const QTextLine line =
-                block.layout()->lineForTextPosition(it.fragment().position() - block.position());
+            const QTextLine line = block.layout()->lineForTextPosition(it.fragment().position() - block.position());
             if (line.isValid())
                 rect = QRectF(rect.left(), rect.top() + line.y(), rect.width(), line.height());
             const int top = browser->verticalScrollBar()->value();
-            const int bottom = top + browser->viewport()->height();
-            return rect.top() >= top - 1 && rect.bottom() <= bottom + 1;
+            return rect.top() >= top - 1 && rect.bottom() <= top + browser->viewport()->height() + 1;
         }
-    }
     return false;
+}
+
+/** What the help window shows: "<" and ">" when Back and Forward are enabled, then the page; "-": none. */
+QString shownState()
+{
+    HelpViewer *viewer = HelpViewer::openWindow();
+    if (!viewer)
+        return QStringLiteral("-");
+    const auto enabled = [viewer](const char *name) { return viewer->findChild<QToolButton *>(name)->isEnabled(); };
+    return QString(enabled("cmdBack") ? "<" : "") + (enabled("cmdForward") ? ">" : "") + shownPage();
 }
 
 } // namespace
@@ -81,234 +87,167 @@ bool anchorIsInView(QTextBrowser *browser, const QString &anchor)
 class TestContextHelp : public QObject {
     Q_OBJECT
 private slots:
-    void init();
     void cleanup();
-
-    void wordTopic_data();
-    void wordTopic();
-    void captionFollowsTheSelection();
-    void helpOnASelectionOpensItsAnchor_data();
-    void helpOnASelectionOpensItsAnchor();
-    void modHelp();
-    void oneHelpWindowIsReused();
-    void backForwardAndContents();
-    void missingPageIsReported();
+    void helpOnTheSelection_data();
+    void helpOnTheSelection();
+    void helpWindow_data();
+    void helpWindow();
 
 private:
-    frmChild *newDocument(int game, int modNumber, const QString &text = QString());
-
-    std::unique_ptr<FrameFixture> m_fixture;
+    FrameFixture *m_f = nullptr;
 };
-
-void TestContextHelp::init() { m_fixture = std::make_unique<FrameFixture>(); }
 
 void TestContextHelp::cleanup()
 {
-    for (HelpViewer *window : helpWindows())
+    for (QWidget *window : helpWindows())
         window->close();
-    m_fixture.reset();
+    delete m_f;
+    m_f = nullptr;
     platform::setProgramFolder(QString());
     QVERIFY(helpWindows().isEmpty());
 }
 
-frmChild *TestContextHelp::newDocument(int game, int modNumber, const QString &text)
+void TestContextHelp::helpOnTheSelection_data()
 {
-    document::Documents &documents = m_fixture->frame->documents();
-    documents.CurrentGame = std::int16_t(game);
-    frmChild *child = documents.NewDocument(QStringLiteral("Config"), modNumber);
-    if (!child)
-        qFatal("no document");
-    child->editor()->LoadPlainText(text);
-    return child;
-}
-
-// The rules of the topic table that the documents below do not reach.
-void TestContextHelp::wordTopic_data()
-{
-    QTest::addColumn<int>("modId");
-    QTest::addColumn<QString>("word");
-    QTest::addColumn<QString>("topic");
-
-    QTest::newRow("no document") << -1 << "bind" << "Introduction.htm";
-    QTest::newRow("OSP shorter than a prefix") << 14 << "cg" << "Quake 3 OSP Commands.htm#q3ospcg";
-    QTest::newRow("OSP prefix later in the word") << 14 << "xcg_fov"
-                                                   << "Quake 3 OSP Commands.htm#q3ospxcg_fov";
-    QTest::newRow("OSP server command in another case")
-        << 15 << "Ban" << "Quake 3 OSP Server CVars.htm#q3ospsBan";
-    QTest::newRow("OSP server command as a prefix") << 15 << "bans"
-                                                    << "Quake 3 OSP Server CVars.htm#q3ospsbans";
-    QTest::newRow("mod without its own rule") << 6 << "cg_fov" << "Quake 3 CVars.htm#cg_fov";
-}
-
-void TestContextHelp::wordTopic()
-{
-    QFETCH(int, modId);
-    QFETCH(QString, word);
-    QFETCH(QString, topic);
-    QCOMPARE(document::wordTopic(modId, word).text(), topic);
-}
-
-void TestContextHelp::captionFollowsTheSelection()
-{
-    const struct {
-        const char *selected;
-        const char *caption;
-    } rows[] = {{"+attack", "Help on +attack"}, {"mouse1 +attack", "Help on..."},
-                {"", "Help on..."},             {"bind\tx", "Help on..."},
-                {"+attack\r\nset", "Help on..."}, {"a&b", "Help on a&&b"}};
-    frmChild *child = newDocument(0, 2, QStringLiteral("bind\tx mouse1 +attack\nset a&b 1"));
-    QAction *specific = child->menuItem(QStringLiteral("mnuHelpSpecific"));
-    QCOMPARE(specific->text(), QStringLiteral("Help on..."));
-    for (const auto &row : rows) {
-        // A word selected before makes sure the caption is recomputed, not left over.
-        select(child, QStringLiteral("bind"));
-        openHelpMenu(child);
-        QCOMPARE(specific->text(), QStringLiteral("Help on bind"));
-        if (*row.selected)
-            select(child, QLatin1String(row.selected));
-        else
-            child->editor()->Select(2, 0);
-        openHelpMenu(child);
-        QCOMPARE(specific->text(), QLatin1String(row.caption));
-    }
-    // The doubled "&" is no part of the word looked up.
-    QCOMPARE(document::helpOnTopic(2, specific->text()).anchor, QStringLiteral("a&b"));
-}
-
-void TestContextHelp::helpOnASelectionOpensItsAnchor_data()
-{
-    QTest::addColumn<int>("game");
-    QTest::addColumn<int>("modNumber");
+    QTest::addColumn<int>("game"); // -1: no document, the topic rule alone
+    QTest::addColumn<int>("mod");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("selected");
-    QTest::addColumn<QString>("page");
-    QTest::addColumn<QString>("anchor"); // empty: the page shows from its top
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("topic");
+    QTest::addColumn<bool>("anchorShown"); // else the page shows from its top
 
-    QTest::newRow("Quake 2") << 0 << 2 << "bind mouse1 +attack" << "bind" << "Quake 2 Commands.htm"
-                             << "bind";
+    const QString q2 = "bind\tx mouse1 +attack\nset a&b 1";
+    QTest::newRow("Quake 2") << 0 << 2 << q2 << "bind" << "Help on bind" << "Quake 2 Commands.htm#bind" << true;
+    QTest::newRow("+ word") << 0 << 2 << q2 << "+attack" << "Help on +attack" << "Quake 2 Commands.htm#+attack" << true;
+    QTest::newRow("two words") << 0 << 2 << q2 << "mouse1 +attack" << "Help on..." << "Introduction.htm" << false;
+    QTest::newRow("nothing") << 0 << 2 << q2 << "" << "Help on..." << "Introduction.htm" << false;
+    QTest::newRow("tab") << 0 << 2 << q2 << "bind\tx" << "Help on..." << "Introduction.htm" << false;
+    QTest::newRow("line break") << 0 << 2 << q2 << "+attack\r\nset" << "Help on..." << "Introduction.htm" << false;
+    // The doubled "&" is no part of the word looked up.
+    QTest::newRow("&") << 0 << 2 << q2 << "a&b" << "Help on a&&b" << "Quake 2 Commands.htm#a&b" << false;
     // A URL fragment would percent-encode the sign and miss the anchor.
-    QTest::newRow("% in the anchor") << 0 << 0 << "say_team %a" << "%a" << "Quake 2 Commands.htm"
-                                     << "%a";
-    QTest::newRow("OSP client variable") << 1 << 14 << "seta cg_fov 110" << "cg_fov"
-                                         << "Quake 3 OSP CVars.htm" << "q3ospcg_fov";
-    QTest::newRow("OSP server command") << 1 << 15 << "ban" << "ban"
-                                        << "Quake 3 OSP Server Commands.htm" << "q3ospsban";
-    QTest::newRow("Rocket Arena 3") << 1 << 17 << "bind x +attack" << "+attack"
-                                    << "Quake 3 Commands.htm" << "q3+attack";
+    QTest::newRow("% in the anchor") << 0 << 0 << "say_team %a" << "%a" << "Help on %a" << "Quake 2 Commands.htm#%a" << true;
+    QTest::newRow("OSP client variable") << 1 << 14 << "seta cg_fov 110" << "cg_fov" << "Help on cg_fov"
+                                         << "Quake 3 OSP CVars.htm#q3ospcg_fov" << true;
     // The prefixes of OSP variables are lower case; the page has no such anchor.
-    QTest::newRow("upper case OSP word") << 1 << 14 << "seta CG_FOV 110" << "CG_FOV"
-                                         << "Quake 3 OSP Commands.htm" << "";
-    QTest::newRow("two words") << 0 << 2 << "bind mouse1 +attack" << "bind mouse1"
-                               << "Introduction.htm" << "";
+    QTest::newRow("upper case OSP word") << 1 << 14 << "seta CG_FOV 110" << "CG_FOV" << "Help on CG_FOV"
+                                         << "Quake 3 OSP Commands.htm#q3ospCG_FOV" << false;
+    QTest::newRow("OSP shorter than a prefix") << 1 << 14 << "cg xcg_fov" << "cg" << "Help on cg"
+                                               << "Quake 3 OSP Commands.htm#q3ospcg" << false;
+    QTest::newRow("OSP prefix later in the word") << 1 << 14 << "cg xcg_fov" << "xcg_fov" << "Help on xcg_fov"
+                                                  << "Quake 3 OSP Commands.htm#q3ospxcg_fov" << false;
+    QTest::newRow("OSP server command") << 1 << 15 << "ban" << "ban" << "Help on ban"
+                                        << "Quake 3 OSP Server Commands.htm#q3ospsban" << true;
+    QTest::newRow("OSP server, another case") << -1 << 15 << "" << "Ban" << "Help on Ban"
+                                              << "Quake 3 OSP Server CVars.htm#q3ospsBan" << false;
+    QTest::newRow("OSP server, a prefix") << -1 << 15 << "" << "bans" << "Help on bans"
+                                          << "Quake 3 OSP Server CVars.htm#q3ospsbans" << false;
+    QTest::newRow("Rocket Arena 3") << 1 << 17 << "bind x +attack" << "+attack" << "Help on +attack"
+                                    << "Quake 3 Commands.htm#q3+attack" << true;
+    QTest::newRow("mod without its own rule") << -1 << 6 << "" << "cg_fov" << "Help on cg_fov"
+                                              << "Quake 3 CVars.htm#cg_fov" << false;
+    QTest::newRow("no document") << -1 << -1 << "" << "bind" << "Help on bind" << "Introduction.htm" << false;
 }
 
-void TestContextHelp::helpOnASelectionOpensItsAnchor()
+void TestContextHelp::helpOnTheSelection()
 {
     QFETCH(int, game);
-    QFETCH(int, modNumber);
+    QFETCH(int, mod);
     QFETCH(QString, text);
     QFETCH(QString, selected);
-    QFETCH(QString, page);
-    QFETCH(QString, anchor);
-
-    frmChild *child = newDocument(game, modNumber, text);
-    select(child, selected);
-    openHelpMenu(child);
+    QFETCH(QString, caption);
+    QFETCH(QString, topic);
+    QFETCH(bool, anchorShown);
+    if (game < 0) {
+        QCOMPARE(document::helpOnTopic(mod, document::helpOnCaption(selected)).text(), topic);
+        return;
+    }
+    m_f = new FrameFixture;
+    frmChild *child = newDocument(*m_f, game, mod, text);
+    QCOMPARE(child->menuItem(QStringLiteral("mnuHelpSpecific"))->text(), QStringLiteral("Help on..."));
+    // A word selected before makes sure the caption is recomputed, not left over.
+    QCOMPARE(selectAndOpenHelp(child, text.section(QRegularExpression("\\s"), 0, 0)),
+             "Help on " + text.section(QRegularExpression("\\s"), 0, 0));
+    QCOMPARE(selectAndOpenHelp(child, selected), caption);
+    QCOMPARE(document::helpOnTopic(m_f->slotOf(child).ModId, caption).text(), topic);
     FrameFixture::trigger(child, "mnuHelpSpecific");
-
-    QVERIFY(m_fixture->dialogs.messages.isEmpty());
+    QVERIFY(m_f->dialogs.messages.isEmpty());
     HelpViewer *viewer = HelpViewer::openWindow();
     QVERIFY(viewer && viewer->isVisible());
-    QCOMPARE(shownPage(), page);
-    if (anchor.isEmpty())
-        QCOMPARE(viewer->browser()->verticalScrollBar()->value(), 0);
+    QCOMPARE(shownPage(), topic.section('#', 0, 0));
+    if (anchorShown)
+        QVERIFY(anchorIsInView(viewer->browser(), topic.section('#', 1)));
     else
-        QVERIFY2(anchorIsInView(viewer->browser(), anchor), qPrintable(anchor));
-    // The help window does not take over the document.
-    QCOMPARE(m_fixture->active(), child);
+        QCOMPARE(viewer->browser()->verticalScrollBar()->value(), 0);
+    QCOMPARE(m_f->active(), child); // the help window does not take over the document
 }
 
-void TestContextHelp::modHelp()
+// Steps: "doc G M text" opens a document, "select W" selects a word, a Help item's or help
+// window button's name uses it, "close" closes the help window, "no help" removes the Help folder.
+// After each step: what the help window shows (see shownState()), "#anchor" when it is in view,
+// and " !" with the end of each new message.
+void TestContextHelp::helpWindow_data()
 {
-    FrameFixture::trigger(newDocument(-2, 152), "mnuHelpMod");
-    QCOMPARE(shownPage(), QStringLiteral("Quake 3 OSP Server Client Filters.htm"));
-    QVERIFY(m_fixture->dialogs.messages.isEmpty());
-    // A mod without a page of its own yet says so.
-    HelpViewer::openWindow()->close();
-    FrameFixture::trigger(newDocument(-2, 153), "mnuHelpMod");
-    QCOMPARE(m_fixture->dialogs.messageTexts(), QStringList{"Not yet implemented."});
-    QVERIFY(helpWindows().isEmpty());
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<QStringList>("shown");
+    QTest::newRow("mod pages") << QStringList{"doc -2 152", "mnuHelpMod", "close", "doc -2 153", "mnuHelpMod"}
+                               << QStringList{"-", "Quake 3 OSP Server Client Filters.htm", "-", "-",
+                                              "- Not yet implemented."};
+    QTest::newRow("one window, reused") << QStringList{"doc 0 2", "mnuHelpContents", "doc 1 14", "mnuHelpMod", "close",
+                                                       "mnuHelpContents"}
+                                        << QStringList{"-", "Introduction.htm", "Introduction.htm",
+                                                       "<Quake 3 OSP.htm", "-", "Introduction.htm"};
+    QTest::newRow("back, forward, contents")
+        << QStringList{"doc 0 2 bind x weapnext", "mnuHelpMod", "select weapnext", "mnuHelpSpecific", "cmdBack",
+                       "cmdForward", "cmdContents"}
+        << QStringList{"-", "Quake 2.htm", "Quake 2.htm", "<Quake 2 Commands.htm#weapnext", ">Quake 2.htm",
+                       "<Quake 2 Commands.htm#weapnext", "<Introduction.htm"};
+    // The help window keeps what it showed; without a window open, none is opened either.
+    QTest::newRow("missing page") << QStringList{"doc 0 2", "mnuHelpMod", "no help", "mnuHelpContents", "close",
+                                                 "mnuHelpMod"}
+                                  << QStringList{"-", "Quake 2.htm", "Quake 2.htm",
+                                                 "Quake 2.htm !Introduction.htm.", "-", "- !Quake 2.htm."};
 }
 
-void TestContextHelp::oneHelpWindowIsReused()
+void TestContextHelp::helpWindow()
 {
-    frmChild *quake2 = newDocument(0, 2);
-    QCOMPARE(quake2->menuItem(QStringLiteral("mnuHelpContents"))->shortcut(),
-             QKeySequence(Qt::Key_F1));
-    FrameFixture::trigger(quake2, "mnuHelpContents");
-    HelpViewer *first = HelpViewer::openWindow();
-    QCOMPARE(shownPage(), QStringLiteral("Introduction.htm"));
-    frmChild *osp = newDocument(1, 14);
-    FrameFixture::trigger(osp, "mnuHelpMod");
-    QCOMPARE(helpWindows(), QList<HelpViewer *>{first});
-    QCOMPARE(shownPage(), QStringLiteral("Quake 3 OSP.htm"));
-
-    // Once closed, the next request opens a fresh window.
-    first->close();
-    QVERIFY(helpWindows().isEmpty());
-    QVERIFY(!HelpViewer::openWindow());
-    FrameFixture::trigger(osp, "mnuHelpContents");
-    QCOMPARE(helpWindows().size(), 1);
-}
-
-void TestContextHelp::backForwardAndContents()
-{
-    frmChild *child = newDocument(0, 2, QStringLiteral("bind x weapnext"));
-    FrameFixture::trigger(child, "mnuHelpMod");
-    select(child, QStringLiteral("weapnext"));
-    openHelpMenu(child);
-    FrameFixture::trigger(child, "mnuHelpSpecific");
-
-    HelpViewer *viewer = HelpViewer::openWindow();
-    auto *back = viewer->findChild<QToolButton *>(QStringLiteral("cmdBack"));
-    auto *forward = viewer->findChild<QToolButton *>(QStringLiteral("cmdForward"));
-    auto *contents = viewer->findChild<QToolButton *>(QStringLiteral("cmdContents"));
-    QVERIFY(back && forward && contents);
-    QVERIFY(back->isEnabled());
-    QVERIFY(!forward->isEnabled());
-
-    QTest::mouseClick(back, Qt::LeftButton);
-    QCOMPARE(shownPage(), QStringLiteral("Quake 2.htm"));
-    QVERIFY(forward->isEnabled());
-    QTest::mouseClick(forward, Qt::LeftButton);
-    QCOMPARE(shownPage(), QStringLiteral("Quake 2 Commands.htm"));
-    QVERIFY(anchorIsInView(viewer->browser(), QStringLiteral("weapnext")));
-
-    QTest::mouseClick(contents, Qt::LeftButton);
-    QCOMPARE(shownPage(), QStringLiteral("Introduction.htm"));
-}
-
-void TestContextHelp::missingPageIsReported()
-{
-    frmChild *child = newDocument(0, 2);
-    FrameFixture::trigger(child, "mnuHelpMod");
-
-    // A program folder without the Help folder.
+    QFETCH(QStringList, steps);
+    QFETCH(QStringList, shown);
+    m_f = new FrameFixture;
     QTemporaryDir empty;
-    platform::setProgramFolder(empty.path());
-    FrameFixture::trigger(child, "mnuHelpContents");
-    QCOMPARE(m_fixture->dialogs.messages.size(), 1);
-    const RecordingDialogs::Message message = m_fixture->dialogs.messages.first();
-    QVERIFY2(message.text.contains(QStringLiteral("Introduction.htm")), qPrintable(message.text));
-    QCOMPARE(message.icon, platform::Icon::Exclamation);
-    // The help window keeps what it showed.
-    QCOMPARE(shownPage(), QStringLiteral("Quake 2.htm"));
-
-    // Without a window open, nothing is opened either.
-    HelpViewer::openWindow()->close();
-    FrameFixture::trigger(child, "mnuHelpMod");
-    QCOMPARE(m_fixture->dialogs.messages.size(), 2);
-    QVERIFY(helpWindows().isEmpty());
+    frmChild *child = nullptr;
+    QStringList seen;
+    for (const QString &step : std::as_const(steps)) {
+        const qsizetype messages = m_f->dialogs.messages.size();
+        if (step.startsWith("doc ")) {
+            child = newDocument(*m_f, step.section(' ', 1, 1).toInt(), step.section(' ', 2, 2).toInt(),
+                                step.section(' ', 3));
+            QCOMPARE(child->menuItem(QStringLiteral("mnuHelpContents"))->shortcut(), QKeySequence(Qt::Key_F1));
+        } else if (step.startsWith("select ")) {
+            selectAndOpenHelp(child, step.section(' ', 1));
+        } else if (step.startsWith("mnu")) {
+            FrameFixture::trigger(child, qPrintable(step));
+        } else if (step.startsWith("cmd") || step == "close") {
+            HelpViewer *viewer = HelpViewer::openWindow();
+            QVERIFY2(viewer, qPrintable(seen.join(", ")));
+            if (step == "close")
+                viewer->close();
+            else
+                QTest::mouseClick(viewer->findChild<QToolButton *>(step), Qt::LeftButton);
+        } else if (step == "no help") {
+            platform::setProgramFolder(empty.path());
+        }
+        const qsizetype windows = helpWindows().size(); // after letting a closed one go
+        QString state = shownState();
+        if (HelpViewer *viewer = HelpViewer::openWindow(); viewer && anchorIsInView(viewer->browser(), "weapnext"))
+            state += "#weapnext";
+        for (const RecordingDialogs::Message &message : m_f->dialogs.messages.mid(messages))
+            state += (message.icon == platform::Icon::Exclamation ? " !" : " ") + message.text.section('/', -1);
+        seen << state;
+        QCOMPARE(windows, state.startsWith(QLatin1Char('-')) ? 0 : 1);
+    }
+    QCOMPARE(seen, shown);
 }
 
 QTEST_MAIN(TestContextHelp)

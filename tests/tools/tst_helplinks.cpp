@@ -1,6 +1,6 @@
 // No broken help links: every word the reference lists can write into a document, of every
 // kind of document the program makes, opens a help page that ships and an anchor on it.
-#include "FrameFixture.h"
+#include "OutputProbe.h"
 #include "document/ContextHelp.h"
 #include "lists/ListSearch.h"
 #include "mods/ModCatalogue.h"
@@ -9,7 +9,6 @@
 #include "platform/AppPaths.h"
 
 #include <QDir>
-#include <QListWidget>
 #include <QRegularExpression>
 #include <QSet>
 #include <QTextDocumentFragment>
@@ -45,12 +44,8 @@ QStringList helpWords(const QString &entry)
 
 QStringList shownEntries(ListSearch *list)
 {
-    QStringList entries;
-    auto *items = list->findChild<QListWidget *>(QStringLiteral("lstMain"));
-    for (int row = 0; items && row < items->count(); ++row)
-        entries << items->item(row)->text();
     list->hide();
-    return entries;
+    return probe::entries(list);
 }
 
 /** The mod list files a document of @p modName shows: its View item's and its commands'. */
