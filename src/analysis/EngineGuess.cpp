@@ -53,7 +53,7 @@ EngineGuess guessEngine(const QString &path, const QString &content)
     int quake2Votes = 0;
     int quake3Votes = 0;
     EngineGuess guess;
-    const QStringList parts = QDir::fromNativeSeparators(path).toLower().split(u'/');
+    const QStringList parts = QString(path).replace(u'\\', u'/').toLower().split(u'/');
     for (const QString &part : parts) {
         for (const FolderHint &hint : kFolders) {
             if (part != QLatin1String(hint.folder))
