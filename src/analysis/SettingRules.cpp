@@ -94,8 +94,8 @@ void unknownKey(RuleContext &c)
         if (key.text.size() == 1 || names.contains(key.text.toUpper()) || isHexKey(key.text, c.profile))
             return;
         c.report(key.begin, key.end,
-                 QStringLiteral("%1 has no key called %2: it prints \"\\\"%3\\\" isn't a valid "
-                                "key\" and binds nothing. Use a key name of this engine.")
+                 QStringLiteral("%1 has no key called %2: it prints '\"%3\" isn't a valid key' "
+                                "and binds nothing. Use a key name of this engine.")
                      .arg(c.engine(), quoted(key.text), key.text));
     });
 }

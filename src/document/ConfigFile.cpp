@@ -62,6 +62,12 @@ QByteArray configFileBytes(const QString &editorText, int *unencodable)
     return bytes;
 }
 
+qint64 configFileSize(const QString &plainText)
+{
+    const qint64 lineBreaks = plainText.count(u'\n');
+    return plainText.size() + lineBreaks + (plainText.endsWith(u'\n') ? 0 : 2);
+}
+
 QString writeFileSafely(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);

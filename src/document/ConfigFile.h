@@ -23,6 +23,9 @@ ReadResult readConfigFile(const QString &path);
  */
 QByteArray configFileBytes(const QString &editorText, int *unencodable = nullptr);
 
+/** How many bytes configFileBytes() gives for an editor whose plain text (LF lines) is @p plainText. */
+qint64 configFileSize(const QString &plainText);
+
 /** Writes @p bytes to @p path through a temporary file renamed into place; empty text on success. */
 QString writeFileSafely(const QString &path, const QByteArray &bytes);
 

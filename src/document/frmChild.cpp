@@ -1,5 +1,6 @@
 #include "document/frmChild.h"
 
+#include "document/DocumentDiagnostics.h"
 #include "document/DocumentHost.h"
 #include "document/Documents.h"
 #include "document/Formatting.h"
@@ -48,6 +49,7 @@ frmChild::frmChild(Documents *documents, QWidget *parent)
     connect(m_editor, &platform::RichEdit::plainTextArrived, this,
             [this](const QString &text) { PasteFormatted(m_editor, text); });
     updateCharCount();
+    new DocumentDiagnostics(this);
 }
 
 frmChild::~frmChild() = default;
