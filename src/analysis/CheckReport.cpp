@@ -71,14 +71,13 @@ QByteArray jsonReport(const QList<FileCheck> &checks)
         QJsonArray diagnostics;
         const LineIndex lines(check.text);
         for (const Diagnostic &d : check.diagnostics)
-            diagnostics.append(QJsonObject{
-                {QStringLiteral("line"), lines.line(d.begin)},
-                {QStringLiteral("column"), lines.column(d.begin)},
-                {QStringLiteral("endLine"), lines.line(d.end)},
-                {QStringLiteral("endColumn"), lines.column(d.end)},
-                {QStringLiteral("severity"), severityName(d.severity)},
-                {QStringLiteral("rule"), d.rule},
-                {QStringLiteral("message"), d.message}});
+            diagnostics.append(QJsonObject{{QStringLiteral("line"), lines.line(d.begin)},
+                                           {QStringLiteral("column"), lines.column(d.begin)},
+                                           {QStringLiteral("endLine"), lines.line(d.end)},
+                                           {QStringLiteral("endColumn"), lines.column(d.end)},
+                                           {QStringLiteral("severity"), severityName(d.severity)},
+                                           {QStringLiteral("rule"), d.rule},
+                                           {QStringLiteral("message"), d.message}});
         file.insert(QStringLiteral("diagnostics"), diagnostics);
         files.append(file);
     }

@@ -8,10 +8,10 @@ namespace analysis {
 
 /** The outcome of checking one file from the command line. */
 struct FileCheck {
-    QString path;           // as the user named it
-    QString profileId;      // the engine it was checked for
-    QString readError;      // why the file could not be read; empty when it was
-    QString text;           // the file's text (Latin-1)
+    QString path;      // as the user named it
+    QString profileId; // the engine it was checked for
+    QString readError; // why the file could not be read; empty when it was
+    QString text;      // the file's text (Latin-1)
     QList<Diagnostic> diagnostics;
 };
 

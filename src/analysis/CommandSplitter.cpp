@@ -5,7 +5,10 @@ namespace analysis {
 namespace {
 
 // The engines read text as signed char: bytes 0x80 and above count as blanks, like controls.
-bool isBlank(QChar c) { return c.unicode() <= ' ' || c.unicode() >= 0x80; }
+bool isBlank(QChar c)
+{
+    return c.unicode() <= ' ' || c.unicode() >= 0x80;
+}
 
 bool startsWith2(const QString &text, int at, int end, char a, char b)
 {
@@ -43,7 +46,7 @@ QList<Word> tokenizeQuake3(const QString &text, int at, int end, const EnginePro
             int close = text.indexOf(u'"', at + 1);
             if (close < 0 || close >= end)
                 close = end;
-            word.text = text.mid(at + 1, close - at - 1);
+            word.text = QStringView(text).mid(at + 1, close - at - 1);
             at = qMin(close + 1, end);
         } else {
             const int start = at;
@@ -59,7 +62,7 @@ QList<Word> tokenizeQuake3(const QString &text, int at, int end, const EnginePro
                 }
                 ++at;
             }
-            word.text = text.mid(start, at - start);
+            word.text = QStringView(text).mid(start, at - start);
         }
         word.end = at;
         words.append(word);
@@ -87,13 +90,13 @@ QList<Word> tokenizeQuake2(const QString &text, int at, int end, int *commentAt)
             int close = text.indexOf(u'"', at + 1);
             if (close < 0 || close >= end)
                 close = end;
-            word.text = text.mid(at + 1, close - at - 1);
+            word.text = QStringView(text).mid(at + 1, close - at - 1);
             at = qMin(close + 1, end);
         } else {
             const int start = at;
             while (at < end && !isBlank(text.at(at)))
                 ++at;
-            word.text = text.mid(start, at - start);
+            word.text = QStringView(text).mid(start, at - start);
         }
         word.end = at;
         words.append(word);
@@ -160,6 +163,7 @@ QList<Command> splitCommands(const QString &text, const EngineProfile &profile)
 {
     QList<Command> commands;
     const int length = readableLength(text);
+    commands.reserve(length / 24);
     bool commentRunsOn = false; // a `;` ended a `//` comment and the line goes on
     bool inLeakedBlock = false; // inside a `/* */` block the engine runs line by line
     int at = 0;
@@ -177,13 +181,9 @@ QList<Command> splitCommands(const QString &text, const EngineProfile &profile)
                 next = end + 1;
                 command.terminator = 0;
                 break;
-            case LongCommands::Truncate:
-                end = at + kMaxCommandLine;
-                break;
+            case LongCommands::Truncate: end = at + kMaxCommandLine; break;
             case LongCommands::Discard:
-            case LongCommands::Overrun:
-                command.dropped = true;
-                break;
+            case LongCommands::Overrun: command.dropped = true; break;
             }
         }
         command.end = end;
@@ -212,9 +212,8 @@ QList<Command> splitCommands(const QString &text, const EngineProfile &profile)
         else if (command.terminator != 0 || end >= length)
             commentRunsOn = false;
 
-        if (!command.words.isEmpty() || command.overlong || command.unbalancedQuote ||
-            opensBlock)
-            commands.append(command);
+        if (!command.words.isEmpty() || command.overlong || command.unbalancedQuote || opensBlock)
+            commands.append(std::move(command));
         at = next;
     }
     return commands;

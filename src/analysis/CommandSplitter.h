@@ -9,9 +9,9 @@ namespace analysis {
 
 /** One word of a command as the engine's tokenizer reads it, with its place in the file. */
 struct Word {
-    int begin = 0; // offset of the first character (the opening quote of a quoted word)
-    int end = 0;   // offset after the last character (after the closing quote)
-    QString text;  // the word as the engine sees it, quotes removed
+    int begin = 0;    // offset of the first character (the opening quote of a quoted word)
+    int end = 0;      // offset after the last character (after the closing quote)
+    QStringView text; // the word as the engine sees it, quotes removed (a view of the split text)
     bool quoted = false;
 };
 
@@ -43,7 +43,8 @@ int readableLength(const QString &text);
 
 /**
  * Cuts @p text into the commands @p profile's engine runs, in order, exactly as its command
- * buffer and tokenizer do; empty commands (blank lines, comments) are left out.
+ * buffer and tokenizer do; empty commands (blank lines, comments) are left out. The words view
+ * @p text, which must outlive them.
  */
 QList<Command> splitCommands(const QString &text, const EngineProfile &profile);
 

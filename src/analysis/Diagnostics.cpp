@@ -21,7 +21,10 @@ int LineIndex::line(int offset) const
     return int(std::upper_bound(m_starts.begin(), m_starts.end(), offset) - m_starts.begin());
 }
 
-int LineIndex::column(int offset) const { return offset - m_starts.at(line(offset) - 1) + 1; }
+int LineIndex::column(int offset) const
+{
+    return offset - m_starts.at(line(offset) - 1) + 1;
+}
 
 QString severityName(Severity severity)
 {
@@ -47,16 +50,21 @@ void RuleContext::forEach(std::initializer_list<const char *> names,
     }
 }
 
+bool sameName(QStringView word, const char *name)
+{
+    const QLatin1String latin(name);
+    return word.size() == latin.size() && word.compare(latin, Qt::CaseInsensitive) == 0;
+}
+
 bool isCommand(const Command &command, const char *name)
 {
-    return !command.words.isEmpty() &&
-           command.words.first().text.compare(QLatin1String(name), Qt::CaseInsensitive) == 0;
+    return !command.words.isEmpty() && sameName(command.words.first().text, name);
 }
 
 bool isSetCommand(const Command &command)
 {
-    return isCommand(command, "set") || isCommand(command, "seta") ||
-           isCommand(command, "setu") || isCommand(command, "sets");
+    return isCommand(command, "set") || isCommand(command, "seta") || isCommand(command, "setu") ||
+           isCommand(command, "sets");
 }
 
 QString quoted(const QString &text)
@@ -66,7 +74,10 @@ QString quoted(const QString &text)
     return QLatin1Char('\'') + shown + QLatin1Char('\'');
 }
 
-QString bytes(qint64 count) { return QLocale(QLocale::English).toString(count); }
+QString bytes(qint64 count)
+{
+    return QLocale(QLocale::English).toString(count);
+}
 
 QList<Diagnostic> check(const CheckInput &input, const EngineProfile &profile)
 {
@@ -80,9 +91,8 @@ QList<Diagnostic> check(const CheckInput &input, const EngineProfile &profile)
             context.severity = rule.severity;
             rule.run(context);
         }
-    std::stable_sort(found.begin(), found.end(), [](const Diagnostic &a, const Diagnostic &b) {
-        return a.begin < b.begin;
-    });
+    std::stable_sort(found.begin(), found.end(),
+                     [](const Diagnostic &a, const Diagnostic &b) { return a.begin < b.begin; });
     return found;
 }
 

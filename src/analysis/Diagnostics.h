@@ -38,8 +38,7 @@ qint64 bufferedBytes(const CheckInput &input, const EngineProfile &profile);
 QString severityName(Severity severity);
 
 /** Offsets of the line starts of a text, for turning offsets into lines and columns. */
-class LineIndex
-{
+class LineIndex {
 public:
     explicit LineIndex(const QString &text);
     /** 1-based line of @p offset. */

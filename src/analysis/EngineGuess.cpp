@@ -16,19 +16,31 @@ struct FolderHint {
 
 // Folder names, compared in lower case.
 const FolderHint kFolders[] = {
-    {"baseq3", false, "", false},     {"missionpack", false, "", true},
-    {"osp", false, "", true},         {"cpma", false, "", true},
-    {"defrag", false, "", true},      {"arena", false, "", true},
-    {"q3ut4", false, "", true},       {"q3ut3", false, "", true},
-    {"wfa", false, "", true},         {"excessiveplus", false, "", true},
-    {"ioquake3", false, "ioq3", false}, {"ioq3", false, "ioq3", false},
+    {"baseq3", false, "", false},
+    {"missionpack", false, "", true},
+    {"osp", false, "", true},
+    {"cpma", false, "", true},
+    {"defrag", false, "", true},
+    {"arena", false, "", true},
+    {"q3ut4", false, "", true},
+    {"q3ut3", false, "", true},
+    {"wfa", false, "", true},
+    {"excessiveplus", false, "", true},
+    {"ioquake3", false, "ioq3", false},
+    {"ioq3", false, "ioq3", false},
     {"quake3e", false, "quake3e", false},
-    {"baseq2", true, "", false},      {"ctf", true, "", true},
-    {"action", true, "", true},       {"lithium", true, "", true},
-    {"rocketarena", true, "", true},  {"ra2", true, "", true},
-    {"gx", true, "", true},           {"wf", true, "", true},
-    {"opentdm", true, "", true},      {"xatrix", true, "", true},
-    {"rogue", true, "", true},        {"yquake2", true, "yquake2", false},
+    {"baseq2", true, "", false},
+    {"ctf", true, "", true},
+    {"action", true, "", true},
+    {"lithium", true, "", true},
+    {"rocketarena", true, "", true},
+    {"ra2", true, "", true},
+    {"gx", true, "", true},
+    {"wf", true, "", true},
+    {"opentdm", true, "", true},
+    {"xatrix", true, "", true},
+    {"rogue", true, "", true},
+    {"yquake2", true, "yquake2", false},
     {"q2pro", true, "q2pro", false},
 };
 
@@ -39,10 +51,8 @@ struct ContentHint {
 };
 
 const ContentHint kContent[] = {
-    {"^\\s*set[asu]\\s", false},
-    {"\\b(cg|com|ui|cl_maxpackets|r)_\\w+", false},
-    {"^\\s*alias\\s", true},
-    {"\\b(gl|vid|sw)_\\w+", true},
+    {"^\\s*set[asu]\\s", false}, {"\\b(cg|com|ui|cl_maxpackets|r)_\\w+", false},
+    {"^\\s*alias\\s", true},     {"\\b(gl|vid|sw)_\\w+", true},
     {"\\bhand\\b", true},
 };
 

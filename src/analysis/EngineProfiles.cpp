@@ -4,7 +4,10 @@
 #include <QHash>
 #include <QMutex>
 
-static void initAnalysisResources() { Q_INIT_RESOURCE(analysis); }
+static void initAnalysisResources()
+{
+    Q_INIT_RESOURCE(analysis);
+}
 
 namespace analysis {
 
@@ -82,7 +85,10 @@ const QSet<QString> &cachedNames(const char *resource, bool lower)
 
 } // namespace
 
-const QList<EngineProfile> &engineProfiles() { return kProfiles; }
+const QList<EngineProfile> &engineProfiles()
+{
+    return kProfiles;
+}
 
 const EngineProfile *engineProfile(const QString &id)
 {

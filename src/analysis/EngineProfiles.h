@@ -50,7 +50,8 @@ struct EngineProfile {
     bool hasSetA;
     /** `seta`/`setu`/`sets` need exactly three words, else nothing is set. */
     bool setAExactArity;
-    /** Letters allowed as the fourth word of `set`; empty: extra words are joined into the value. */
+    /** Letters allowed as the fourth word of `set`; empty: extra words are joined into the value.
+     */
     const char *setFlags;
     bool hasAlias;
     bool hasVstr;

@@ -11,7 +11,10 @@ namespace {
 constexpr qint64 kMaxExecFileBytes = 16 * 1024 * 1024;
 constexpr int kMaxExecDepth = 32;
 
-bool isQ2Pro(const EngineProfile &profile) { return profile.countsCompressedText; }
+bool isQ2Pro(const EngineProfile &profile)
+{
+    return profile.countsCompressedText;
+}
 
 // What the engine prints when a file doesn't fit its command buffer.
 QString overflowMessage(const EngineProfile &profile)
@@ -28,14 +31,14 @@ void bufferOverflow(RuleContext &c)
     const qint64 size = bufferedBytes(c.input, c.profile);
     if (size < c.profile.bufferBytes)
         return;
-    c.report(0, qMin(int(c.input.text.size()), c.input.text.indexOf(u'\n') + 1),
-             QStringLiteral("This file is %1 bytes%2; %3's command buffer holds %4, so it %5 and "
-                            "runs none of it. Split it into smaller files and exec them from "
-                            "separate lines.")
-                 .arg(bytes(size),
-                      isQ2Pro(c.profile) ? QStringLiteral(" without comments and blanks")
-                                         : QString(),
-                      c.engine(), bytes(c.profile.bufferBytes - 1), overflowMessage(c.profile)));
+    c.report(
+        0, qMin(int(c.input.text.size()), c.input.text.indexOf(u'\n') + 1),
+        QStringLiteral("This file is %1 bytes%2; %3's command buffer holds %4, so it %5 and "
+                       "runs none of it. Split it into smaller files and exec them from "
+                       "separate lines.")
+            .arg(bytes(size),
+                 isQ2Pro(c.profile) ? QStringLiteral(" without comments and blanks") : QString(),
+                 c.engine(), bytes(c.profile.bufferBytes - 1), overflowMessage(c.profile)));
 }
 
 void bufferNearlyFull(RuleContext &c)
@@ -117,7 +120,7 @@ void nestedExecOverflow(RuleContext &c)
     const qint64 size = bufferedBytes(c.input, c.profile);
     for (const Command *exec : execsOf(c.commands)) {
         QString inner;
-        const QString target = execTarget(folder, exec->words.at(1).text, c.profile);
+        const QString target = execTarget(folder, exec->words.at(1).text.toString(), c.profile);
         if (!readFile(target, &inner))
             continue;
         const CheckInput innerInput{inner, target, -1};
@@ -149,7 +152,7 @@ bool leadsTo(const QString &path, const QString &start, const EngineProfile &pro
     const QString folder = QFileInfo(path).absolutePath();
     const QList<Command> commands = splitCommands(text, profile);
     for (const Command *exec : execsOf(commands)) {
-        const QString target = execTarget(folder, exec->words.at(1).text, profile);
+        const QString target = execTarget(folder, exec->words.at(1).text.toString(), profile);
         chain.append(QFileInfo(target).fileName());
         if (target == start)
             return true;
@@ -171,9 +174,10 @@ void execLoop(RuleContext &c)
     const QString folder = QFileInfo(self).absolutePath();
     QSet<QString> seen;
     for (const Command *exec : execsOf(c.commands)) {
-        const QString target = execTarget(folder, exec->words.at(1).text, c.profile);
+        const QString target = execTarget(folder, exec->words.at(1).text.toString(), c.profile);
         QStringList chain{QFileInfo(self).fileName(), QFileInfo(target).fileName()};
-        if (target != self && (seen.contains(target) || !leadsTo(target, self, c.profile, chain, seen)))
+        if (target != self &&
+            (seen.contains(target) || !leadsTo(target, self, c.profile, chain, seen)))
             continue;
         seen.insert(target);
         c.report(exec->begin, exec->end,

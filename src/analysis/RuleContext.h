@@ -40,6 +40,8 @@ const QList<Rule> &syntaxRules();
 const QList<Rule> &settingRules();
 
 // Small helpers shared by the rule files.
+/** @p word is @p name in any letter case. */
+bool sameName(QStringView word, const char *name);
 bool isCommand(const Command &command, const char *name);
 bool isSetCommand(const Command &command);
 QString quoted(const QString &text);

@@ -8,15 +8,16 @@ namespace analysis {
 namespace {
 
 // First words that are commands, not cvars, in every engine (a bare `name value` sets a cvar).
-const char *const kCommandWords[] = {"bind", "unbind", "unbindall", "exec", "vstr", "echo",
-                                     "say", "say_team", "alias", "set", "seta", "setu", "sets",
-                                     "toggle", "cmd", "wait", "connect", "map", "reset",
-                                     "cvar_restart", "writeconfig", "bindlist", "cvarlist"};
+const char *const kCommandWords[] = {
+    "bind",  "unbind",       "unbindall",   "exec",     "vstr",    "echo",
+    "say",   "say_team",     "alias",       "set",      "seta",    "setu",
+    "sets",  "toggle",       "cmd",         "wait",     "connect", "map",
+    "reset", "cvar_restart", "writeconfig", "bindlist", "cvarlist"};
 
-bool isCommandWord(const QString &word)
+bool isCommandWord(QStringView word)
 {
     for (const char *name : kCommandWords)
-        if (word.compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
+        if (sameName(word, name))
             return true;
     return false;
 }
@@ -59,7 +60,7 @@ void plusInsideBind(RuleContext &c)
             return;
         QStringList parts;
         for (qsizetype i = 2; i < command.words.size(); ++i)
-            parts.append(command.words.at(i).text);
+            parts.append(command.words.at(i).text.toString());
         const QStringList commands = parts.join(u' ').split(u';');
         for (qsizetype i = 1; i < commands.size(); ++i) {
             const QString later = commands.at(i).trimmed();
@@ -91,12 +92,13 @@ void unknownKey(RuleContext &c)
         if (command.words.size() < 2)
             return;
         const Word &key = command.words.at(1);
-        if (key.text.size() == 1 || names.contains(key.text.toUpper()) || isHexKey(key.text, c.profile))
+        if (key.text.size() == 1 || names.contains(key.text.toString().toUpper()) ||
+            isHexKey(key.text.toString(), c.profile))
             return;
         c.report(key.begin, key.end,
                  QStringLiteral("%1 has no key called %2: it prints '\"%3\" isn't a valid key' "
                                 "and binds nothing. Use a key name of this engine.")
-                     .arg(c.engine(), quoted(key.text), key.text));
+                     .arg(c.engine(), quoted(key.text.toString()), key.text.toString()));
     });
 }
 
@@ -113,7 +115,7 @@ void capitalKey(RuleContext &c)
         c.report(key.begin, key.end,
                  QStringLiteral("%1 takes a single letter as written: '%2' is a code no key "
                                 "sends, so this bind never fires. Write '%3'.")
-                     .arg(c.engine(), key.text, key.text.toLower()));
+                     .arg(c.engine(), key.text.toString(), key.text.toString().toLower()));
     });
 }
 
@@ -126,7 +128,7 @@ void semicolonKey(RuleContext &c)
                  QStringLiteral("A ';' ends the command, so %1 runs '%2' alone and the rest of "
                                 "the line as commands of their own. Write the key as "
                                 "SEMICOLON.")
-                     .arg(c.engine(), command.words.first().text));
+                     .arg(c.engine(), command.words.first().text.toString()));
     });
 }
 
@@ -136,11 +138,11 @@ void cheatCvar(RuleContext &c)
     if (cheats.isEmpty())
         return;
     for (const Assignment &set : assignments(c))
-        if (cheats.contains(set.name->text.toLower()))
+        if (cheats.contains(set.name->text.toString().toLower()))
             c.report(set.name->begin, set.name->end,
                      QStringLiteral("%1 is cheat protected in %2: it is reset to its default "
                                     "when you join a server without cheats. Drop this line.")
-                         .arg(quoted(set.name->text), c.engine()));
+                         .arg(quoted(set.name->text.toString()), c.engine()));
 }
 
 void gameCvarWithoutSet(RuleContext &c)
@@ -150,13 +152,15 @@ void gameCvarWithoutSet(RuleContext &c)
     if (c.profile.family != Family::Quake3)
         return;
     for (const Assignment &set : assignments(c)) {
-        if (!set.bare || !gameCvar.match(set.name->text).hasMatch())
+        if (!set.bare || !set.name->text.contains(u'_') ||
+            !gameCvar.match(set.name->text.toString()).hasMatch())
             continue;
-        c.report(set.name->begin, set.command->end,
-                 QStringLiteral("%1 belongs to the game module, which %2 hasn't loaded while "
-                                "configs run at start-up: without set it prints \"Unknown "
-                                "command\". Write 'seta %3 ...'.")
-                     .arg(quoted(set.name->text), c.engine(), set.name->text));
+        c.report(
+            set.name->begin, set.command->end,
+            QStringLiteral("%1 belongs to the game module, which %2 hasn't loaded while "
+                           "configs run at start-up: without set it prints \"Unknown "
+                           "command\". Write 'seta %3 ...'.")
+                .arg(quoted(set.name->text.toString()), c.engine(), set.name->text.toString()));
     }
 }
 
@@ -164,14 +168,16 @@ void decimalComma(RuleContext &c)
 {
     static const QRegularExpression number(QStringLiteral("^[+-]?(\\d*),(\\d+)$"));
     for (const Assignment &set : assignments(c)) {
-        const QRegularExpressionMatch match = number.match(set.value->text);
+        if (!set.value->text.contains(u','))
+            continue;
+        const QRegularExpressionMatch match = number.match(set.value->text.toString());
         if (!match.hasMatch())
             continue;
         const QString read = match.captured(1).isEmpty() ? QStringLiteral("0") : match.captured(1);
         c.report(set.value->begin, set.value->end,
                  QStringLiteral("%1 reads numbers up to the comma: %2 counts as %3. Write '%4'.")
-                     .arg(c.engine(), quoted(set.value->text), read,
-                          QString(set.value->text).replace(u',', u'.')));
+                     .arg(c.engine(), quoted(set.value->text.toString()), read,
+                          QString(set.value->text.toString()).replace(u',', u'.')));
     }
 }
 
@@ -190,7 +196,7 @@ void duplicateBind(RuleContext &c)
             boundAt.clear();
         if (command.words.size() < 2)
             continue;
-        const QString key = keyOf(command.words.at(1).text, c.profile);
+        const QString key = keyOf(command.words.at(1).text.toString(), c.profile);
         if (isCommand(command, "unbind"))
             boundAt.remove(key);
         if (!isCommand(command, "bind") || command.words.size() < 3)
@@ -200,7 +206,7 @@ void duplicateBind(RuleContext &c)
             c.report(command.words.at(1).begin, command.words.at(1).end,
                      QStringLiteral("%1 is bound again here: %2 keeps only this bind, the one on "
                                     "line %3 no longer applies. Remove one of them.")
-                         .arg(quoted(command.words.at(1).text), c.engine(),
+                         .arg(quoted(command.words.at(1).text.toString()), c.engine(),
                               QString::number(c.lines.line(*earlier))));
         boundAt.insert(key, command.begin);
     }
@@ -212,15 +218,16 @@ void vstrOfUnsetName(RuleContext &c)
         return;
     QSet<QString> set;
     for (const Assignment &assignment : assignments(c))
-        set.insert(cvarKey(assignment.name->text, c.profile));
+        set.insert(cvarKey(assignment.name->text.toString(), c.profile));
     c.forEach({"vstr"}, [&](const Command &command) {
-        if (command.words.size() < 2 || set.contains(cvarKey(command.words.at(1).text, c.profile)))
+        if (command.words.size() < 2 ||
+            set.contains(cvarKey(command.words.at(1).text.toString(), c.profile)))
             return;
         const Word &name = command.words.at(1);
         c.report(name.begin, name.end,
                  QStringLiteral("%1 is never set in this file: unless another config sets it, "
                                 "%2 runs nothing here. Set it before this line.")
-                     .arg(quoted(name.text), c.engine()));
+                     .arg(quoted(name.text.toString()), c.engine()));
     });
 }
 
@@ -233,10 +240,10 @@ void cvarCaseNearMiss(RuleContext &c)
         byLowerName.insert(name.toLower(), name);
     const QList<Assignment> found = assignments(c);
     for (const Assignment &set : found)
-        if (!byLowerName.contains(set.name->text.toLower()))
-            byLowerName.insert(set.name->text.toLower(), set.name->text);
+        if (!byLowerName.contains(set.name->text.toString().toLower()))
+            byLowerName.insert(set.name->text.toString().toLower(), set.name->text.toString());
     for (const Assignment &set : found) {
-        const QString &name = set.name->text;
+        const QString name = set.name->text.toString();
         const QString known = byLowerName.value(name.toLower());
         if (known == name || known.isEmpty())
             continue;

@@ -47,8 +47,8 @@ void commentSemicolon(RuleContext &c)
         if (!command.afterCommentSemicolon || command.begin < reportedLineEnd)
             continue;
         reportedLineEnd = lineEnd(c.input.text, command.begin);
-        const QString rest = c.input.text.mid(command.begin, reportedLineEnd - command.begin)
-                                 .trimmed();
+        const QString rest =
+            c.input.text.mid(command.begin, reportedLineEnd - command.begin).trimmed();
         c.report(command.begin, reportedLineEnd,
                  QStringLiteral("%1 ends a // comment at a ';' and runs the rest: %2 will run. "
                                 "Remove the ';' from the comment.")
@@ -143,7 +143,7 @@ void missingCommand(RuleContext &c)
             c.report(word.begin, word.end,
                      QStringLiteral("%1 has no '%2' command: it prints \"Unknown command\" and "
                                     "this line does nothing. Use %3 instead.")
-                         .arg(c.engine(), word.text, QLatin1String(missing.instead)));
+                         .arg(c.engine(), word.text.toString(), QLatin1String(missing.instead)));
         });
     }
 }
@@ -155,7 +155,7 @@ void setAArity(RuleContext &c)
     c.forEach({"seta", "setu", "sets"}, [&](const Command &command) {
         if (command.words.size() == 3)
             return;
-        const QString name = command.words.first().text.toLower();
+        const QString name = command.words.first().text.toString().toLower();
         c.report(command.begin, command.end,
                  QStringLiteral("%1's %2 takes exactly a name and one value: with %3 words it "
                                 "prints \"usage: %2 <variable> <value>\" and sets nothing. Put "
@@ -183,7 +183,7 @@ void setArity(RuleContext &c)
                      : QStringLiteral("%1's set takes only the flags %2 after the value: it "
                                       "prints an error for %3 and sets nothing. Put the value in "
                                       "quotes.")
-                           .arg(c.engine(), flags, quoted(words.at(3).text)));
+                           .arg(c.engine(), flags, quoted(words.at(3).text.toString())));
     });
 }
 

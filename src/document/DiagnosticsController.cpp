@@ -81,8 +81,10 @@ void DiagnosticsController::startCheck()
     }
     auto result = std::make_shared<CheckResult>();
     const analysis::EngineProfile *profile = m_profile;
-    QThread *thread = QThread::create([result, profile, text = m_editor->toPlainText(),
-                                       path = m_pathOf()] { *result = runCheck(text, path, *profile); });
+    QThread *thread =
+        QThread::create([result, profile, text = m_editor->toPlainText(), path = m_pathOf()] {
+            *result = runCheck(text, path, *profile);
+        });
     m_running = thread;
     connect(thread, &QThread::finished, this, [this, thread, result] {
         thread->deleteLater();

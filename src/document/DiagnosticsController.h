@@ -10,7 +10,6 @@
 
 class QPlainTextEdit;
 
-
 namespace document {
 
 /** The outcome of one check of an editor's text. */

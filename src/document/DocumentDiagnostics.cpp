@@ -26,7 +26,10 @@ QString settingsKey(const QString &path)
 }
 
 // New documents take the engine of their game: 0 is Quake 2, the others are Quake 3 files.
-const char *engineOfGame(int game) { return game == 0 ? "q2" : "q3"; }
+const char *engineOfGame(int game)
+{
+    return game == 0 ? "q2" : "q3";
+}
 
 } // namespace
 

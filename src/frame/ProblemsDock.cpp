@@ -40,8 +40,8 @@ ProblemsDock::ProblemsDock(QMainWindow *frame, QMdiArea *area)
     m_list->setObjectName(QStringLiteral("lvwProblems"));
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
-    m_list->setHeaderLabels({QString(), QStringLiteral("Line"), QStringLiteral("Message"),
-                             QStringLiteral("Rule")});
+    m_list->setHeaderLabels(
+        {QString(), QStringLiteral("Line"), QStringLiteral("Message"), QStringLiteral("Rule")});
     m_list->header()->setSectionResizeMode(SeverityColumn, QHeaderView::ResizeToContents);
     m_list->header()->setSectionResizeMode(LineColumn, QHeaderView::ResizeToContents);
     m_list->header()->setSectionResizeMode(MessageColumn, QHeaderView::Stretch);

@@ -15,7 +15,8 @@ class frmChild;
 
 namespace frame {
 
-/** The Problems panel: the findings of the active document; activating one moves the caret there. */
+/** The Problems panel: the findings of the active document; activating one moves the caret there.
+ */
 class ProblemsDock : public QDockWidget {
     Q_OBJECT
 public:

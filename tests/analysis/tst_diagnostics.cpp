@@ -58,8 +58,7 @@ QStringList expected(const QString &text, const QString &engine)
 
 } // namespace
 
-class tst_Diagnostics : public QObject
-{
+class tst_Diagnostics : public QObject {
     Q_OBJECT
 
 private slots:
@@ -72,8 +71,7 @@ private slots:
         while (files.hasNext()) {
             const QString path = files.next();
             for (const QString &engine : engineProfileIds())
-                QTest::addRow("%s %s", qPrintable(path.mid(kCases.size() + 1)),
-                              qPrintable(engine))
+                QTest::addRow("%s %s", qPrintable(path.mid(kCases.size() + 1)), qPrintable(engine))
                     << path << engine;
         }
     }
@@ -102,15 +100,30 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("content");
         QTest::addColumn<QString>("wanted"); // profile, game, mod
-        QTest::newRow("baseq3") << "/q3/baseq3/autoexec.cfg" << "" << "q3,Quake 3,";
-        QTest::newRow("osp") << "/q3/osp/my.cfg" << "alias a b" << "q3,Quake 3,osp";
-        QTest::newRow("baseq2") << "/q2/baseq2/autoexec.cfg" << "seta a b" << "q2,Quake 2,";
-        QTest::newRow("ctf windows") << "C:\\Quake2\\CTF\\a.cfg" << "" << "q2,Quake 2,ctf";
-        QTest::newRow("engine folder") << "/g/quake3e/baseq3/a.cfg" << "" << "quake3e,Quake 3,";
-        QTest::newRow("q2 text") << "/x/a.cfg" << "set gl_mode 3\nvid_gamma 1\n" << "q2,Quake 2,";
-        QTest::newRow("q3 text") << "/x/a.cfg" << "seta cg_fov 100\nset gl_mode 1\n"
+        QTest::newRow("baseq3") << "/q3/baseq3/autoexec.cfg"
+                                << ""
+                                << "q3,Quake 3,";
+        QTest::newRow("osp") << "/q3/osp/my.cfg"
+                             << "alias a b"
+                             << "q3,Quake 3,osp";
+        QTest::newRow("baseq2") << "/q2/baseq2/autoexec.cfg"
+                                << "seta a b"
+                                << "q2,Quake 2,";
+        QTest::newRow("ctf windows") << "C:\\Quake2\\CTF\\a.cfg"
+                                     << ""
+                                     << "q2,Quake 2,ctf";
+        QTest::newRow("engine folder") << "/g/quake3e/baseq3/a.cfg"
+                                       << ""
+                                       << "quake3e,Quake 3,";
+        QTest::newRow("q2 text") << "/x/a.cfg"
+                                 << "set gl_mode 3\nvid_gamma 1\n"
+                                 << "q2,Quake 2,";
+        QTest::newRow("q3 text") << "/x/a.cfg"
+                                 << "seta cg_fov 100\nset gl_mode 1\n"
                                  << "q3,Quake 3,";
-        QTest::newRow("tie") << "/x/a.cfg" << "bind a +attack\n" << "q3,Quake 3,";
+        QTest::newRow("tie") << "/x/a.cfg"
+                             << "bind a +attack\n"
+                             << "q3,Quake 3,";
     }
     void guess()
     {
@@ -129,10 +142,10 @@ private slots:
         QTest::newRow("error") << QStringList{"--check", "--engine", "q3", "binds.cfg"} << 1
                                << "^binds.cfg:11:6: error: Quake III 1.32 has no key called "
                                   "'NOSUCHKEY'[^\n]* \\[unknown-key\\]$";
-        QTest::newRow("warnings only") << QStringList{"--check", "--engine", "Q3", "cvars.cfg"}
-                                       << 0 << "^cvars.cfg:3:5: warning: .* \\[cheat-cvar\\]$";
-        QTest::newRow("clean, guessed") << QStringList{"--check", "written/config.cfg"} << 0
-                                        << "^$";
+        QTest::newRow("warnings only") << QStringList{"--check", "--engine", "Q3", "cvars.cfg"} << 0
+                                       << "^cvars.cfg:3:5: warning: .* \\[cheat-cvar\\]$";
+        QTest::newRow("clean, guessed")
+            << QStringList{"--check", "written/config.cfg"} << 0 << "^$";
         QTest::newRow("json") << QStringList{"--check", "--format", "json", "sets.cfg"} << 1
                               << "\"line\": 3,\\s*\"message\": \"Quake III 1.32's seta[^}]*"
                                  "\"rule\": \"seta-arity\"";
@@ -143,10 +156,10 @@ private slots:
         QTest::newRow("no file") << QStringList{"--check"} << 2 << "needs at least one file";
         QTest::newRow("bad engine") << QStringList{"--check", "--engine", "q4", "a.cfg"} << 2
                                     << "--engine needs one of: q3, ioq3";
-        QTest::newRow("bad format") << QStringList{"--check", "--format", "xml", "a.cfg"} << 2
-                                    << "--format needs json";
-        QTest::newRow("engine alone") << QStringList{"--engine", "q3", "a.cfg"} << 2
-                                      << "--engine only goes with --check";
+        QTest::newRow("bad format")
+            << QStringList{"--check", "--format", "xml", "a.cfg"} << 2 << "--format needs json";
+        QTest::newRow("engine alone")
+            << QStringList{"--engine", "q3", "a.cfg"} << 2 << "--engine only goes with --check";
     }
     void commandLine()
     {
@@ -157,8 +170,8 @@ private slots:
         tessel.setWorkingDirectory(kCases);
         tessel.start(QCoreApplication::applicationDirPath() + QStringLiteral("/tessel"), arguments);
         QVERIFY(tessel.waitForFinished(30000));
-        const QString printed = QString::fromLocal8Bit(tessel.readAllStandardOutput() +
-                                                       tessel.readAllStandardError());
+        const QString printed =
+            QString::fromLocal8Bit(tessel.readAllStandardOutput() + tessel.readAllStandardError());
         QCOMPARE(tessel.exitCode(), exitCode);
         QVERIFY2(QRegularExpression(output, QRegularExpression::MultilineOption)
                      .match(printed)
