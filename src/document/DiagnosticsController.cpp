@@ -46,7 +46,8 @@ DiagnosticsController::DiagnosticsController(QPlainTextEdit *editor,
     m_pause.setInterval(kPauseMs);
     connect(&m_pause, &QTimer::timeout, this, &DiagnosticsController::startCheck);
     // A keystroke only restarts the pause; the check itself runs later, off this thread.
-    connect(m_editor, &QPlainTextEdit::textChanged, &m_pause, qOverload<>(&QTimer::start));
+    connect(m_editor, &QPlainTextEdit::textChanged, this, &DiagnosticsController::textChanged);
+    textChanged();
     m_editor->viewport()->installEventFilter(this);
 }
 
@@ -81,10 +82,9 @@ void DiagnosticsController::startCheck()
     }
     auto result = std::make_shared<CheckResult>();
     const analysis::EngineProfile *profile = m_profile;
-    QThread *thread =
-        QThread::create([result, profile, text = m_editor->toPlainText(), path = m_pathOf()] {
-            *result = runCheck(text, path, *profile);
-        });
+    QThread *thread = QThread::create([result, profile, text = plainText(), path = m_pathOf()] {
+        *result = runCheck(text, path, *profile);
+    });
     m_running = thread;
     connect(thread, &QThread::finished, this, [this, thread, result] {
         thread->deleteLater();
@@ -96,6 +96,49 @@ void DiagnosticsController::startCheck()
         }
     });
     thread->start(QThread::LowPriority);
+}
+
+void DiagnosticsController::textChanged()
+{
+    // Loading a file gives the editor a new document.
+    if (m_editor->document() != m_followed) {
+        if (m_followed)
+            disconnect(m_followed, nullptr, this, nullptr);
+        m_followed = m_editor->document();
+        connect(m_followed, &QTextDocument::contentsChange, this,
+                &DiagnosticsController::followChange);
+        m_textValid = false;
+    }
+    m_pause.start();
+}
+
+void DiagnosticsController::followChange(int position, int removed, int added)
+{
+    // A colouring pass over a long range changes formats only: read the text again later
+    // rather than now.
+    if (!m_textValid || (removed == added && added > 64) || position + removed > m_text.size()) {
+        m_textValid = false;
+        return;
+    }
+    QTextCursor cursor(m_editor->document());
+    cursor.setPosition(position);
+    cursor.setPosition(position + added, QTextCursor::KeepAnchor);
+    QString inserted = cursor.selectedText();
+    // As QTextDocument::toPlainText gives them.
+    inserted.replace(QChar::ParagraphSeparator, u'\n')
+        .replace(QChar::LineSeparator, u'\n')
+        .replace(QChar::Nbsp, u' ');
+    m_text.replace(position, removed, inserted);
+    m_textValid = m_text.size() == m_editor->document()->characterCount() - 1;
+}
+
+QString DiagnosticsController::plainText()
+{
+    if (!m_textValid) {
+        m_text = m_editor->toPlainText();
+        m_textValid = true;
+    }
+    return m_text;
 }
 
 void DiagnosticsController::applyResult(const CheckResult &result)

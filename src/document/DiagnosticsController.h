@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QTextDocument>
 #include <QThread>
 #include <QTimer>
 #include <functional>
@@ -58,6 +59,11 @@ protected:
 
 private:
     void startCheck();
+    void textChanged();
+    /** Keeps m_text equal to the editor's plain text, one edit at a time. */
+    void followChange(int position, int removed, int added);
+    /** The editor's plain text, without reading the whole document on every check. */
+    QString plainText();
     void applyResult(const CheckResult &result);
     void applyUnderlines();
 
@@ -68,6 +74,9 @@ private:
     QPointer<QThread> m_running;
     bool m_checkAgain = false;
     CheckResult m_result;
+    QPointer<QTextDocument> m_followed;
+    QString m_text;
+    bool m_textValid = false;
 };
 
 } // namespace document
