@@ -1,3 +1,4 @@
+#include "analysis/CheckReport.h"
 #include "document/Recovery.h"
 #include "frame/CommandLine.h"
 #include "frame/frmParent.h"
@@ -58,11 +59,38 @@ int writeTemplate(const frame::CommandLine &commandLine)
     return 0;
 }
 
+// --check: each file's diagnostics on standard output; unreadable files on standard error.
+int checkFiles(const frame::CommandLine &commandLine)
+{
+    QList<analysis::FileCheck> checks;
+    bool unreadable = false;
+    bool errors = false;
+    for (const QString &path : commandLine.givenFiles) {
+        const analysis::FileCheck check = analysis::checkFile(path, commandLine.engineId);
+        if (!check.readError.isEmpty()) {
+            unreadable = true;
+            print(stderr, QStringLiteral("tessel: cannot check %1: %2\n")
+                              .arg(QDir::toNativeSeparators(path), check.readError));
+        }
+        for (const analysis::Diagnostic &diagnostic : check.diagnostics)
+            errors = errors || diagnostic.severity == analysis::Severity::Error;
+        if (!commandLine.jsonFormat)
+            print(stdout, analysis::textReport(check));
+        checks.append(check);
+    }
+    if (commandLine.jsonFormat) {
+        const QByteArray json = analysis::jsonReport(checks);
+        std::fwrite(json.constData(), 1, size_t(json.size()), stdout);
+    }
+    std::fflush(stdout);
+    return unreadable ? 2 : errors ? 1 : 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    // Help, version and the template generator need no display.
+    // Help, version, the template generator and the checker need no display.
     const frame::CommandLine commandLine = frame::parseCommandLine(argumentsOf(argc, argv), QDir::currentPath());
     if (!commandLine.error.isEmpty()) {
         print(stderr, QStringLiteral("tessel: %1\nTry 'tessel --help'.\n").arg(commandLine.error));
@@ -78,6 +106,8 @@ int main(int argc, char *argv[])
     }
     if (commandLine.generate)
         return writeTemplate(commandLine);
+    if (commandLine.check)
+        return checkFiles(commandLine);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Tessel"));

@@ -98,6 +98,14 @@ QByteArray configFileBytes(const QString &editorText, LineEnds lineEnds, int *un
     return text.toLatin1();
 }
 
+qint64 configFileSize(const QString &plainText, LineEnds lineEnds)
+{
+    const qint64 breakBytes = lineEnds == LineEnds::Lf ? 1 : 2;
+    const qint64 lineBreaks = plainText.count(u'\n');
+    return plainText.size() - lineBreaks + lineBreaks * breakBytes +
+           (plainText.endsWith(u'\n') ? 0 : breakBytes);
+}
+
 QString GetExtension(const QString &path)
 {
     const qsizetype separator =

@@ -40,6 +40,12 @@ ReadResult readConfigFile(const QString &path);
 QByteArray configFileBytes(const QString &editorText, LineEnds lineEnds,
                            int *unencodable = nullptr);
 
+/**
+ * How many bytes configFileBytes() gives with @p lineEnds for an editor whose plain text
+ * (LF lines) is @p plainText.
+ */
+qint64 configFileSize(const QString &plainText, LineEnds lineEnds);
+
 /** The text after the last "." that follows the last path separator; empty without one. */
 QString GetExtension(const QString &path);
 

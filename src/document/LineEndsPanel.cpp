@@ -50,6 +50,7 @@ LineEndsPanel::LineEndsPanel(QStatusBar *statusBar, QMenu *formatMenu) : QToolBu
 
 void LineEndsPanel::showLineEnds(LineEnds lineEnds)
 {
+    m_lineEnds = lineEnds;
     setText(lineEndsName(lineEnds));
     for (qsizetype i = 0; i < m_choices.size(); ++i)
         m_choices.at(i)->setChecked(kChoices[i].lineEnds == lineEnds);

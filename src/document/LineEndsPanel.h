@@ -21,6 +21,7 @@ public:
     LineEndsPanel(QStatusBar *statusBar, QMenu *formatMenu);
 
     void showLineEnds(LineEnds lineEnds);
+    LineEnds lineEnds() const { return m_lineEnds; }
     /** The two choices, CR LF first (named mnuLineEndsCrLf and mnuLineEndsLf). */
     QList<QAction *> choices() const { return m_choices; }
 
@@ -29,6 +30,7 @@ Q_SIGNALS:
 
 private:
     QList<QAction *> m_choices;
+    LineEnds m_lineEnds = LineEnds::CrLf;
 };
 
 } // namespace document

@@ -1,5 +1,6 @@
 #include "document/frmChild.h"
 
+#include "document/DocumentDiagnostics.h"
 #include "document/DocumentHost.h"
 #include "document/Documents.h"
 #include "document/FindBar.h"
@@ -62,6 +63,7 @@ frmChild::frmChild(Documents *documents, QWidget *parent)
     connect(m_editor, &platform::RichEdit::plainTextArrived, this,
             [this](const QString &text) { PasteFormatted(m_editor, text); });
     updateCharCount();
+    new DocumentDiagnostics(this);
 }
 
 frmChild::~frmChild() = default;
@@ -114,6 +116,8 @@ void frmChild::updateCharCount()
 }
 
 void frmChild::showLineEnds(LineEnds lineEnds) { m_lineEndsPanel->showLineEnds(lineEnds); }
+
+LineEnds frmChild::lineEnds() const { return m_lineEndsPanel->lineEnds(); }
 
 // "Ln 3, Col 5" beside the character count, following the caret.
 void frmChild::addCaretPanel()

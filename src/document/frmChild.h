@@ -74,6 +74,8 @@ public:
     void updateCharCount();
     /** Shows @p lineEnds in the status bar and the Format > Line Ends menu. */
     void showLineEnds(LineEnds lineEnds);
+    /** The line ends the document is saved with. */
+    LineEnds lineEnds() const;
     /** The text now is the text on disk: clears the changed mark until the next edit or undo. */
     void markSaved();
 

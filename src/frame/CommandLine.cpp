@@ -1,5 +1,6 @@
 #include "frame/CommandLine.h"
 
+#include "analysis/EngineProfiles.h"
 #include "generators/TemplateTexts.h"
 #include "platform/AppPaths.h"
 
@@ -52,6 +53,22 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &workin
                 }
                 result.serverType = arguments.at(++i);
                 typeGiven = true;
+            } else if (argument == QLatin1String("--check")) {
+                result.check = true;
+            } else if (argument == QLatin1String("--engine")) {
+                if (i + 1 >= arguments.size() || !analysis::engineProfile(arguments.at(i + 1))) {
+                    result.error = QStringLiteral("--engine needs one of: %1")
+                                       .arg(analysis::engineProfileIds().join(QStringLiteral(", ")));
+                    return result;
+                }
+                result.engineId = arguments.at(++i).toLower();
+            } else if (argument == QLatin1String("--format")) {
+                if (i + 1 >= arguments.size() || arguments.at(i + 1) != QLatin1String("json")) {
+                    result.error = QStringLiteral("--format needs json");
+                    return result;
+                }
+                result.jsonFormat = true;
+                ++i;
             } else if (argument == QLatin1String("--output")) {
                 if (!takeOutput(argument))
                     return result;
@@ -74,8 +91,17 @@ CommandLine parseCommandLine(const QStringList &arguments, const QString &workin
             continue;
         // The running instance may have another working folder, so names travel absolute.
         result.files.append(platform::absoluteFilePath(argument, workingFolder));
+        result.givenFiles.append(argument);
     }
-    if (!result.generate && (typeGiven || !outputOption.isEmpty())) {
+    if (!result.check && (!result.engineId.isEmpty() || result.jsonFormat)) {
+        result.error = QStringLiteral("%1 only goes with --check")
+                           .arg(result.jsonFormat ? QStringLiteral("--format")
+                                                  : QStringLiteral("--engine"));
+    } else if (result.check && result.generate) {
+        result.error = QStringLiteral("--check and --generate don't go together");
+    } else if (result.check && result.files.isEmpty()) {
+        result.error = QStringLiteral("--check needs at least one file");
+    } else if (!result.generate && (typeGiven || !outputOption.isEmpty())) {
         result.error = QStringLiteral("%1 only goes with --generate")
                            .arg(typeGiven ? QStringLiteral("--type") : outputOption);
     } else if (result.generate && !result.files.isEmpty()) {
@@ -95,6 +121,7 @@ QString commandLineHelp()
     return QStringLiteral(
                "Usage: tessel [OPTIONS] [FILE...]\n"
                "       tessel --generate TEMPLATE [--type TYPE] [-o FILE]\n"
+               "       tessel --check [--engine ID] [--format json] FILE...\n"
                "\n"
                "Tessel edits and generates console config scripts (.cfg) for Quake 2, Quake 3\n"
                "and their mods. Each FILE is opened in its own document window; when Tessel is\n"
@@ -118,9 +145,20 @@ QString commandLineHelp()
                "                      on failure) instead of standard output\n"
                "\n"
                "With --generate the exit status is 0 when the template was written, 1 when the\n"
-               "output could not be written and 2 for a wrong template or type.\n")
+               "output could not be written and 2 for a wrong template or type.\n"
+               "\n"
+               "Checking configs (no window is opened; no display is needed):\n"
+               "  --check             tell what the game engine will really do with each FILE:\n"
+               "                      prints FILE:LINE:COLUMN: error|warning|note: message [rule]\n"
+               "  --engine ID         check for the engine ID (default: guessed per file from\n"
+               "                      its folder and text); ID is one of: %3\n"
+               "  --format json       print one JSON document instead of lines\n"
+               "\n"
+               "With --check the exit status is 0 when no file has errors, 1 when one has and\n"
+               "2 for wrong arguments or a file that cannot be read.\n")
         .arg(generators::templateNames().join(QStringLiteral(", ")),
-             types.join(QStringLiteral(", ")));
+             types.join(QStringLiteral(", ")),
+             analysis::engineProfileIds().join(QStringLiteral(", ")));
 }
 
 } // namespace frame

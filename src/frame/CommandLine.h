@@ -13,6 +13,8 @@ struct CommandLine {
     QString instanceName;
     /** Files to open, made absolute. */
     QStringList files;
+    /** The same files as given, for messages that name them the way the user did. */
+    QStringList givenFiles;
     /** --generate: write a template instead of starting the editor. */
     bool generate = false;
     /** The template named by --generate, as given. */
@@ -21,6 +23,12 @@ struct CommandLine {
     QString serverType;
     /** -o / --output: the file to write the template to, made absolute; empty for standard output. */
     QString outputFile;
+    /** --check: check the files for what the engine will do with them, print, exit. */
+    bool check = false;
+    /** --engine: the engine profile id to check for; empty to guess it per file. */
+    QString engineId;
+    /** --format json: machine-readable check output. */
+    bool jsonFormat = false;
     /** Not empty when the arguments could not be understood. */
     QString error;
 };

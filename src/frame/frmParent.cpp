@@ -1,5 +1,7 @@
 #include "frame/frmParent.h"
 
+#include "frame/ProblemsDock.h"
+
 #include "document/frmChild.h"
 #include "document/ContextHelp.h"
 #include "frame/OptionsCommand.h"
@@ -51,6 +53,7 @@ frmParent::frmParent(QWidget *parent) : QMainWindow(parent), m_documents(this), 
 
     createMenus();
     createToolbars();
+    new ProblemsDock(this, m_mdiArea);
     ShowDocumentButtons(false);
     updateMenus();
 }

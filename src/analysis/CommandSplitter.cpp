@@ -1,0 +1,222 @@
+#include "analysis/CommandSplitter.h"
+
+namespace analysis {
+
+namespace {
+
+// The engines read text as signed char: bytes 0x80 and above count as blanks, like controls.
+bool isBlank(QChar c)
+{
+    return c.unicode() <= ' ' || c.unicode() >= 0x80;
+}
+
+bool startsWith2(const QString &text, int at, int end, char a, char b)
+{
+    return at + 1 < end && text.at(at) == QLatin1Char(a) && text.at(at + 1) == QLatin1Char(b);
+}
+
+// Quake III family: Cmd_TokenizeString. Quoted words need no blank after them, `//` and `/*`
+// end an unquoted word.
+QList<Word> tokenizeQuake3(const QString &text, int at, int end, const EngineProfile &profile,
+                           int *commentAt)
+{
+    QList<Word> words;
+    while (true) {
+        while (at < end && isBlank(text.at(at)))
+            ++at;
+        if (at >= end)
+            return words;
+        if (startsWith2(text, at, end, '/', '/')) {
+            *commentAt = at;
+            return words;
+        }
+        if (startsWith2(text, at, end, '/', '*')) {
+            *commentAt = at;
+            const int close = text.indexOf(QLatin1String("*/"), at + 2);
+            if (close < 0 || close + 2 > end)
+                return words;
+            *commentAt = -1;
+            at = close + 2;
+            continue;
+        }
+        Word word;
+        word.begin = at;
+        if (text.at(at) == u'"') {
+            word.quoted = true;
+            int close = text.indexOf(u'"', at + 1);
+            if (close < 0 || close >= end)
+                close = end;
+            word.text = QStringView(text).mid(at + 1, close - at - 1);
+            at = qMin(close + 1, end);
+        } else {
+            const int start = at;
+            while (at < end && !isBlank(text.at(at)) && text.at(at) != u'"') {
+                if (startsWith2(text, at, end, '/', '*'))
+                    break;
+                if (startsWith2(text, at, end, '/', '/')) {
+                    // Quake3e keeps "scheme://" inside a word.
+                    if (profile.slashesEndWord || at == start || text.at(at - 1) != u':')
+                        break;
+                    at += 2;
+                    continue;
+                }
+                ++at;
+            }
+            word.text = QStringView(text).mid(start, at - start);
+        }
+        word.end = at;
+        words.append(word);
+    }
+}
+
+// Quake II family: COM_Parse. `//` is a comment only at a word's start; quotes don't end an
+// unquoted word; a quoted word ends at its closing quote.
+QList<Word> tokenizeQuake2(const QString &text, int at, int end, int *commentAt)
+{
+    QList<Word> words;
+    while (true) {
+        while (at < end && isBlank(text.at(at)))
+            ++at;
+        if (at >= end)
+            return words;
+        if (startsWith2(text, at, end, '/', '/')) {
+            *commentAt = at;
+            return words;
+        }
+        Word word;
+        word.begin = at;
+        if (text.at(at) == u'"') {
+            word.quoted = true;
+            int close = text.indexOf(u'"', at + 1);
+            if (close < 0 || close >= end)
+                close = end;
+            word.text = QStringView(text).mid(at + 1, close - at - 1);
+            at = qMin(close + 1, end);
+        } else {
+            const int start = at;
+            while (at < end && !isBlank(text.at(at)))
+                ++at;
+            word.text = QStringView(text).mid(start, at - start);
+        }
+        word.end = at;
+        words.append(word);
+    }
+}
+
+bool endsLine(QChar c, const EngineProfile &profile)
+{
+    return c == u'\n' || (profile.crEndsCommand && c == u'\r');
+}
+
+// Where the engine's command buffer ends the command that starts at @p at (Cbuf_Execute).
+int commandEnd(const QString &text, int at, int length, const EngineProfile &profile)
+{
+    const bool tracksComments = !profile.semicolonEndsLineComment;
+    const bool tracksBlocks = profile.blockComments == BlockComments::Multiline;
+    int quotes = 0;
+    bool inLineComment = false;
+    bool inBlock = false;
+    for (int i = at; i < length; ++i) {
+        const QChar c = text.at(i);
+        if (c == u'"')
+            ++quotes;
+        if (!(quotes & 1)) {
+            if (i + 1 < length) {
+                if (tracksComments && !inBlock && startsWith2(text, i, length, '/', '/'))
+                    inLineComment = true;
+                else if (tracksBlocks && !inLineComment && startsWith2(text, i, length, '/', '*'))
+                    inBlock = true;
+                else if (inBlock && startsWith2(text, i, length, '*', '/')) {
+                    inBlock = false;
+                    ++i;
+                    continue;
+                }
+            }
+            if (!inLineComment && !inBlock && c == u';')
+                return i;
+        }
+        if (!inBlock && endsLine(c, profile))
+            return i;
+    }
+    return length;
+}
+
+} // namespace
+
+int readableLength(const QString &text)
+{
+    const int nul = int(text.indexOf(QChar(0)));
+    return nul < 0 ? int(text.size()) : nul;
+}
+
+QList<Word> tokenize(const QString &text, int begin, int end, const EngineProfile &profile,
+                     int *commentAt)
+{
+    int ignored = -1;
+    int *comment = commentAt ? commentAt : &ignored;
+    *comment = -1;
+    return profile.family == Family::Quake3 ? tokenizeQuake3(text, begin, end, profile, comment)
+                                            : tokenizeQuake2(text, begin, end, comment);
+}
+
+QList<Command> splitCommands(const QString &text, const EngineProfile &profile)
+{
+    QList<Command> commands;
+    const int length = readableLength(text);
+    commands.reserve(length / 24);
+    bool commentRunsOn = false; // a `;` ended a `//` comment and the line goes on
+    bool inLeakedBlock = false; // inside a `/* */` block the engine runs line by line
+    int at = 0;
+    while (at < length) {
+        int end = commandEnd(text, at, length, profile);
+        Command command;
+        command.begin = at;
+        command.terminator = end < length ? char(text.at(end).unicode()) : 0;
+        int next = end + 1;
+        if (end - at > kMaxCommandLine) {
+            command.overlong = true;
+            switch (profile.longCommands) {
+            case LongCommands::CutAndRunRest:
+                end = at + kMaxCommandLine;
+                next = end + 1;
+                command.terminator = 0;
+                break;
+            case LongCommands::Truncate: end = at + kMaxCommandLine; break;
+            case LongCommands::Discard:
+            case LongCommands::Overrun: command.dropped = true; break;
+            }
+        }
+        command.end = end;
+        command.afterCommentSemicolon = commentRunsOn;
+        command.insideBlockComment = inLeakedBlock;
+        command.words = tokenize(text, at, end, profile, &command.commentAt);
+        const QStringView raw = QStringView(text).mid(at, end - at);
+        command.unbalancedQuote = raw.count(u'"') % 2 == 1;
+        if (command.unbalancedQuote && profile.unbalancedQuoteDiscards)
+            command.dropped = true;
+
+        const bool opensBlock =
+            (profile.blockComments == BlockComments::OneLine && command.commentAt >= 0 &&
+             QStringView(text).mid(command.commentAt, 2) == QLatin1String("/*")) ||
+            (profile.blockComments == BlockComments::None && !command.words.isEmpty() &&
+             command.words.first().text.startsWith(QLatin1String("/*")) &&
+             !command.words.first().quoted);
+        if (inLeakedBlock && raw.contains(QLatin1String("*/")))
+            inLeakedBlock = false;
+        else if (opensBlock && !raw.mid(command.commentAt >= 0 ? command.commentAt - at : 0)
+                                    .contains(QLatin1String("*/")))
+            inLeakedBlock = true;
+
+        if (command.terminator == ';')
+            commentRunsOn = commentRunsOn || command.commentAt >= 0;
+        else if (command.terminator != 0 || end >= length)
+            commentRunsOn = false;
+
+        if (!command.words.isEmpty() || command.overlong || command.unbalancedQuote || opensBlock)
+            commands.append(std::move(command));
+        at = next;
+    }
+    return commands;
+}
+
+} // namespace analysis

@@ -1,0 +1,150 @@
+#include "document/DocumentDiagnostics.h"
+
+#include "analysis/EngineGuess.h"
+#include "analysis/EngineProfiles.h"
+#include "document/DiagnosticsController.h"
+#include "document/frmChild.h"
+#include "platform/IniFile.h"
+#include "platform/RichEdit.h"
+
+#include <QActionGroup>
+#include <QFileInfo>
+#include <QLocale>
+#include <QMenu>
+#include <QStatusBar>
+#include <QTimer>
+#include <QToolButton>
+
+namespace document {
+
+namespace {
+
+// A file path as an INI key: '=' would end the key.
+QString settingsKey(const QString &path)
+{
+    return QString(path).replace(u'=', QLatin1String("%3D"));
+}
+
+// New documents take the engine of their game: 0 is Quake 2, the others are Quake 3 files.
+const char *engineOfGame(int game)
+{
+    return game == 0 ? "q2" : "q3";
+}
+
+} // namespace
+
+DocumentDiagnostics::DocumentDiagnostics(frmChild *child)
+    : QObject(child), m_child(child),
+      m_controller(new DiagnosticsController(
+          child->editor(), [this] { return filePath(); }, [child] { return child->lineEnds(); })),
+      m_engineMenu(new QMenu(QStringLiteral("&Engine"), child)),
+      m_engineActions(new QActionGroup(this)), m_budget(new QToolButton(child->statusBar()))
+{
+    setObjectName(QStringLiteral("documentDiagnostics"));
+    m_engineMenu->setObjectName(QStringLiteral("mnuViewEngine"));
+    for (const analysis::EngineProfile &profile : analysis::engineProfiles()) {
+        QAction *action = m_engineMenu->addAction(QLatin1String(profile.name));
+        action->setObjectName(QStringLiteral("mnuEngine_") + QLatin1String(profile.id));
+        action->setCheckable(true);
+        action->setData(QLatin1String(profile.id));
+        m_engineActions->addAction(action);
+        connect(action, &QAction::triggered, this,
+                [this, id = QString::fromLatin1(profile.id)] { chooseEngine(id); });
+    }
+    m_budget->setObjectName(QStringLiteral("sbrEngineBudget"));
+    m_budget->setAutoRaise(true);
+    m_budget->setPopupMode(QToolButton::InstantPopup);
+    m_budget->setMenu(m_engineMenu);
+    m_budget->setToolTip(QStringLiteral("Command buffer used by this file; click to choose the "
+                                        "engine it is checked for"));
+    child->statusBar()->addPermanentWidget(m_budget);
+    connect(m_controller, &DiagnosticsController::checked, this,
+            &DocumentDiagnostics::updateBudget);
+    // The document's game and file are set once the window is made; decide then, and again
+    // when the document is saved under another name.
+    QTimer::singleShot(0, this, [this] {
+        addToViewMenu();
+        decideEngine();
+    });
+    connect(child, &frmChild::captionChanged, this,
+            [this] { QTimer::singleShot(0, this, &DocumentDiagnostics::decideEngine); });
+}
+
+DocumentDiagnostics *DocumentDiagnostics::of(const QObject *child)
+{
+    return child ? child->findChild<DocumentDiagnostics *>(QStringLiteral("documentDiagnostics"),
+                                                           Qt::FindDirectChildrenOnly)
+                 : nullptr;
+}
+
+QString DocumentDiagnostics::filePath() const
+{
+    const QString caption = m_child->Caption();
+    return QFileInfo(caption).isAbsolute() && QFileInfo(caption).isFile() ? caption : QString();
+}
+
+void DocumentDiagnostics::addToViewMenu()
+{
+    for (QMenu *menu : m_child->menus())
+        if (menu->objectName() == QLatin1String("mnuView")) {
+            menu->addSeparator();
+            menu->addMenu(m_engineMenu);
+        }
+}
+
+void DocumentDiagnostics::decideEngine()
+{
+    const QString path = filePath();
+    const analysis::EngineProfile *profile = nullptr;
+    if (!path.isEmpty())
+        profile = analysis::engineProfile(platform::IniFile::readValue(
+            platform::settingsFilePath(), settingsSection(), settingsKey(path)));
+    if (!profile && m_chosenByUser && m_controller->profile())
+        profile = m_controller->profile();
+    if (!profile && !path.isEmpty())
+        profile = analysis::engineProfile(
+            analysis::guessEngine(path, m_child->editor()->toPlainText().left(64 * 1024))
+                .profileId);
+    if (!profile)
+        profile = analysis::engineProfile(QLatin1String(engineOfGame(m_child->game())));
+    if (profile != m_controller->profile())
+        setEngine(profile);
+}
+
+void DocumentDiagnostics::chooseEngine(const QString &profileId)
+{
+    const analysis::EngineProfile *profile = analysis::engineProfile(profileId);
+    if (!profile)
+        return;
+    m_chosenByUser = true;
+    const QString path = filePath();
+    if (!path.isEmpty())
+        platform::IniFile::writeValue(platform::settingsFilePath(), settingsSection(),
+                                      settingsKey(path), QLatin1String(profile->id));
+    setEngine(profile);
+}
+
+void DocumentDiagnostics::setEngine(const analysis::EngineProfile *profile)
+{
+    for (QAction *action : m_engineActions->actions())
+        action->setChecked(action->data().toString() == QLatin1String(profile->id));
+    m_controller->setProfile(profile);
+    updateBudget();
+}
+
+void DocumentDiagnostics::updateBudget()
+{
+    const analysis::EngineProfile *profile = m_controller->profile();
+    if (!profile)
+        return;
+    const QLocale english(QLocale::English);
+    const qint64 used = m_controller->result().bufferedBytes;
+    m_budget->setText(QStringLiteral("%1 / %2 bytes \u2014 %3")
+                          .arg(english.toString(used), english.toString(profile->bufferBytes),
+                               QLatin1String(profile->name)));
+    const bool over = used >= profile->bufferBytes;
+    m_budget->setStyleSheet(over ? QStringLiteral("color: #c00000; font-weight: bold;")
+                                 : QString());
+}
+
+} // namespace document
