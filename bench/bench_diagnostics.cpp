@@ -85,7 +85,8 @@ void benchKeystroke(const QString &text)
     editor.setPlainText(text);
     editor.resize(800, 600);
     editor.show();
-    document::DiagnosticsController controller(&editor, [] { return QString(); });
+    document::DiagnosticsController controller(
+        &editor, [] { return QString(); }, [] { return document::LineEnds::Lf; });
     QEventLoop loop;
     QObject::connect(&controller, &document::DiagnosticsController::checked, &loop,
                      &QEventLoop::quit);

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # completion.sh TESSEL COMPLETION_SCRIPT
 # Completes tessel command lines with the bash completion script and checks the offers against
-# what `tessel --help` names: every option, the --generate templates and the --type values.
+# what `tessel --help` names: every option, the --generate templates, the --type values and
+# the --check engines.
 # Exits 77 (skipped) where bash-completion is not installed.
 set -uo pipefail
 export LC_ALL=C
@@ -38,8 +39,11 @@ expect() { # expect WHAT EXPECTED ACTUAL
 options=$(grep '^  -' <<<"$help" | grep -oE '(^|[ ,])--?[a-z][a-z-]*' | tr -d ' ,' | sort -u)
 expect "an option" "$(printf '%s\n' $options -- | sort)" "$(offers -)"
 
-templates=$(sed -n 's/.*one of: //p' <<<"$help" | tr -d ' ' | tr ',' '\n' | sort)
+templates=$(grep -v 'ID is one of' <<<"$help" | sed -n 's/.*one of: //p' | tr -d ' ' | tr ',' '\n' | sort)
 expect "--generate" "$templates" "$(offers --generate '')"
+
+engines=$(sed -n 's/.*ID is one of: //p' <<<"$help" | tr -d ' ' | tr ',' '\n' | sort)
+expect "--engine" "$engines" "$(offers --check --engine '')"
 
 types=$(sed -n 's/.*case: //p' <<<"$help" | sed 's/, /\n/g; s/"//g; s/ /\\ /g' | sort)
 expect "--type" "$types" "$(offers --type '')"
