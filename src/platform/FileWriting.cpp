@@ -3,6 +3,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QStorageInfo>
 
 #include <sys/stat.h>
 
@@ -33,8 +34,24 @@ QString errorOf(const QFileDevice &file)
                : text;
 }
 
+// Writing in place replaces the old bytes as it goes, so a disk that fills up half way
+// would leave neither version: make sure the new bytes fit before the old ones go.
+bool roomFor(const QString &path, qint64 size)
+{
+    const QFileInfo file(path);
+    const qint64 growth = size - (file.exists() ? file.size() : 0);
+    if (growth <= 0)
+        return true;
+    const QStorageInfo storage(file.absolutePath());
+    return !storage.isValid() || storage.bytesAvailable() >= growth;
+}
+
+const QString kNoRoom = QStringLiteral("No space left on device: the file was left as it was.");
+
 QString writeInPlace(const QString &path, const QByteArray &bytes)
 {
+    if (!roomFor(path, bytes.size()))
+        return kNoRoom;
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return errorOf(file);
@@ -54,6 +71,9 @@ QString writeFileSafely(const QString &path, const QByteArray &bytes)
         return QStringLiteral("It is a folder, not a file.");
     if (hasOtherHardLinks(path))
         return writeInPlace(path, bytes);
+    // A folder that refuses the temporary file makes QSaveFile write in place.
+    if (!QFileInfo(QFileInfo(path).absolutePath()).isWritable() && !roomFor(path, bytes.size()))
+        return kNoRoom;
     QSaveFile file(path);
     // Only when the folder refuses the temporary file (and the file may be written).
     file.setDirectWriteFallback(true);
