@@ -170,6 +170,7 @@ void Recovery::flush()
         record.game = slot.Game;
         record.modId = slot.ModId;
         record.modName = slot.ModName;
+        record.lineEnds = slot.lineEnds;
         record.written = QDateTime::currentDateTimeUtc();
         const QList<platform::RichParagraph> paragraphs = slot.Window->editor()->AllRich();
         const QString file = fileOf(index);
@@ -299,8 +300,12 @@ void Recovery::restore(const RecoveryRecord &record)
     if (paragraphs)
         editor->setSelRich(*paragraphs);
     editor->Select(0, 0);
+    // The recovered text is where the history starts: Undo must not take it away again.
+    editor->document()->clearUndoRedoStacks();
     editor->document()->setModified(true);
     slot.Dirty = true;
+    slot.lineEnds = record.lineEnds;
+    child->showLineEnds(record.lineEnds);
     m_documents->documentEdited(index);
     if (slot.FileState == 1)
         m_documents->fileOpened(index);

@@ -37,6 +37,8 @@ QByteArray encodeRecovery(const RecoveryRecord &record)
     bytes += field("game", QString::number(record.game));
     bytes += field("mod", QString::number(record.modId));
     bytes += field("mod-name", record.modName);
+    bytes += field("line-ends", record.lineEnds == LineEnds::Lf ? QStringLiteral("LF")
+                                                                : QStringLiteral("CR LF"));
     bytes += field("written", record.written.toUTC().toString(Qt::ISODateWithMs));
     bytes += field("rtf-length", QString::number(record.rtf.size()));
     bytes += field("rtf-sha256", QString::fromLatin1(hashOf(record.rtf)));
@@ -74,6 +76,9 @@ std::optional<RecoveryRecord> decodeRecovery(const QByteArray &bytes, QString *r
     record.game = fields.value("game").toShort(&gameOk);
     record.modId = fields.value("mod").toInt(&modOk);
     record.modName = fields.value("mod-name");
+    // Files written before line ends were kept have no such field: they were CR LF.
+    if (fields.value("line-ends") == QLatin1String("LF"))
+        record.lineEnds = LineEnds::Lf;
     record.written = QDateTime::fromString(fields.value("written"), Qt::ISODateWithMs);
     const qint64 length = fields.value("rtf-length").toLongLong(&lengthOk);
     if (!gameOk || !modOk || !lengthOk || length < 0 || !record.written.isValid())

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/ConfigFile.h"
+
 #include <QByteArray>
 #include <QDateTime>
 #include <QString>
@@ -17,6 +19,7 @@ struct RecoveryRecord {
     QString modName; // the mod menus the document showed
     QDateTime written;
     QByteArray rtf;  // the text with its colours, as Copy puts it out
+    LineEnds lineEnds = LineEnds::CrLf; // what Save writes
 
     friend bool operator==(const RecoveryRecord &, const RecoveryRecord &) = default;
 };

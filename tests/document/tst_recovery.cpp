@@ -15,7 +15,7 @@ namespace {
 
 const RecoveryRecord kRecord{QStringLiteral("C:/q3/ü [*].cfg"), QStringLiteral("C:/q3/ü [*].cfg"), 1, 7,
                              QStringLiteral("OSP"), QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5, 6), Qt::UTC),
-                             QByteArrayLiteral("{\\rtf1 bind\\par x}")};
+                             QByteArrayLiteral("{\\rtf1 bind\\par x}"), document::LineEnds::Lf};
 
 QStringList filesBelow(const QString &folder, const QString &pattern)
 {
@@ -94,7 +94,7 @@ void TestRecovery::killedTesselIsRecovered()
     const auto stop = qScopeGuard([&tessel] { tessel.kill(); tessel.waitForFinished(); });
     QTRY_VERIFY_WITH_TIMEOUT(!filesBelow(data, QStringLiteral("lock")).isEmpty(), 10000);
     QTest::qWait(500); // the file is open and watched
-    f.writeFile(QStringLiteral("autoexec.cfg"), "bind x \"+attack\"\r\nseta name Slim\r\n");
+    f.writeFile(QStringLiteral("autoexec.cfg"), "bind x \"+attack\"\nseta name Slim\n");
     QTest::qWait(1500); // reloaded and coloured
     QFile::remove(cfg);
     QTRY_VERIFY_WITH_TIMEOUT(!filesBelow(data, QStringLiteral("*.recovery")).isEmpty(), 15000);
@@ -116,8 +116,9 @@ void TestRecovery::killedTesselIsRecovered()
         QCOMPARE(child->editor()->Text(), QStringLiteral("bind x \"+attack\"\r\nseta name Slim\r\n"));
         QVERIFY(looksLike(child->editor(), 0, 4, document::bindColor(), true));
         QVERIFY(looksLike(child->editor(), 4, 3, Qt::black, false));
+        QVERIFY(!child->menuItem(QStringLiteral("mnuEditUndo"))->isEnabled()); // Undo can't take it away
         FrameFixture::trigger(child, "mnuChildFileSave");
-        QCOMPARE(f.readFile(cfg), QByteArray("bind x \"+attack\"\r\nseta name Slim\r\n"));
+        QCOMPARE(f.readFile(cfg), QByteArray("bind x \"+attack\"\nseta name Slim\n")); // its own LF
     }
     f.frame->documents().recovery()->endSession();
     QTRY_COMPARE(filesBelow(folder, QStringLiteral("*")), QStringList());
