@@ -1,8 +1,11 @@
 // The frame window as the user meets it: menus and toolbars with and without documents, what
-// the buttons do, the Window menu, and files dragged in from a file manager.
+// the buttons do, the Window menu, recent files, and files dragged in from a file manager.
+// Run under a sanitizer build, closing windows also checks that nothing touches a window that
+// is being destroyed.
 #include "FrameFixture.h"
 #include "document/KeywordScan.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -143,6 +146,29 @@ private slots:
         f.settle();
         QVERIFY(!f.frame->isVisible());
         QVERIFY(f.dialogs.messages.isEmpty());
+    }
+
+    // Closing one by one while another program has the focus (the area then falls back on its
+    // last active window): the bar shows the menus of the document left active, else the frame's.
+    void menusFollowTheDocumentLeftActive()
+    {
+        FrameFixture f;
+        for (int i = 0; i < 3; ++i)
+            f.newDocument();
+        QWidget other;
+        other.show();
+        QApplication::setActiveWindow(&other);
+        f.settle();
+        while (frmChild *closing = f.active()) {
+            qobject_cast<QMdiSubWindow *>(closing->parentWidget())->close();
+            f.settle();
+            const QList<QAction *> bar = f.frame->menuBar()->actions();
+            QVERIFY(!bar.isEmpty() && f.active() != closing);
+            if (frmChild *left = f.active())
+                QCOMPARE(bar.first()->menu(), left->menus().first());
+            else
+                QCOMPARE(bar.first()->menu()->objectName(), QStringLiteral("mnuFile"));
+        }
     }
 
     void shortcutsReachTheShownMenus()
@@ -376,6 +402,72 @@ private slots:
         f.settle();
         for (int how = 0; how < 4; ++how)
             f.frame->arrange(how);
+    }
+
+    void windowsStayInsideASmallFrame()
+    {
+        FrameFixture f;
+        f.frame->resize(500, 400);
+        f.settle();
+        const QRect area = f.frame->mdiArea()->viewport()->rect();
+        for (int i = 0; i < 6; ++i) {
+            f.newDocument();
+            QVERIFY(area.contains(f.frame->mdiArea()->currentSubWindow()->geometry()));
+        }
+        for (int how : {0, 1, 2}) {
+            f.frame->arrange(how);
+            for (QMdiSubWindow *window : f.frame->mdiArea()->subWindowList())
+                QVERIFY2(area.contains(window->geometry()), qPrintable(QString::number(how)));
+        }
+    }
+
+    // Kept in the settings, newest first, each once; a missing one is offered for removal.
+    void recentFiles()
+    {
+        FrameFixture f;
+        const QString settings = f.folder.filePath(QStringLiteral("Tessel.ini"));
+        f.frame->useSettings(settings);
+        QStringList opened;
+        for (int i = 1; i <= 12; ++i) {
+            opened.prepend(f.writeFile(QStringLiteral("%1.cfg").arg(i), "set a 1\r\n"));
+            QVERIFY(f.frame->documents().OpenDocument(opened.first()));
+        }
+        QVERIFY(f.frame->documents().OpenDocument(opened.at(3)));
+        const QStringList expected = QStringList{opened.at(3)} + opened.mid(0, 3) + opened.mid(4, 6);
+        frame::frmParent next;
+        next.useSettings(settings);
+        QCOMPARE(next.recentFiles(), expected);
+        QMenu menu;
+        next.fillRecentFilesMenu(&menu);
+        QCOMPARE(menu.actions().size(), 10);
+        QVERIFY(menu.actions().at(0)->text().endsWith(opened.at(3)));
+        QFile::remove(expected.at(1));
+        f.dialogs.answers.enqueue(platform::Answer::No);
+        next.openRecentFile(expected.at(1));
+        QCOMPARE(next.recentFiles(), expected);
+        next.openRecentFile(expected.at(1)); // Yes
+        QCOMPARE(f.dialogs.messages.size(), 2);
+        QVERIFY(f.dialogs.messages.at(1).text.contains(expected.at(1)));
+        QVERIFY(next.documentWindows().isEmpty());
+        frame::frmParent third;
+        third.useSettings(settings);
+        QCOMPARE(third.recentFiles(), QStringList{expected.at(0)} + expected.mid(2));
+    }
+
+    void manyMissingFilesMakeOneMessage()
+    {
+        FrameFixture f;
+        QStringList paths;
+        for (int i = 0; i < 1000; ++i)
+            paths << f.folder.filePath(QStringLiteral("missing%1.cfg").arg(i));
+        f.frame->openCommandLineFiles(paths << f.writeFile("there.cfg", "set a 1\r\n"));
+        QCOMPARE(f.frame->documentWindows().size(), 1);
+        QCOMPARE(f.dialogs.messages.size(), 1);
+        const QStringList lines = f.dialogs.messages.first().text.split('\n');
+        QCOMPARE(lines.size(), 9);
+        QCOMPARE(lines.first(), QStringLiteral("Can't open 1000 files:"));
+        QCOMPARE(lines.at(2), paths.first() + ": The file does not exist.");
+        QCOMPARE(lines.last(), QStringLiteral("and 995 more."));
     }
 
     void droppedFiles()
