@@ -146,7 +146,8 @@ private slots:
             f.settle();
             QVERIFY(f.active() != closing && !f.frame->menuBar()->actions().isEmpty());
             if (f.active())
-                QCOMPARE(f.frame->menuBar()->actions().first()->menu(), f.active()->menus().first());
+                QCOMPARE(f.frame->menuBar()->actions().first()->menu(),
+                         f.active()->menus().first());
             QTRY_COMPARE(chrome(f), f.active() ? documentChrome : kFrameChrome);
         }
         QVERIFY(frameItem(f, "mnuViewToolbars")->isChecked());
@@ -427,7 +428,8 @@ private slots:
             QVERIFY(f.frame->documents().OpenDocument(opened.first()));
         }
         QVERIFY(f.frame->documents().OpenDocument(opened.at(3)));
-        const QStringList expected = QStringList{opened.at(3)} + opened.mid(0, 3) + opened.mid(4, 6);
+        const QStringList expected =
+            QStringList{opened.at(3)} + opened.mid(0, 3) + opened.mid(4, 6);
         frame::frmParent next;
         next.useSettings(settings);
         QCOMPARE(next.recentFiles(), expected);
