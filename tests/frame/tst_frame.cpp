@@ -1,8 +1,11 @@
 // The frame window as the user meets it: menus and toolbars with and without documents, what
-// the buttons do, the Window menu, and files dragged in from a file manager.
+// the buttons do, the Window menu, recent files, and files dragged in from a file manager.
+// Run under a sanitizer build, closing windows also checks that nothing touches a window that
+// is being destroyed.
 #include "FrameFixture.h"
 #include "document/KeywordScan.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -120,7 +123,6 @@ private slots:
         QCOMPARE(captions(bar.at(1)->menu()->actions()), QStringList{"Show Toolbars"});
         press(f, "mnuFileNew");
         QVERIFY(f.pickBlankConfig());
-        frmChild *child = f.active();
         const QString documentChrome =
             "&File &Edit &View F&ormat &Insert &Tools &Window &Help | "
             "New (Ctrl-N), Open (Ctrl-O), Save, Save All, -, Cut (Ctrl-X), Copy (Ctrl-C), "
@@ -130,14 +132,24 @@ private slots:
         QTRY_COMPARE(chrome(f), documentChrome);
         // The document's own menus, not the frame's that share names with them.
         QCOMPARE(f.frame->menuBar()->actions().at(2)->menu()->actions().first(),
-                 child->menuItem("mnuShowToolbars"));
-        f.trigger(f.newDocument(), "mnuChildFileClose");
+                 f.active()->menuItem("mnuShowToolbars"));
+        // Closed one by one while another program has the focus (the area then falls back on its
+        // last active window): the bar shows the menus of the document left active.
+        f.newDocument();
+        f.newDocument();
+        QWidget other;
+        other.show();
+        QApplication::setActiveWindow(&other);
         f.settle();
-        QCOMPARE(f.active(), child);
-        QTRY_COMPARE(chrome(f), documentChrome);
-        f.trigger(child, "mnuChildFileClose");
-        f.settle();
-        QTRY_COMPARE(chrome(f), kFrameChrome);
+        while (frmChild *closing = f.active()) {
+            qobject_cast<QMdiSubWindow *>(closing->parentWidget())->close();
+            f.settle();
+            QVERIFY(f.active() != closing && !f.frame->menuBar()->actions().isEmpty());
+            if (f.active())
+                QCOMPARE(f.frame->menuBar()->actions().first()->menu(),
+                         f.active()->menus().first());
+            QTRY_COMPARE(chrome(f), f.active() ? documentChrome : kFrameChrome);
+        }
         QVERIFY(frameItem(f, "mnuViewToolbars")->isChecked());
         press(f, "mnuFileExit");
         f.settle();
@@ -320,9 +332,18 @@ private slots:
         frmChild *first = f.newDocument();
         f.type(first, QStringLiteral("x")); // edited, so that the file opens in a window of its own
         f.type(f.newDocument(), QStringLiteral("y"));
-        f.frame->openCommandLineFiles({path});
+        QStringList missing; // many make one message
+        for (int i = 0; i < 1000; ++i)
+            missing << f.folder.filePath(QStringLiteral("missing%1.cfg").arg(i));
+        f.frame->openCommandLineFiles(missing + QStringList{path});
         QCOMPARE(windowList(f.active()),
                  (QStringList{"&1 Config1", "&2 Config2", "&3 " + path + " [x]"}));
+        const QStringList lines = f.dialogs.messages.takeFirst().text.split('\n');
+        QCOMPARE(lines.size(), 9);
+        QCOMPARE(lines.first(), QStringLiteral("Can't open 1000 files:"));
+        QCOMPARE(lines.at(2), missing.first() + ": The file does not exist.");
+        QCOMPARE(lines.last(), QStringLiteral("and 995 more."));
+        QVERIFY(f.dialogs.messages.isEmpty());
         QCOMPARE(windowList(f.active()).size(), 3); // rebuilt, not repeated
         f.dialogs.answers.enqueue(platform::Answer::No);
         f.trigger(f.frame->documentWindows().at(1), "mnuChildFileClose");
@@ -376,6 +397,57 @@ private slots:
         f.settle();
         for (int how = 0; how < 4; ++how)
             f.frame->arrange(how);
+    }
+
+    void windowsStayInsideASmallFrame()
+    {
+        FrameFixture f;
+        f.frame->resize(500, 400);
+        f.settle();
+        const QRect area = f.frame->mdiArea()->viewport()->rect();
+        for (int i = 0; i < 6; ++i) {
+            f.newDocument();
+            QVERIFY(area.contains(f.frame->mdiArea()->currentSubWindow()->geometry()));
+        }
+        for (int how : {0, 1, 2}) {
+            f.frame->arrange(how);
+            for (QMdiSubWindow *window : f.frame->mdiArea()->subWindowList())
+                QVERIFY2(area.contains(window->geometry()), qPrintable(QString::number(how)));
+        }
+    }
+
+    // Kept in the settings, newest first, each once; a missing one is offered for removal.
+    void recentFiles()
+    {
+        FrameFixture f;
+        const QString settings = f.folder.filePath(QStringLiteral("Tessel.ini"));
+        f.frame->useSettings(settings);
+        QStringList opened;
+        for (int i = 1; i <= 12; ++i) {
+            opened.prepend(f.writeFile(QStringLiteral("%1.cfg").arg(i), "set a 1\r\n"));
+            QVERIFY(f.frame->documents().OpenDocument(opened.first()));
+        }
+        QVERIFY(f.frame->documents().OpenDocument(opened.at(3)));
+        const QStringList expected =
+            QStringList{opened.at(3)} + opened.mid(0, 3) + opened.mid(4, 6);
+        frame::frmParent next;
+        next.useSettings(settings);
+        QCOMPARE(next.recentFiles(), expected);
+        QMenu menu;
+        next.fillRecentFilesMenu(&menu);
+        QCOMPARE(menu.actions().size(), 10);
+        QVERIFY(menu.actions().at(0)->text().endsWith(opened.at(3)));
+        QFile::remove(expected.at(1));
+        f.dialogs.answers.enqueue(platform::Answer::No);
+        next.openRecentFile(expected.at(1));
+        QCOMPARE(next.recentFiles(), expected);
+        next.openRecentFile(expected.at(1)); // Yes
+        QCOMPARE(f.dialogs.messages.size(), 2);
+        QVERIFY(f.dialogs.messages.at(1).text.contains(expected.at(1)));
+        QVERIFY(next.documentWindows().isEmpty());
+        frame::frmParent third;
+        third.useSettings(settings);
+        QCOMPARE(third.recentFiles(), QStringList{expected.at(0)} + expected.mid(2));
     }
 
     void droppedFiles()
