@@ -259,6 +259,30 @@ private slots:
         QCOMPARE(readBytes(ini), after);
     }
 
+    // Several values at once, all or nothing; an old Latin-1 file turns UTF-8 only when it must.
+    void iniWriteValues_data()
+    {
+        // clang-format off
+        QTest::addColumn<QString>("q3Dir");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("Latin-1 value") << QString::fromLatin1("\xe9") << QByteArray("[GENERAL]\r\nQ2Dir=Qu\xe9\r\nOther=new\r\nQ3Dir=\xe9\r\n");
+        QTest::newRow("to UTF-8") << QString::fromUtf8("\u0141") << QByteArray("[GENERAL]\r\nQ2Dir=Qu\xc3\xa9\r\nOther=new\r\nQ3Dir=\xc5\x81\r\n");
+        QTest::newRow("one bad value: nothing written") << "a\nb" << QByteArray("[GENERAL]\r\nQ2Dir=Qu\xe9\r\n");
+        // clang-format on
+    }
+
+    void iniWriteValues()
+    {
+        QFETCH(QString, q3Dir);
+        QFETCH(QByteArray, after);
+        QTemporaryDir dir;
+        const QString ini = dir.filePath("Tessel.ini");
+        writeBytes(ini, "[GENERAL]\r\nQ2Dir=Qu\xe9\r\n");
+        QCOMPARE(IniFile::writeValues(ini, "GENERAL", {{"Other", "new"}, {"Q3Dir", q3Dir}}), after.contains("Other"));
+        QCOMPARE(readBytes(ini), after);
+        QCOMPARE(IniFile::readValue(ini, "GENERAL", "Q2Dir"), QString::fromLatin1("Qu\xe9"));
+    }
+
     // Bad names and values, and places that can't be written (as root, permission bits don't
     // stop a write: a file stands where the folder should be, a folder where the file should be).
     void iniRefusesWhatItCannotStore()
@@ -309,6 +333,18 @@ private slots:
                  QString("x"));
         QVERIFY(!QFile::exists(dir.filePath("missing")));
         QDir(configFolder).removeRecursively();
+        // An installed copy's share/tessel is writable for root, yet never takes the settings,
+        // not even when a settings file was left there.
+        const QString prefix = QDir::cleanPath(QCoreApplication::applicationDirPath() + "/..");
+        QDir data(prefix + "/share/tessel");
+        QVERIFY(data.mkpath("Configs"));
+        for (int round = 0; round < 2; ++round) {
+            platform::setProgramFolder(data.path());
+            QCOMPARE(platform::settingsFilePath(), configFolder + "/Tessel.ini");
+            QVERIFY(IniFile::writeValue(data.filePath("Tessel.ini"), "GENERAL", "Q2Dir", "x"));
+        }
+        data.removeRecursively();
+        QDir(prefix).rmdir("share");
     }
 
     void editorText_data()

@@ -112,6 +112,7 @@ private slots:
     void optionsShowTheStoredFolders_data();
     void optionsShowTheStoredFolders();
     void optionsStoreTypedAndPickedFolders();
+    void proposedFolders();
 
 private:
     std::unique_ptr<QTemporaryDir> m_programFolder;
@@ -289,6 +290,8 @@ void TestToolDialogs::optionsShowTheStoredFolders_data()
     QTest::newRow("both stored") << QByteArray("[GENERAL]\r\nQ3Dir=/games/quake3\r\nQ2Dir=/games/quake2\r\n")
                                  << "/games/quake2" << "/games/quake3";
     QTest::newRow("empty value") << QByteArray("[GENERAL]\r\nQ2Dir=\r\nQ3Dir=/q3\r\n") << q2 << "/q3";
+    QTest::newRow("any folder name") << QByteArray("[GENERAL]\r\nQ2Dir=/home/\xc5\x81ukasz/q2\r\n")
+                                     << QString::fromUtf8("/home/\u0141ukasz/q2") << q3;
     QTest::newRow("at most 255 characters") << "[GENERAL]\r\nQ2Dir=" + QByteArray(300, 'x') + "\r\n"
                                             << QString(255, 'x') << q3;
     QTest::newRow("failed write") << QByteArray("/") << q2 << q3;
@@ -321,6 +324,22 @@ void TestToolDialogs::optionsShowTheStoredFolders()
     const QByteArray stored = file.readAll();
     QVERIFY(stored.startsWith("[GENERAL]\r\n") && stored.contains(("Q2Dir=" + quake2 + "\r\n").toUtf8()) &&
             stored.contains(("Q3Dir=" + quake3 + "\r\n").toUtf8()));
+}
+
+// Options proposes the game folders that exist on this machine.
+void TestToolDialogs::proposedFolders()
+{
+    const std::pair<QStringList, QStringList> cases[] = {{{}, {"", ""}},
+                                                          {{".yq2", ".quake2", ".ioquake3"}, {".yq2/", ".ioquake3/"}},
+                                                          {{".quake2", ".q3a", ".ioquake3"}, {".quake2/", ".q3a/"}}};
+    for (const auto &[existing, proposed] : cases) {
+        QTemporaryDir home;
+        for (const QString &folder : existing)
+            QVERIFY(QDir(home.path()).mkpath(folder));
+        for (int game : {0, 1})
+            QCOMPARE(frame::proposedGameFolder(game, home.path()),
+                     proposed[game].isEmpty() ? QString() : home.path() + u'/' + proposed[game]);
+    }
 }
 
 void TestToolDialogs::optionsStoreTypedAndPickedFolders()
