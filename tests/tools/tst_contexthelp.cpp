@@ -45,14 +45,7 @@ QList<HelpViewer *> helpWindows()
     for (QWidget *widget : QApplication::topLevelWidgets())
         if (auto *viewer = qobject_cast<HelpViewer *>(widget))
             windows << viewer;
-
     return windows;
-}
-
-QString shownPage()
-{
-    HelpViewer *viewer = HelpViewer::openWindow();
-    return viewer ? QFileInfo(viewer->browser()->source().toLocalFile()).fileName() : QStringLiteral("-");
 }
 
 bool anchorIsInView(QTextBrowser *browser, const QString &anchor)
@@ -79,22 +72,21 @@ QString shownState()
     if (!viewer)
         return QStringLiteral("-");
     const auto enabled = [viewer](const char *name) { return viewer->findChild<QToolButton *>(name)->isEnabled(); };
-    return QString(enabled("cmdBack") ? "<" : "") + (enabled("cmdForward") ? ">" : "") + shownPage();
+    return QString(enabled("cmdBack") ? "<" : "") + (enabled("cmdForward") ? ">" : "") +
+           QFileInfo(viewer->browser()->source().toLocalFile()).fileName();
 }
 
 } // namespace
 
 class TestContextHelp : public QObject {
     Q_OBJECT
+    FrameFixture *m_f = nullptr;
 private slots:
     void cleanup();
     void helpOnTheSelection_data();
     void helpOnTheSelection();
     void helpWindow_data();
     void helpWindow();
-
-private:
-    FrameFixture *m_f = nullptr;
 };
 
 void TestContextHelp::cleanup()
@@ -120,10 +112,8 @@ void TestContextHelp::helpOnTheSelection_data()
     const QString q2 = "bind\tx mouse1 +attack\nset a&b 1";
     QTest::newRow("Quake 2") << 0 << 2 << q2 << "bind" << "Help on bind" << "Quake 2 Commands.htm#bind" << true;
     QTest::newRow("+ word") << 0 << 2 << q2 << "+attack" << "Help on +attack" << "Quake 2 Commands.htm#+attack" << true;
-    QTest::newRow("two words") << 0 << 2 << q2 << "mouse1 +attack" << "Help on..." << "Introduction.htm" << false;
-    QTest::newRow("nothing") << 0 << 2 << q2 << "" << "Help on..." << "Introduction.htm" << false;
-    QTest::newRow("tab") << 0 << 2 << q2 << "bind\tx" << "Help on..." << "Introduction.htm" << false;
-    QTest::newRow("line break") << 0 << 2 << q2 << "+attack\r\nset" << "Help on..." << "Introduction.htm" << false;
+    for (const char *noWord : {"mouse1 +attack", "", "bind\tx", "+attack\r\nset"})
+        QTest::newRow(qPrintable("no word: " + QString(noWord))) << 0 << 2 << q2 << noWord << "Help on..." << "Introduction.htm" << false;
     // The doubled "&" is no part of the word looked up.
     QTest::newRow("&") << 0 << 2 << q2 << "a&b" << "Help on a&&b" << "Quake 2 Commands.htm#a&b" << false;
     // A URL fragment would percent-encode the sign and miss the anchor.
@@ -175,7 +165,7 @@ void TestContextHelp::helpOnTheSelection()
     QVERIFY(m_f->dialogs.messages.isEmpty());
     HelpViewer *viewer = HelpViewer::openWindow();
     QVERIFY(viewer && viewer->isVisible());
-    QCOMPARE(shownPage(), topic.section('#', 0, 0));
+    QCOMPARE(shownState(), topic.section('#', 0, 0));
     if (anchorShown)
         QVERIFY(anchorIsInView(viewer->browser(), topic.section('#', 1)));
     else
