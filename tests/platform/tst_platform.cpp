@@ -290,11 +290,8 @@ private slots:
         QTemporaryDir dir;
         const QString ini = dir.filePath("Tessel.ini");
         writeBytes(ini, "[GENERAL]\r\nQ2Dir=kept\r\n");
-        const QStringList bad[] = {{"", "Q2Dir", "x"},
-                                   {"GEN]ERAL", "Q2Dir", "x"},
-                                   {"GENERAL", " ", "x"},
-                                   {"GENERAL", "Q2=Dir", "x"},
-                                   {"GENERAL", "Q2Dir", "a\r\nb=c"}};
+        const QStringList bad[] = {{"", "Q2Dir", "x"}, {"GEN]ERAL", "Q2Dir", "x"}, {"GENERAL", " ", "x"},
+                                   {"GENERAL", "Q2=Dir", "x"}, {"GENERAL", "Q2Dir", "a\r\nb=c"}};
         for (const QStringList &row : bad) {
             QString error;
             QVERIFY(!IniFile::writeValue(ini, row[0], row[1], row[2], &error));
@@ -347,30 +344,16 @@ private slots:
         QDir(prefix).rmdir("share");
     }
 
-    void editorText_data()
-    {
-        // clang-format off
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("CR LF") << "ab\r\ncd\r\n" << "ab\r\ncd\r\n";
-        QTest::newRow("every line end becomes CR LF") << "a\nb\rc\r\nd" << "a\r\nb\r\nc\r\nd";
-        QTest::newRow("Latin-1") << QString::fromLatin1("name \xA0\xE9\xFF\x80\t end") << QString::fromLatin1("name \xA0\xE9\xFF\x80\t end");
-        // clang-format on
-    }
-
-    void editorText()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, expected);
-        RichEdit edit;
-        edit.LoadPlainText(text);
-        QCOMPARE(edit.Text(), expected);
-        QCOMPARE(edit.TextLength(), int(expected.size()));
-    }
-
     void editorPositionsAndFormat()
     {
         RichEdit edit;
+        const QString latin1 = QString::fromLatin1("name \xA0\xE9\xFF\x80\t end");
+        for (const auto &[text, expected] : {std::pair<QString, QString>("ab\r\ncd\r\n", "ab\r\ncd\r\n"),
+                                             {"a\nb\rc\r\nd", "a\r\nb\r\nc\r\nd"}, {latin1, latin1}}) {
+            edit.LoadPlainText(text); // every line end becomes CR LF
+            QCOMPARE(edit.Text(), expected);
+            QCOMPARE(edit.TextLength(), int(expected.size()));
+        }
         edit.LoadPlainText(QStringLiteral("ab\r\ncd"));
         edit.setSelStart(3); // between CR and LF
         QCOMPARE(edit.SelStart(), 2);
@@ -416,21 +399,17 @@ private slots:
         QCOMPARE(looks, (QStringList{"#0000ff b", "#0000ff b", "#000000", "#ff0000"}));
     }
 
-    void alignmentPlacesLinesInTheView_data()
-    {
-        // clang-format off
-        QTest::addColumn<Qt::Alignment>("alignment");
-        QTest::addColumn<int>("share"); // of the free room left of a short line, in halves
-        QTest::newRow("left") << Qt::Alignment(Qt::AlignLeft) << 0;
-        QTest::newRow("centre") << Qt::Alignment(Qt::AlignHCenter) << 1;
-        QTest::newRow("right") << Qt::Alignment(Qt::AlignRight) << 2;
-        // clang-format on
-    }
-
     void alignmentPlacesLinesInTheView()
     {
-        QFETCH(Qt::Alignment, alignment);
-        QFETCH(int, share);
+        const Qt::Alignment alignments[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
+        for (int share = 0; share < 3; ++share) // of the free room left of a short line, in halves
+            if (alignmentPlacesLines(alignments[share], share); QTest::currentTestFailed())
+                return;
+    }
+
+private:
+    void alignmentPlacesLines(Qt::Alignment alignment, int share)
+    {
         RichEdit edit;
         edit.resize(400, 200);
         edit.show();
