@@ -2,6 +2,8 @@
 #include "FuzzSupport.h"
 #include "platform/IniFile.h"
 
+#include <QRegularExpression>
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 {
     // The first line names the section and key looked up; the rest is the file.
@@ -11,8 +13,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString path = fuzz::fileWith(newline < 0 ? bytes : bytes.mid(newline + 1));
     platform::IniFile::readValue(path, name, name);
     platform::IniFile::readValue(path, QStringLiteral("Options"), QStringLiteral("Font"));
-    if (name.isEmpty() || name.contains(QLatin1Char(']')) || name.contains(QLatin1Char('=')) ||
-        name.contains(QLatin1Char('\r')) || name.contains(QLatin1Char('[')) || name.contains(QLatin1Char(';')))
+    if (name.isEmpty() || name.contains(QRegularExpression(QStringLiteral("[][=;\r]"))))
         return 0;
     if (platform::IniFile::writeValue(path, name, QStringLiteral("Fuzz"), QStringLiteral("value")) &&
         platform::IniFile::readValue(path, name, QStringLiteral("Fuzz")) != QStringLiteral("value"))
