@@ -94,6 +94,7 @@ private slots:
 
     void helpOnTheSelection_data()
     {
+        // clang-format off
         QTest::addColumn<int>("game"); // -1: no document, the topic rule alone
         QTest::addColumn<int>("mod");
         QTest::addColumn<QString>("text");
@@ -111,26 +112,18 @@ private slots:
         QTest::newRow("&") << 0 << 2 << q2 << "a&b" << "Help on a&&b" << "Quake 2 Commands.htm#a&b" << false;
         // A URL fragment would percent-encode the sign and miss the anchor.
         QTest::newRow("% in the anchor") << 0 << 0 << "say_team %a" << "%a" << "Help on %a" << "Quake 2 Commands.htm#%a" << true;
-        QTest::newRow("OSP client variable") << 1 << 14 << "seta cg_fov 110" << "cg_fov" << "Help on cg_fov"
-                                             << "Quake 3 OSP CVars.htm#q3ospcg_fov" << true;
+        QTest::newRow("OSP client variable") << 1 << 14 << "seta cg_fov 110" << "cg_fov" << "Help on cg_fov" << "Quake 3 OSP CVars.htm#q3ospcg_fov" << true;
         // The prefixes of OSP variables are lower case; the page has no such anchor.
-        QTest::newRow("upper case OSP word") << 1 << 14 << "seta CG_FOV 110" << "CG_FOV" << "Help on CG_FOV"
-                                             << "Quake 3 OSP Commands.htm#q3ospCG_FOV" << false;
-        QTest::newRow("OSP shorter than a prefix") << 1 << 14 << "cg xcg_fov" << "cg" << "Help on cg"
-                                                   << "Quake 3 OSP Commands.htm#q3ospcg" << false;
-        QTest::newRow("OSP prefix later in the word") << 1 << 14 << "cg xcg_fov" << "xcg_fov" << "Help on xcg_fov"
-                                                      << "Quake 3 OSP Commands.htm#q3ospxcg_fov" << false;
-        QTest::newRow("OSP server command") << 1 << 15 << "ban" << "ban" << "Help on ban"
-                                            << "Quake 3 OSP Server Commands.htm#q3ospsban" << true;
-        QTest::newRow("OSP server, another case") << -1 << 15 << "" << "Ban" << "Help on Ban"
-                                                  << "Quake 3 OSP Server CVars.htm#q3ospsBan" << false;
-        QTest::newRow("OSP server, a prefix") << -1 << 15 << "" << "bans" << "Help on bans"
-                                              << "Quake 3 OSP Server CVars.htm#q3ospsbans" << false;
-        QTest::newRow("Rocket Arena 3") << 1 << 17 << "bind x +attack" << "+attack" << "Help on +attack"
-                                        << "Quake 3 Commands.htm#q3+attack" << true;
-        QTest::newRow("mod without its own rule") << -1 << 6 << "" << "cg_fov" << "Help on cg_fov"
-                                                  << "Quake 3 CVars.htm#cg_fov" << false;
+        QTest::newRow("upper case OSP word") << 1 << 14 << "seta CG_FOV 110" << "CG_FOV" << "Help on CG_FOV" << "Quake 3 OSP Commands.htm#q3ospCG_FOV" << false;
+        QTest::newRow("OSP shorter than a prefix") << 1 << 14 << "cg xcg_fov" << "cg" << "Help on cg" << "Quake 3 OSP Commands.htm#q3ospcg" << false;
+        QTest::newRow("OSP prefix later in the word") << 1 << 14 << "cg xcg_fov" << "xcg_fov" << "Help on xcg_fov" << "Quake 3 OSP Commands.htm#q3ospxcg_fov" << false;
+        QTest::newRow("OSP server command") << 1 << 15 << "ban" << "ban" << "Help on ban" << "Quake 3 OSP Server Commands.htm#q3ospsban" << true;
+        QTest::newRow("OSP server, another case") << -1 << 15 << "" << "Ban" << "Help on Ban" << "Quake 3 OSP Server CVars.htm#q3ospsBan" << false;
+        QTest::newRow("OSP server, a prefix") << -1 << 15 << "" << "bans" << "Help on bans" << "Quake 3 OSP Server CVars.htm#q3ospsbans" << false;
+        QTest::newRow("Rocket Arena 3") << 1 << 17 << "bind x +attack" << "+attack" << "Help on +attack" << "Quake 3 Commands.htm#q3+attack" << true;
+        QTest::newRow("mod without its own rule") << -1 << 6 << "" << "cg_fov" << "Help on cg_fov" << "Quake 3 CVars.htm#cg_fov" << false;
         QTest::newRow("no document") << -1 << -1 << "" << "bind" << "Help on bind" << "Introduction.htm" << false;
+        // clang-format on
     }
 
     void helpOnTheSelection()

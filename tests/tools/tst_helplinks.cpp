@@ -42,12 +42,6 @@ QStringList helpWords(const QString &entry)
     return tokens.mid(0, cmd ? 2 : 1);
 }
 
-QStringList shownEntries(ListSearch *list)
-{
-    list->hide();
-    return probe::entries(list);
-}
-
 /** The mod list files a document of @p modName shows: its View item's and its commands'. */
 QStringList modListFiles(const QString &modName)
 {
@@ -100,6 +94,7 @@ void TestHelpLinks::everyListWordHasItsHelpAnchor()
         QVERIFY(child);
         const std::int32_t modId = fixture.slotOf(child).ModId;
         const QString label = child->windowTitle();
+        const auto shownEntries = [](ListSearch *list) { return list->hide(), probe::entries(list); };
         child->ShowBindsList();
         child->ShowKeysList();
         child->ShowCVarsList();

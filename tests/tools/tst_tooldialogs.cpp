@@ -150,12 +150,10 @@ private slots:
         QTest::addColumn<QString>("window");
         QTest::addColumn<QString>("focus"); // on opening
         QTest::addColumn<QStringList>("order");
-        QTest::newRow("Options") << "frmOptions" << "txtQ2Dir"
-                                 << QStringList{"txtQ2Dir", "txtQ3Dir", "cmdOK", "cmdQ2Dir", "cmdQ3Dir"};
+        QTest::newRow("Options") << "frmOptions" << "txtQ2Dir" << QStringList{"txtQ2Dir", "txtQ3Dir", "cmdOK", "cmdQ2Dir", "cmdQ3Dir"};
         QTest::newRow("Select Mod") << "frmSelMod" << ""
                                     << QStringList{"optQ2", "optQ3", "cmdModSEL", "lstQ2Mods", "lstQ3Mods", "chkBlank"};
-        QTest::newRow("OSP Template Type") << "frmOSPType" << "optOSPType"
-                                           << QStringList(6, "optOSPType") + QStringList{"cmdOK"};
+        QTest::newRow("OSP Template Type") << "frmOSPType" << "optOSPType" << QStringList(6, "optOSPType") + QStringList{"cmdOK"};
         QTest::newRow("Name Editor") << "frmNameEditor" << "txtName" << QStringList{"txtName"};
         QTest::newRow("Calculate Flags") << "frmFlags" << "cmdOK" << QStringList{"cmdOK"};
     }
@@ -272,8 +270,7 @@ private slots:
         QTest::newRow("empty value") << QByteArray("[GENERAL]\r\nQ2Dir=\r\nQ3Dir=/q3\r\n") << q2 << "/q3";
         QTest::newRow("any folder name") << QByteArray("[GENERAL]\r\nQ2Dir=/home/\xc5\x81ukasz/q2\r\n")
                                          << QString::fromUtf8("/home/\u0141ukasz/q2") << q3;
-        QTest::newRow("at most 255 characters") << "[GENERAL]\r\nQ2Dir=" + QByteArray(300, 'x') + "\r\n"
-                                                << QString(255, 'x') << q3;
+        QTest::newRow("at most 255 characters") << "[GENERAL]\r\nQ2Dir=" + QByteArray(300, 'x') + "\r\n" << QString(255, 'x') << q3;
         QTest::newRow("failed write") << QByteArray("/") << q2 << q3;
     }
 
