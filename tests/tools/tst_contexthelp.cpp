@@ -165,25 +165,20 @@ private slots:
     // and " !" with the end of each new message.
     void helpWindow_data()
     {
+        // clang-format off
         QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QStringList>("shown");
         QTest::newRow("mod pages") << QStringList{"doc -2 152", "mnuHelpMod", "close", "doc -2 153", "mnuHelpMod"}
-                                   << QStringList{"-", "Quake 3 OSP Server Client Filters.htm", "-", "-",
-                                                  "- Not yet implemented."};
-        QTest::newRow("one window, reused") << QStringList{"doc 0 2", "mnuHelpContents", "doc 1 14", "mnuHelpMod", "close",
-                                                           "mnuHelpContents"}
-                                            << QStringList{"-", "Introduction.htm", "Introduction.htm",
-                                                           "<Quake 3 OSP.htm", "-", "Introduction.htm"};
+                                   << QStringList{"-", "Quake 3 OSP Server Client Filters.htm", "-", "-", "- Not yet implemented."};
+        QTest::newRow("one window, reused") << QStringList{"doc 0 2", "mnuHelpContents", "doc 1 14", "mnuHelpMod", "close", "mnuHelpContents"}
+                                            << QStringList{"-", "Introduction.htm", "Introduction.htm", "<Quake 3 OSP.htm", "-", "Introduction.htm"};
         QTest::newRow("back, forward, contents")
-            << QStringList{"doc 0 2 bind x weapnext", "mnuHelpMod", "select weapnext", "mnuHelpSpecific", "cmdBack",
-                           "cmdForward", "cmdContents"}
-            << QStringList{"-", "Quake 2.htm", "Quake 2.htm", "<Quake 2 Commands.htm#weapnext", ">Quake 2.htm",
-                           "<Quake 2 Commands.htm#weapnext", "<Introduction.htm"};
+            << QStringList{"doc 0 2 bind x weapnext", "mnuHelpMod", "select weapnext", "mnuHelpSpecific", "cmdBack", "cmdForward", "cmdContents"}
+            << QStringList{"-", "Quake 2.htm", "Quake 2.htm", "<Quake 2 Commands.htm#weapnext", ">Quake 2.htm", "<Quake 2 Commands.htm#weapnext", "<Introduction.htm"};
         // The help window keeps what it showed; without a window open, none is opened either.
-        QTest::newRow("missing page") << QStringList{"doc 0 2", "mnuHelpMod", "no help", "mnuHelpContents", "close",
-                                                     "mnuHelpMod"}
-                                      << QStringList{"-", "Quake 2.htm", "Quake 2.htm",
-                                                     "Quake 2.htm !Introduction.htm.", "-", "- !Quake 2.htm."};
+        QTest::newRow("missing page") << QStringList{"doc 0 2", "mnuHelpMod", "no help", "mnuHelpContents", "close", "mnuHelpMod"}
+                                      << QStringList{"-", "Quake 2.htm", "Quake 2.htm", "Quake 2.htm !Introduction.htm.", "-", "- !Quake 2.htm."};
+        // clang-format on
     }
 
     void helpWindow()
