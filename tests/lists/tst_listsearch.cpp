@@ -12,8 +12,15 @@
 
 namespace {
 
-QLineEdit *searchBox(ListSearch &control) { return control.findChild<QLineEdit *>("txtSearch"); }
-QListWidget *list(ListSearch &control) { return control.findChild<QListWidget *>("lstMain"); }
+QLineEdit *searchBox(ListSearch &c)
+{
+    return c.findChild<QLineEdit *>("txtSearch");
+}
+
+QListWidget *list(ListSearch &c)
+{
+    return c.findChild<QListWidget *>("lstMain");
+}
 
 QStringList entries(ListSearch &control)
 {

@@ -360,10 +360,8 @@ private slots:
         edit.Select(3, 3);
         QCOMPARE(edit.SelText(), QStringLiteral("\r\ncd"));
         QStringList halves; // half a line break reads as nothing
-        for (const auto &[start, length] : {std::pair(2, 1), std::pair(3, 1), std::pair(2, 2)}) {
-            edit.Select(start, length);
-            halves << edit.SelText();
-        }
+        for (const auto &[start, length] : {std::pair(2, 1), std::pair(3, 1), std::pair(2, 2)})
+            halves << (edit.Select(start, length), edit.SelText());
         QCOMPARE(halves, (QStringList{"", "", "\r\n"}));
         QCOMPARE(edit.GetLineFromChar(2) * 10 + edit.GetLineFromChar(4), 1);
         // Spanning backward over a set of characters, or over everything else.
