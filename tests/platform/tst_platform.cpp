@@ -105,8 +105,7 @@ private slots:
         QFETCH(QString, paragraphs);
         const QByteArray rtf = platform::writeRtf(paragraphsOf(paragraphs));
         QCOMPARE(describe(platform::readRtf(rtf)), paragraphs);
-        for (const char byte : rtf)
-            QVERIFY2(uchar(byte) < 0x80, "the output is 7-bit");
+        QVERIFY2(std::all_of(rtf.begin(), rtf.end(), [](char byte) { return uchar(byte) < 0x80; }), "not 7-bit");
     }
 
     void rtfWriter()
