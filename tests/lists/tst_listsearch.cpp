@@ -10,37 +10,23 @@
 
 #include <sys/stat.h>
 
-namespace {
-
-QLineEdit *searchBox(ListSearch &c)
-{
-    return c.findChild<QLineEdit *>("txtSearch");
-}
-
-QListWidget *list(ListSearch &c)
-{
-    return c.findChild<QListWidget *>("lstMain");
-}
-
-QStringList entries(ListSearch &control)
-{
-    QStringList texts;
-    for (int row = 0; row < list(control)->count(); ++row)
-        texts << list(control)->item(row)->text();
-    return texts;
-}
-
-QString selected(ListSearch &control)
-{
-    const QList<QListWidgetItem *> items = list(control)->selectedItems();
-    return items.isEmpty() ? QString() : items.first()->text();
-}
-
-} // namespace
-
 class TestListSearch : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
+    static QLineEdit *searchBox(ListSearch &c) { return c.findChild<QLineEdit *>("txtSearch"); }
+    static QListWidget *list(ListSearch &c) { return c.findChild<QListWidget *>("lstMain"); }
+    static QStringList entries(ListSearch &control)
+    {
+        QStringList texts;
+        for (int row = 0; row < list(control)->count(); ++row)
+            texts << list(control)->item(row)->text();
+        return texts;
+    }
+    static QString selected(ListSearch &control)
+    {
+        const QList<QListWidgetItem *> items = list(control)->selectedItems();
+        return items.isEmpty() ? QString() : items.first()->text();
+    }
     QString write(const QString &name, const QByteArray &bytes)
     {
         QFile file(m_dir.filePath(name));

@@ -306,8 +306,7 @@ private slots:
             QVERIFY2(error.contains(QString(path).section('/', 0, 0)), qPrintable(error));
             QCOMPARE(IniFile::readValue(dir.filePath(path), "GENERAL", "Q2Dir", "default"),
                      QStringLiteral("default"));
-            QVERIFY(!IniFile::writeValue(dir.filePath(path), "GENERAL", "Q2Dir",
-                                         "x")); // no error wanted
+            QVERIFY(!IniFile::writeValue(dir.filePath(path), "GENERAL", "Q2Dir", "x")); // no error wanted
         }
         QCOMPARE(readBytes(dir.filePath("not-a-folder")), QByteArray("x"));
     }
