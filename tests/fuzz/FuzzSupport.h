@@ -17,8 +17,8 @@ class QuietDialogs : public platform::DialogSeam {
 public:
     platform::Answer messageBox(const QString &, platform::Buttons buttons, platform::Icon, const QString &) override
     {
-        return buttons == platform::Buttons::Ok || buttons == platform::Buttons::OkCancel ? platform::Answer::Ok
-                                                                                          : platform::Answer::Yes;
+        using enum platform::Buttons;
+        return buttons == Ok || buttons == OkCancel ? platform::Answer::Ok : platform::Answer::Yes;
     }
     QStringList openFileNames(const QString &) override { return {}; }
     QString saveFileName(const QString &, const QString &, const QString &) override { return {}; }
@@ -33,8 +33,7 @@ inline void ensureApplication()
         return;
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static int argc = 1;
-    static char name[] = "fuzz";
-    static char *argv[] = {name, nullptr};
+    static char name[] = "fuzz", *argv[] = {name, nullptr};
     static QApplication app(argc, argv);
     static QuietDialogs dialogs;
     platform::setDialogSeam(&dialogs);
@@ -49,11 +48,10 @@ inline QByteArray bytesOf(const uint8_t *data, size_t size)
 inline QString fileWith(const QByteArray &bytes, const QString &name = QStringLiteral("input"))
 {
     static QTemporaryDir folder;
-    const QString path = folder.filePath(name);
-    QFile file(path);
+    QFile file(folder.filePath(name));
     if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) || file.write(bytes) != bytes.size())
-        qFatal("fuzz: cannot write %s", qPrintable(path));
-    return path;
+        qFatal("fuzz: cannot write %s", qPrintable(file.fileName()));
+    return file.fileName();
 }
 
 } // namespace fuzz

@@ -12,8 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     if (!file.ok)
         return 0;
     editor->LoadPlainText(file.text, [] { document::FormatWholeFile(editor, nullptr); });
-    const QByteArray saved = document::configFileBytes(editor->Text());
-    if (document::configFileBytes(platform::toCrLf(file.text)) != saved)
+    const QString crLf = QString(file.text).replace("\r\n", "\n").replace('\r', '\n').replace("\n", "\r\n");
+    if (document::configFileBytes(crLf, file.lineEnds) != document::configFileBytes(editor->Text(), file.lineEnds))
         qFatal("fuzz_configfile: saving changes the text");
     return 0;
 }

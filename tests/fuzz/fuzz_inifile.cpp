@@ -11,8 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     const QString path = fuzz::fileWith(newline < 0 ? bytes : bytes.mid(newline + 1));
     platform::IniFile::readValue(path, name, name);
     platform::IniFile::readValue(path, QStringLiteral("Options"), QStringLiteral("Font"));
-    if (name.isEmpty() || name.contains(QLatin1Char(']')) || name.contains(QLatin1Char('=')) ||
-        name.contains(QLatin1Char('\r')) || name.contains(QLatin1Char('[')) || name.contains(QLatin1Char(';')))
+    if (name.isEmpty() || std::any_of(name.begin(), name.end(), [](QChar c) { return QStringView(u"[]=;\r").contains(c); }))
         return 0;
     if (platform::IniFile::writeValue(path, name, QStringLiteral("Fuzz"), QStringLiteral("value")) &&
         platform::IniFile::readValue(path, name, QStringLiteral("Fuzz")) != QStringLiteral("value"))

@@ -105,8 +105,7 @@ private slots:
         QFETCH(QString, paragraphs);
         const QByteArray rtf = platform::writeRtf(paragraphsOf(paragraphs));
         QCOMPARE(describe(platform::readRtf(rtf)), paragraphs);
-        for (const char byte : rtf)
-            QVERIFY2(uchar(byte) < 0x80, "the output is 7-bit");
+        QVERIFY2(std::all_of(rtf.begin(), rtf.end(), [](char byte) { return uchar(byte) < 0x80; }), "not 7-bit");
     }
 
     void rtfWriter()
@@ -259,6 +258,30 @@ private slots:
         QCOMPARE(readBytes(ini), after);
     }
 
+    // Several values at once, all or nothing; an old Latin-1 file turns UTF-8 only when it must.
+    void iniWriteValues_data()
+    {
+        // clang-format off
+        QTest::addColumn<QString>("q3Dir");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("Latin-1 value") << QString::fromLatin1("\xe9") << QByteArray("[GENERAL]\r\nQ2Dir=Qu\xe9\r\nOther=new\r\nQ3Dir=\xe9\r\n");
+        QTest::newRow("to UTF-8") << QString::fromUtf8("\u0141") << QByteArray("[GENERAL]\r\nQ2Dir=Qu\xc3\xa9\r\nOther=new\r\nQ3Dir=\xc5\x81\r\n");
+        QTest::newRow("one bad value: nothing written") << "a\nb" << QByteArray("[GENERAL]\r\nQ2Dir=Qu\xe9\r\n");
+        // clang-format on
+    }
+
+    void iniWriteValues()
+    {
+        QFETCH(QString, q3Dir);
+        QFETCH(QByteArray, after);
+        QTemporaryDir dir;
+        const QString ini = dir.filePath("Tessel.ini");
+        writeBytes(ini, "[GENERAL]\r\nQ2Dir=Qu\xe9\r\n");
+        QCOMPARE(IniFile::writeValues(ini, "GENERAL", {{"Other", "new"}, {"Q3Dir", q3Dir}}), after.contains("Other"));
+        QCOMPARE(readBytes(ini), after);
+        QCOMPARE(IniFile::readValue(ini, "GENERAL", "Q2Dir"), QString::fromLatin1("Qu\xe9"));
+    }
+
     // Bad names and values, and places that can't be written (as root, permission bits don't
     // stop a write: a file stands where the folder should be, a folder where the file should be).
     void iniRefusesWhatItCannotStore()
@@ -266,11 +289,8 @@ private slots:
         QTemporaryDir dir;
         const QString ini = dir.filePath("Tessel.ini");
         writeBytes(ini, "[GENERAL]\r\nQ2Dir=kept\r\n");
-        const QStringList bad[] = {{"", "Q2Dir", "x"},
-                                   {"GEN]ERAL", "Q2Dir", "x"},
-                                   {"GENERAL", " ", "x"},
-                                   {"GENERAL", "Q2=Dir", "x"},
-                                   {"GENERAL", "Q2Dir", "a\r\nb=c"}};
+        const QStringList bad[] = {{"", "Q2Dir", "x"}, {"GEN]ERAL", "Q2Dir", "x"}, {"GENERAL", " ", "x"},
+                                   {"GENERAL", "Q2=Dir", "x"}, {"GENERAL", "Q2Dir", "a\r\nb=c"}};
         for (const QStringList &row : bad) {
             QString error;
             QVERIFY(!IniFile::writeValue(ini, row[0], row[1], row[2], &error));
@@ -286,8 +306,7 @@ private slots:
             QVERIFY2(error.contains(QString(path).section('/', 0, 0)), qPrintable(error));
             QCOMPARE(IniFile::readValue(dir.filePath(path), "GENERAL", "Q2Dir", "default"),
                      QStringLiteral("default"));
-            QVERIFY(!IniFile::writeValue(dir.filePath(path), "GENERAL", "Q2Dir",
-                                         "x")); // no error wanted
+            QVERIFY(!IniFile::writeValue(dir.filePath(path), "GENERAL", "Q2Dir", "x")); // no error wanted
         }
         QCOMPARE(readBytes(dir.filePath("not-a-folder")), QByteArray("x"));
     }
@@ -309,42 +328,38 @@ private slots:
                  QString("x"));
         QVERIFY(!QFile::exists(dir.filePath("missing")));
         QDir(configFolder).removeRecursively();
-    }
-
-    void editorText_data()
-    {
-        // clang-format off
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("expected");
-        QTest::newRow("CR LF") << "ab\r\ncd\r\n" << "ab\r\ncd\r\n";
-        QTest::newRow("every line end becomes CR LF") << "a\nb\rc\r\nd" << "a\r\nb\r\nc\r\nd";
-        QTest::newRow("Latin-1") << QString::fromLatin1("name \xA0\xE9\xFF\x80\t end") << QString::fromLatin1("name \xA0\xE9\xFF\x80\t end");
-        // clang-format on
-    }
-
-    void editorText()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, expected);
-        RichEdit edit;
-        edit.LoadPlainText(text);
-        QCOMPARE(edit.Text(), expected);
-        QCOMPARE(edit.TextLength(), int(expected.size()));
+        // An installed copy's share/tessel is writable for root, yet never takes the settings,
+        // not even when a settings file was left there.
+        const QString prefix = QDir::cleanPath(QCoreApplication::applicationDirPath() + "/..");
+        QDir data(prefix + "/share/tessel");
+        QVERIFY(data.mkpath("Configs"));
+        for (int round = 0; round < 2; ++round) {
+            platform::setProgramFolder(data.path());
+            QCOMPARE(platform::settingsFilePath(), configFolder + "/Tessel.ini");
+            QVERIFY(IniFile::writeValue(data.filePath("Tessel.ini"), "GENERAL", "Q2Dir", "x"));
+        }
+        data.removeRecursively();
+        QDir(prefix).rmdir("share");
     }
 
     void editorPositionsAndFormat()
     {
         RichEdit edit;
+        const QString latin1 = QString::fromLatin1("name \xA0\xE9\xFF\x80\t end");
+        for (const auto &[text, expected] : {std::pair<QString, QString>("ab\r\ncd\r\n", "ab\r\ncd\r\n"),
+                                             {"a\nb\rc\r\nd", "a\r\nb\r\nc\r\nd"}, {latin1, latin1}}) {
+            edit.LoadPlainText(text); // every line end becomes CR LF
+            QCOMPARE(edit.Text(), expected);
+            QCOMPARE(edit.TextLength(), int(expected.size()));
+        }
         edit.LoadPlainText(QStringLiteral("ab\r\ncd"));
         edit.setSelStart(3); // between CR and LF
         QCOMPARE(edit.SelStart(), 2);
         edit.Select(3, 3);
         QCOMPARE(edit.SelText(), QStringLiteral("\r\ncd"));
         QStringList halves; // half a line break reads as nothing
-        for (const auto &[start, length] : {std::pair(2, 1), std::pair(3, 1), std::pair(2, 2)}) {
-            edit.Select(start, length);
-            halves << edit.SelText();
-        }
+        for (const auto &[start, length] : {std::pair(2, 1), std::pair(3, 1), std::pair(2, 2)})
+            halves << (edit.Select(start, length), edit.SelText());
         QCOMPARE(halves, (QStringList{"", "", "\r\n"}));
         QCOMPARE(edit.GetLineFromChar(2) * 10 + edit.GetLineFromChar(4), 1);
         // Spanning backward over a set of characters, or over everything else.
@@ -380,21 +395,17 @@ private slots:
         QCOMPARE(looks, (QStringList{"#0000ff b", "#0000ff b", "#000000", "#ff0000"}));
     }
 
-    void alignmentPlacesLinesInTheView_data()
-    {
-        // clang-format off
-        QTest::addColumn<Qt::Alignment>("alignment");
-        QTest::addColumn<int>("share"); // of the free room left of a short line, in halves
-        QTest::newRow("left") << Qt::Alignment(Qt::AlignLeft) << 0;
-        QTest::newRow("centre") << Qt::Alignment(Qt::AlignHCenter) << 1;
-        QTest::newRow("right") << Qt::Alignment(Qt::AlignRight) << 2;
-        // clang-format on
-    }
-
     void alignmentPlacesLinesInTheView()
     {
-        QFETCH(Qt::Alignment, alignment);
-        QFETCH(int, share);
+        const Qt::Alignment alignments[] = {Qt::AlignLeft, Qt::AlignHCenter, Qt::AlignRight};
+        for (int share = 0; share < 3; ++share) // of the free room left of a short line, in halves
+            if (alignmentPlacesLines(alignments[share], share); QTest::currentTestFailed())
+                return;
+    }
+
+private:
+    void alignmentPlacesLines(Qt::Alignment alignment, int share)
+    {
         RichEdit edit;
         edit.resize(400, 200);
         edit.show();

@@ -42,12 +42,6 @@ QStringList helpWords(const QString &entry)
     return tokens.mid(0, cmd ? 2 : 1);
 }
 
-QStringList shownEntries(ListSearch *list)
-{
-    list->hide();
-    return probe::entries(list);
-}
-
 /** The mod list files a document of @p modName shows: its View item's and its commands'. */
 QStringList modListFiles(const QString &modName)
 {
@@ -80,17 +74,9 @@ void TestHelpLinks::everyListWordHasItsHelpAnchor()
 {
     FrameFixture fixture;
     document::Documents &documents = fixture.frame->documents();
-
-    struct Kind {
-        QString label;
-        frmChild *child;
-        QString modName;
-    };
-    QList<Kind> kinds;
     // Opened first: an untouched new document would be reused for it.
-    frmChild *opened = documents.OpenDocument(fixture.writeFile("opened.cfg", "bind x y\r\n"));
-    QVERIFY(opened);
-    kinds.append({QStringLiteral("opened file"), opened, QStringLiteral("Blank")});
+    QList<std::pair<frmChild *, QString>> kinds{
+        {documents.OpenDocument(fixture.writeFile("opened.cfg", "bind x y\r\n")), QStringLiteral("Blank")}};
     QList<mods::NewDocumentRequest> requests{mods::kBlankDocument};
     for (mods::GameList game : {mods::GameList::Quake2, mods::GameList::Quake3})
         for (const mods::CatalogueEntry &entry : mods::catalogueEntries(game))
@@ -98,57 +84,45 @@ void TestHelpLinks::everyListWordHasItsHelpAnchor()
                 requests << entry.document;
     for (const mods::NewDocumentRequest &request : requests) {
         documents.CurrentGame = request.game;
-        frmChild *child = documents.NewDocument(request.windowTitle.toString(), request.modNumber);
-        QVERIFY(child);
-        kinds.append({request.windowTitle.toString(), child, request.modName.toString()});
+        kinds.append({documents.NewDocument(request.windowTitle.toString(), request.modNumber),
+                      request.modName.toString()});
     }
-
     QStringList broken;
     int checked = 0;
     QHash<QString, QSet<QString>> anchorsByPage;
-    for (const Kind &kind : std::as_const(kinds)) {
-        frmChild *child = kind.child;
+    for (const auto &[child, modName] : std::as_const(kinds)) {
+        QVERIFY(child);
         const std::int32_t modId = fixture.slotOf(child).ModId;
-
-        QList<QPair<QString, QStringList>> lists;
+        const QString label = child->windowTitle();
+        const auto shownEntries = [](ListSearch *list) { return list->hide(), probe::entries(list); };
         child->ShowBindsList();
-        lists.append({QStringLiteral("actions"), shownEntries(child->lsBinds())});
         child->ShowKeysList();
-        lists.append({QStringLiteral("keys"), shownEntries(child->lsKeys())});
         child->ShowCVarsList();
-        lists.append({QStringLiteral("cvars"), shownEntries(child->lsCVars())});
-        if (fixture.slotOf(child).Game != mods::kGameOspDataFile) {
-            for (const auto &list : std::as_const(lists))
-                QVERIFY2(!list.second.isEmpty(), qPrintable(kind.label + ' ' + list.first));
-        }
-        for (const QString &file : modListFiles(kind.modName)) {
+        QList<QPair<QString, QStringList>> lists{{"actions", shownEntries(child->lsBinds())},
+                                                 {"keys", shownEntries(child->lsKeys())},
+                                                 {"cvars", shownEntries(child->lsCVars())}};
+        for (const auto &list : std::as_const(lists))
+            QVERIFY2(!list.second.isEmpty() || fixture.slotOf(child).Game == mods::kGameOspDataFile,
+                     qPrintable(label + ' ' + list.first));
+        for (const QString &file : modListFiles(modName)) {
             child->ShowSpecialList(file);
             lists.append({file, shownEntries(child->lsSpecial())});
             QVERIFY2(!lists.last().second.isEmpty(), qPrintable(file));
         }
-
-        for (const auto &[listName, entries] : std::as_const(lists)) {
-            for (const QString &entry : entries) {
+        for (const auto &[listName, entries] : std::as_const(lists))
+            for (const QString &entry : entries)
                 for (const QString &word : helpWords(entry)) {
-                    const document::HelpTopic topic =
-                        document::helpOnTopic(modId, document::helpOnCaption(word));
+                    const document::HelpTopic topic = document::helpOnTopic(modId, document::helpOnCaption(word));
                     ++checked;
                     QSet<QString> &anchors = anchorsByPage[topic.page];
                     if (anchors.isEmpty())
                         anchors = pageAnchors(platform::helpFolder() + '/' + topic.page);
                     if (topic.anchor.isEmpty() || !anchors.contains(topic.anchor))
                         broken << QStringLiteral("%1 (ModId %2), %3 entry \"%4\": %5")
-                                      .arg(kind.label)
-                                      .arg(modId)
-                                      .arg(listName, entry, topic.text());
+                                      .arg(label).arg(modId).arg(listName, entry, topic.text());
                 }
-            }
-        }
     }
-
-    QVERIFY2(broken.isEmpty(), qPrintable(QStringLiteral("%1 broken links, the first: %2")
-                                              .arg(broken.size())
-                                              .arg(broken.mid(0, 20).join(QStringLiteral("; ")))));
+    QVERIFY2(broken.isEmpty(), qPrintable(QString::number(broken.size()) + " broken links: " + broken.mid(0, 20).join("; ")));
     QVERIFY2(checked > 5000, qPrintable(QString::number(checked)));
     QVERIFY(fixture.dialogs.messages.isEmpty());
 }
