@@ -3,6 +3,8 @@
 #include "FrameFixture.h"
 #include "document/ConfigFile.h"
 
+#include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -33,7 +35,14 @@ private slots:
         const QString a = f.writeFile("a.cfg", "bind x +attack\r\n");
         const QString name =
             f.writeFile(QStringLiteral("my \"best\" cfg \u00e9\u4e2d.txt"), "b\r\n");
-        frmChild *fresh = f.newDocument();
+        // Enter goes down in the Select Mod dialog, which closes; it comes up in the new document.
+        f.frame->newDocumentCommand();
+        QDialog *dialog = FrameFixture::selectModDialog();
+        dialog->findChild<QCheckBox *>(QStringLiteral("chkBlank"))->setChecked(true);
+        QTest::keyPress(dialog, Qt::Key_Return);
+        f.settle();
+        frmChild *fresh = f.active();
+        QTest::keyRelease(fresh->editor(), Qt::Key_Return);
         f.frame->openCommand(); // cancelled
         f.dialogs.openAnswers.enqueue({a});
         f.frame->openCommand();
