@@ -113,7 +113,7 @@ private slots:
         QTest::newRow("Enter after vstr") << "bind x vstr" << "" << "{Enter}" << "bind x vstr\r\n|" << "[#000000]bind x [#00ff00 b]vstr\r\n";
         QTest::newRow("Enter after vstr, under an empty line") << "\r\n" << "" << "vstr{Enter}" << "\r\nvstr\r\n|" << "\r\n[#00ff00 b]vstr\r\n";
         QTest::newRow("Enter after vstr, under a blank end") << "a \r\n" << "" << "vstr{Enter}" << "a \r\nvstr\r\n|" << "[#000000]a \r\n[#00ff00 b]vstr\r\n";
-        QTest::newRow("Right colours, inside uncolours") << "set|a x" << "" << "{Right}{Left}{Left}{Left}{Right}{clean}" << "se|ta x" << "[#000000]se[#ff0000 b]ta[#000000] x";
+        QTest::newRow("Right colours, inside uncolours") << "set|a x" << "" << "{Right}{Left}{Left}{Left}{Right}" << "se|ta x" << "[#000000]se[#ff0000 b]ta[#000000] x";
         QTest::newRow("moving colours, unchanged") << "|set a 1\r\nbind x y" << "" << "{Down}{End}{Left}{Left}{clean}" << "set a 1\r\nbind x| y" << "[#000000]set a 1\r\nbind x y";
         QTest::newRow("keys let go from a dialog") << "bind |" << "" << "{r:Enter}{r:Esc}{r:Space}{clean}" << "bind |" << "";
         QTest::newRow("Right past the end of set") << "|\r\nx" << "" << "set{Left}{Right}{Right}" << "set\r\n|x" << "[#ff0000 b]set\r\n[#000000]x";
