@@ -56,7 +56,7 @@ void TestUndo::eachActionIsOneStep_data()
         << QStringList{"[#000000]x ", "[#000000]x " + set + " a\r\n[#ff00ff b]alias[#000000] b"};
     QTest::newRow("comment block and uncomment")
         << QStringList{"type:set ", "mnuFormatCommentBlock", "mnuFormatUncommentBlock"}
-        << QStringList{set + " ", "[#ff0000 b]//set ", set + " "};
+        << QStringList{set + " ", "[#ff0000 b]//set ", "[#ff0000 b]set "};
     QTest::newRow("insert command")
         << QStringList{"type:x ", "mnuInsertCommandsSet", "mnuInsertEOF"}
         << QStringList{"[#000000]x ", "[#000000]x [#ff0000 b]set", "[#000000]x [#ff0000 b]set[#000000 b]//EOF"};
