@@ -67,7 +67,8 @@ void play(frmChild *child, const QString &script)
         else if (name.startsWith("r:"))
             QTest::keyRelease(child->editor(), kKeys.value(name.mid(2)).key());
         else if (name.startsWith("u:")) {
-            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QChar(name.mid(2).toUShort(nullptr, 16)));
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier,
+                            QChar(name.mid(2).toUShort(nullptr, 16)));
             QCoreApplication::sendEvent(child->editor(), &press);
         } else if (name.startsWith("C-"))
             QTest::keyClick(child->editor(), name.at(2).toLatin1(), Qt::ControlModifier);
@@ -261,15 +262,17 @@ private slots:
         frmChild *child = f.newDocument();
         load(child->editor(), QStringLiteral("[bind] x"));
         const QPoint at(5, 5);
-        QContextMenuEvent click(QContextMenuEvent::Mouse, at, child->editor()->viewport()->mapToGlobal(at));
+        QContextMenuEvent click(QContextMenuEvent::Mouse, at,
+                                child->editor()->viewport()->mapToGlobal(at));
         QCoreApplication::sendEvent(child->editor()->viewport(), &click);
         auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
         QVERIFY(menu);
         QStringList items;
         for (QAction *item : menu->actions())
             items << (item->isSeparator() ? QStringLiteral("-") : item->objectName());
-        QCOMPARE(items.join(' '), QStringLiteral("mnuEditCut mnuEditCopy mnuEditPaste - mnuEditSelectAll - "
-                                                 "mnuFormatCommentBlock mnuFormatUncommentBlock - mnuHelpSpecific"));
+        QCOMPARE(items.join(' '),
+                 QStringLiteral("mnuEditCut mnuEditCopy mnuEditPaste - mnuEditSelectAll - "
+                                "mnuFormatCommentBlock mnuFormatUncommentBlock - mnuHelpSpecific"));
         QCOMPARE(menu->actions().last()->text(), QStringLiteral("Help on bind"));
         menu->actions().at(1)->trigger();
         menu->close();

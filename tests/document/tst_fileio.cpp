@@ -78,7 +78,7 @@ void TestFileIo::openCases_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<Kind>("kind");
     QTest::addColumn<bool>("commandLine"); // else File > Open
-    QTest::addColumn<QString>("text");     // what the editor shows; empty: refused, and good.cfg still opens
+    QTest::addColumn<QString>("text");     // shown in the editor; empty: refused, good.cfg opens
     QTest::addColumn<QString>("message");
 
     QTest::newRow("LF file, File > Open")

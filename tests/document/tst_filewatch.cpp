@@ -56,7 +56,7 @@ void TestFileWatch::changedFileAsks_data()
     QTest::addColumn<bool>("saveFirst"); // Save comes before Tessel notices the change
     QTest::addColumn<Answer>("answer");
     QTest::addColumn<QString>("question");
-    QTest::addColumn<QByteArray>("text"); // in the editor after the answer
+    QTest::addColumn<QByteArray>("text");   // in the editor after the answer
     QTest::addColumn<QByteArray>("onDisk"); // after Save
     // clang-format off
     QTest::newRow("reload") << false << Answer::Yes << "changed by another program" << kTheirs << kTheirs;

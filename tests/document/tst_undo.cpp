@@ -44,6 +44,7 @@ void TestUndo::eachActionIsOneStep_data()
 {
     QTest::addColumn<QStringList>("actions");
     QTest::addColumn<QStringList>("looks"); // after each action
+    // clang-format off
     const QString set = "[#ff0000 b]set[#000000]";
     QTest::newRow("words with their colours")
         << QStringList{"type:set ", "type:x ", "key:bs", "type:y"}
@@ -62,6 +63,7 @@ void TestUndo::eachActionIsOneStep_data()
         << QStringList{"[#000000]x ", "[#000000]x [#ff0000 b]set", "[#000000]x [#ff0000 b]set[#000000 b]//EOF"};
     QTest::newRow("whole-file pass") << QStringList{"load:x\nset a", "format", "type:b"}
                                      << QStringList{"[#000000]x\r\nset a", "[#000000]x\r\n" + set + " a", "[#000000]bx\r\n" + set + " a"};
+    // clang-format on
 }
 
 void TestUndo::eachActionIsOneStep()
