@@ -3,6 +3,8 @@
 #include "FrameFixture.h"
 #include "document/ConfigFile.h"
 
+#include <QCheckBox>
+#include <QDialog>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -33,7 +35,14 @@ private slots:
         const QString a = f.writeFile("a.cfg", "bind x +attack\r\n");
         const QString name =
             f.writeFile(QStringLiteral("my \"best\" cfg \u00e9\u4e2d.txt"), "b\r\n");
-        frmChild *fresh = f.newDocument();
+        // Enter goes down in the Select Mod dialog, which closes; it comes up in the new document.
+        f.frame->newDocumentCommand();
+        QDialog *dialog = FrameFixture::selectModDialog();
+        dialog->findChild<QCheckBox *>(QStringLiteral("chkBlank"))->setChecked(true);
+        QTest::keyPress(dialog, Qt::Key_Return);
+        f.settle();
+        frmChild *fresh = f.active();
+        QTest::keyRelease(fresh->editor(), Qt::Key_Return);
         f.frame->openCommand(); // cancelled
         f.dialogs.openAnswers.enqueue({a});
         f.frame->openCommand();
@@ -85,84 +94,16 @@ private slots:
         QVERIFY(!openWindow("frmProgress"));
     }
 
-    void badFilesAreRefusedAndOthersStillOpen_data()
+    void saveAsksBeforeLosingCharacters()
     {
-        // clang-format off
-        QTest::addColumn<QString>("kind");
-        for (const char *kind : {"missing", "folder", "binary", "huge"})
-            QTest::newRow(kind) << kind;
-        // clang-format on
-    }
-
-    void badFilesAreRefusedAndOthersStillOpen()
-    {
-        QFETCH(QString, kind);
-        FrameFixture f;
-        QString bad = f.folder.filePath(QStringLiteral("bad.cfg"));
-        if (kind == QLatin1String("folder"))
-            QDir(f.folder.path()).mkdir(QStringLiteral("bad.cfg"));
-        else if (kind == QLatin1String("binary"))
-            f.writeFile("bad.cfg", QByteArray("bind\0x\r\n", 8));
-        else if (kind == QLatin1String("huge"))
-            QFile(f.writeFile("bad.cfg", "")).resize(50 * 1024 * 1024);
-        const QString good = f.writeFile("good.cfg", "set a 1\r\n");
-        f.frame->documents().OpenFileList({bad, good});
-        QCOMPARE(f.dialogs.messages.size(), 1);
-        const RecordingDialogs::Message &message = f.dialogs.messages.first();
-        QVERIFY2(message.text.startsWith(QStringLiteral("Can't open file: ") + bad),
-                 qPrintable(message.text));
-        QCOMPARE(message.icon, platform::Icon::Exclamation);
-        QCOMPARE(message.title, QStringLiteral("Tessel"));
-        QCOMPARE(f.frame->documentWindows().size(), 1);
-        QCOMPARE(f.active()->Caption(), good);
-    }
-
-    void saveWritesOneFinalLineBreak_data()
-    {
-        // clang-format off
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("no final break") << "a\r\nb" << QByteArray("a\r\nb\r\n");
-        QTest::newRow("one final break") << "bind a b\r\n" << QByteArray("bind a b\r\n");
-        QTest::newRow("two final breaks") << "a\r\n\r\n" << QByteArray("a\r\n\r\n");
-        QTest::newRow("empty") << "" << QByteArray("\r\n");
-        // clang-format on
-    }
-
-    void saveWritesOneFinalLineBreak()
-    {
-        QFETCH(QString, text);
-        QFETCH(QByteArray, bytes);
         FrameFixture f;
         frmChild *child = f.newDocument();
-        child->editor()->LoadPlainText(text);
-        const QString path = f.folder.filePath(QStringLiteral("out.cfg"));
-        QVERIFY(f.frame->documents().SaveDocument(child->Tag(), path));
-        QCOMPARE(f.readFile(path), bytes);
-        QCOMPARE(child->Caption(), path);
-        QVERIFY(!f.slotOf(child).Dirty);
-    }
-
-    void saveKeepsLatin1AndAsksBeforeLosingCharacters()
-    {
-        FrameFixture f;
-        QByteArray bytes = "set name \"";
-        for (int byte = 0x80; byte <= 0xFF; ++byte)
-            bytes.append(char(byte));
-        bytes += "\"\r\nbind\tx y\r\n";
-        const QString path = f.writeFile("latin.cfg", bytes);
-        f.frame->documents().OpenFileList({path});
-        QVERIFY(f.frame->documents().SaveDocument(f.active()->Tag(), path));
-        QCOMPARE(f.readFile(path), bytes);
-
-        f.active()->editor()->LoadPlainText(QStringLiteral("say \u20ac5"));
+        child->editor()->LoadPlainText(QStringLiteral("say \u20ac5"));
         const QString euro = f.folder.filePath(QStringLiteral("euro.cfg"));
-        f.dialogs.answers << Answer::Cancel << Answer::Ok;
-        QVERIFY(!f.frame->documents().SaveDocument(f.active()->Tag(), euro));
+        f.dialogs.answers << Answer::Cancel;
+        QVERIFY(!f.frame->documents().SaveDocument(child->Tag(), euro));
         QVERIFY(!QFile::exists(euro));
         QVERIFY(f.dialogs.messages.first().text.contains(QLatin1String("cannot be stored")));
-        QVERIFY(f.frame->documents().SaveDocument(f.active()->Tag(), euro));
-        QCOMPARE(f.readFile(euro), QByteArray("say ?5\r\n"));
     }
 
     void saveAndSaveAsAskForNamesOnlyWhenNeeded()
@@ -210,13 +151,17 @@ private slots:
         QCOMPARE(question.icon, platform::Icon::Question);
         QVERIFY(QDir(f.folder.path()).mkdir(QStringLiteral("taken")));
         const QString folder = f.folder.filePath(QStringLiteral("taken"));
+        f.dialogs.saveAnswers.enqueue(folder); // asked for a name, or saving where a folder now is
+        QVERIFY(!f.frame->documents().SaveDocumentAs(child->Tag()));
         QVERIFY(!f.frame->documents().SaveDocument(child->Tag(), folder));
         QVERIFY(
             !f.frame->documents().SaveDocument(child->Tag(), f.folder.filePath("no/such/x.cfg")));
-        QCOMPARE(f.dialogs.messages.size(), 2);
-        QVERIFY(f.dialogs.messages.first().text.startsWith(QStringLiteral("Can't save file: ") +
-                                                           folder));
-        QCOMPARE(f.dialogs.messages.first().icon, platform::Icon::Exclamation);
+        QCOMPARE(f.dialogs.messages.size(), 3);
+        for (const RecordingDialogs::Message &message : f.dialogs.messages.mid(0, 2)) {
+            QVERIFY(message.text.startsWith("Can't save file: " + folder));
+            QVERIFY(message.text.endsWith(QStringLiteral("It is a folder, not a file.")));
+            QCOMPARE(message.icon, platform::Icon::Exclamation);
+        }
         QCOMPARE(f.readFile(existing), QByteArray("keep me\r\n"));
         QCOMPARE(child->Caption(), existing);
         QVERIFY(f.slotOf(child).Dirty);

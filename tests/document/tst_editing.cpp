@@ -1,10 +1,16 @@
 // Editing as the user does it: typing with its keyword colouring and bind prompt, the editor's
-// shortcut keys, the clipboard, and the Format and Insert commands; then the pure colouring scans.
+// shortcut keys, the clipboard, the right-click menu, and the Format and Insert commands; then
+// the pure colouring scans. The document counts as changed only when its characters change.
 #include "FrameFixture.h"
 #include "document/KeywordScan.h"
 #include "lists/ListSearch.h"
+#include "platform/Clipboard.h"
 
+#include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QLabel>
+#include <QMenu>
 #include <QMimeData>
 #include <QRegularExpression>
 #include <QtTest>
@@ -37,13 +43,18 @@ void load(platform::RichEdit *editor, QString text)
 const QHash<QString, QKeyCombination> kKeys{{"Enter", Qt::Key_Return},
                                             {"Right", Qt::Key_Right},
                                             {"Left", Qt::Key_Left},
+                                            {"Down", Qt::Key_Down},
+                                            {"Esc", Qt::Key_Escape},
+                                            {"Space", Qt::Key_Space},
                                             {"End", Qt::Key_End},
                                             {"BS", Qt::Key_Backspace},
                                             {"S-Right", Qt::SHIFT | Qt::Key_Right},
                                             {"S-End", Qt::SHIFT | Qt::Key_End},
                                             {"S-Down", Qt::SHIFT | Qt::Key_Down}};
 
-// Types @p script: text, {Key} from the table above, {C-X} for Ctrl+X, {m:name} for a menu item.
+// Types @p script: text, {Key} from the table above, {C-X} for Ctrl+X, {m:name} for a menu item,
+// {r:Key} for only the release of a key pressed elsewhere, {u:2028} for a character an input
+// method sends.
 void play(frmChild *child, const QString &script)
 {
     static const QRegularExpression token(QStringLiteral("\\{([^}]*)\\}|[^{]+"));
@@ -53,7 +64,13 @@ void play(frmChild *child, const QString &script)
             QTest::keyClicks(child->editor(), match.captured(0));
         else if (name.startsWith("m:"))
             FrameFixture::trigger(child, qPrintable(name.mid(2)));
-        else if (name.startsWith("C-"))
+        else if (name.startsWith("r:"))
+            QTest::keyRelease(child->editor(), kKeys.value(name.mid(2)).key());
+        else if (name.startsWith("u:")) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier,
+                            QChar(name.mid(2).toUShort(nullptr, 16)));
+            QCoreApplication::sendEvent(child->editor(), &press);
+        } else if (name.startsWith("C-"))
             QTest::keyClick(child->editor(), name.at(2).toLatin1(), Qt::ControlModifier);
         else if (name == "S-Right*") { // Shift let go before Right
             QTest::keyPress(child->editor(), Qt::Key_Right, Qt::ShiftModifier);
@@ -73,8 +90,9 @@ private slots:
     {
         // clang-format off
         QTest::addColumn<QString>("before");    // "|" caret (default: the end), "[...]" selection
-        QTest::addColumn<QString>("clipboard"); // plain text put on the clipboard first
-        QTest::addColumn<QString>("script");    // see play(); "{prompt}" types the rest inside the prompt's wait
+        QTest::addColumn<QString>("clipboard"); // plain text put on the clipboard first, "rtf:" RTF
+        QTest::addColumn<QString>("script");    // see play(); "{prompt}" types the rest inside the prompt's wait;
+                                                // ending "{clean}": the document still counts as unchanged
         QTest::addColumn<QString>("after");     // marked text
         QTest::addColumn<QString>("looks");     // colourRuns(), "" when not checked
         const QString bindX = "[#0000ff b]bind[#000000] x ";
@@ -97,6 +115,8 @@ private slots:
         QTest::newRow("Enter after vstr, under an empty line") << "\r\n" << "" << "vstr{Enter}" << "\r\nvstr\r\n|" << "\r\n[#00ff00 b]vstr\r\n";
         QTest::newRow("Enter after vstr, under a blank end") << "a \r\n" << "" << "vstr{Enter}" << "a \r\nvstr\r\n|" << "[#000000]a \r\n[#00ff00 b]vstr\r\n";
         QTest::newRow("Right colours, inside uncolours") << "set|a x" << "" << "{Right}{Left}{Left}{Left}{Right}" << "se|ta x" << "[#000000]se[#ff0000 b]ta[#000000] x";
+        QTest::newRow("moving colours, unchanged") << "|set a 1\r\nbind x y" << "" << "{Down}{End}{Left}{Left}{clean}" << "set a 1\r\nbind x| y" << "[#000000]set a 1\r\nbind x y";
+        QTest::newRow("keys let go from a dialog") << "bind |" << "" << "{r:Enter}{r:Esc}{r:Space}{clean}" << "bind |" << "";
         QTest::newRow("Right past the end of set") << "|\r\nx" << "" << "set{Left}{Right}{Right}" << "set\r\n|x" << "[#ff0000 b]set\r\n[#000000]x";
         QTest::newRow("Right past the end of //EOF") << "|\r\nx" << "" << "//eof{Left}{Right}{Right}" << "//EOF\r\n|x" << "[#000000 b]//EOF\r\n[#000000]x";
         QTest::newRow("Backspace recolours") << "" << "" << "vstrx{BS}" << "vstr|" << "[#00ff00 b]vstr";
@@ -118,7 +138,14 @@ private slots:
                                        << "[#0000ff b]BIND[#000000] x y\r\n[#ff0000 b]set[#000000] a [#00ff00 b]vstr\r\n[#000000]bind;";
         QTest::newRow("paste after a keyword") << "" << " mouse1 x" << "bind{Left}{Right}{C-V}" << "bind mouse1 x|" << "[#0000ff b]bind[#000000] mouse1 x";
         QTest::newRow("paste of RTF as text") << "" << "{\\rtf1\\ansi{\\colortbl;\\red0\\green0\\blue255;}\\cf1\\b bind\\b0\\cf0  x}" << "{m:mnuEditPaste}" << "bind x|" << "[#0000ff b]bind[#000000] x";
-        QTest::newRow("paste of nothing") << "ab|c" << "" << "{m:mnuEditPaste}" << "ab|c" << "";
+        QTest::newRow("paste of nothing") << "ab|c" << "" << "{m:mnuEditPaste}{clean}" << "ab|c" << "";
+        // NUL characters dropped, U+2028/U+2029 line breaks made CR LF, as the saved file holds them.
+        QTest::newRow("paste NUL") << "" << QStringLiteral("set a%1 1").arg(QChar(0)) << "{C-V}" << "set a 1|" << "";
+        QTest::newRow("paste RTF \\'00") << "" << R"(rtf:{\rtf1 set a\'00 1})" << "{C-V}" << "set a 1|" << "";
+        QTest::newRow("paste RTF \\u0") << "" << R"(rtf:{\rtf1 set a\u0? 1})" << "{C-V}" << "set a 1|" << "";
+        QTest::newRow("paste U+2028") << "" << "a\u2028b\u2029c" << "{C-V}" << "a\r\nb\r\nc|" << "";
+        QTest::newRow("paste RTF \\u8232") << "" << R"(rtf:{\rtf1 a\u8232?b})" << "{C-V}" << "a\r\nb|" << "";
+        QTest::newRow("typed U+2028") << "" << "" << "a{u:2028}b" << "a\r\nb|" << "";
         // Comment and uncomment act on whole lines.
         QTest::newRow("comment, caret mid-line") << "a\r\nbi|nd x y\r\nz" << "" << "{m:mnuFormatCommentBlock}" << "a\r\n//bi|nd x y\r\nz" << "";
         QTest::newRow("comment, three lines") << "[a\r\nb\r\nc\r\n]d" << "" << "{m:mnuFormatCommentBlock}" << "[//a\r\n//b\r\n//c\r\n]d" << "";
@@ -154,7 +181,16 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(f.frame.get()));
         child->focusEditor();
         load(child->editor(), before);
-        QGuiApplication::clipboard()->setText(clipboard);
+        f.slotOf(child).Dirty = false;
+        auto *data = new QMimeData;
+        if (clipboard.startsWith("rtf:"))
+            data->setData(QStringLiteral("text/rtf"), clipboard.mid(4).toLatin1());
+        else
+            data->setText(clipboard);
+        QGuiApplication::clipboard()->setMimeData(data);
+        const bool clean = script.endsWith(QStringLiteral("{clean}"));
+        if (clean)
+            script.chop(7);
 
         // Each prompt for a key takes the next part of the script from inside its wait.
         QStringList parts = script.split(QStringLiteral("{prompt}"));
@@ -180,6 +216,11 @@ private slots:
         if (!looks.isEmpty())
             QCOMPARE(colourRuns(child->editor()), looks);
         QVERIFY(f.dialogs.saveRequests.isEmpty());
+        const QString text = child->editor()->Text();
+        if (clean || text != QString(before).remove('|').remove('[').remove(']'))
+            QCOMPARE(f.slotOf(child).Dirty, !clean);
+        QCOMPARE(child->findChild<QLabel *>(QStringLiteral("sbr1Panel1"))->text(),
+                 QString::number(text.size()) + QStringLiteral(" Chars"));
     }
 
     void promptEndsWhenTheWindowCloses_data()
@@ -213,6 +254,30 @@ private slots:
         const QMimeData *data = QGuiApplication::clipboard()->mimeData();
         QCOMPARE(data->text(), QStringLiteral("set name \xe9\nbind"));
         QVERIFY(data->data(QStringLiteral("text/rtf")).startsWith("{\\rtf1"));
+    }
+
+    void rightClickOffersTheDocumentCommands()
+    {
+        FrameFixture f;
+        frmChild *child = f.newDocument();
+        load(child->editor(), QStringLiteral("[bind] x"));
+        const QPoint at(5, 5);
+        QContextMenuEvent click(QContextMenuEvent::Mouse, at,
+                                child->editor()->viewport()->mapToGlobal(at));
+        QCoreApplication::sendEvent(child->editor()->viewport(), &click);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        QVERIFY(menu);
+        QStringList items;
+        for (QAction *item : menu->actions())
+            items << (item->isSeparator() ? QStringLiteral("-") : item->objectName());
+        QCOMPARE(items.join(' '),
+                 QStringLiteral("mnuEditCut mnuEditCopy mnuEditPaste - mnuEditSelectAll - "
+                                "mnuFormatCommentBlock mnuFormatUncommentBlock - mnuHelpSpecific"));
+        QCOMPARE(menu->actions().last()->text(), QStringLiteral("Help on bind"));
+        menu->actions().at(1)->trigger();
+        menu->close();
+        QCOMPARE(platform::clipboardText(), QStringLiteral("bind"));
+        QVERIFY(platform::clipboardRtf().contains("bind"));
     }
 
     // Colouring passes as pure functions: the coloured words as "word:colour" in text order.

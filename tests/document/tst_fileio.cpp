@@ -23,7 +23,7 @@ using document::frmChild;
 
 namespace {
 
-enum class Kind { File, Pipe, Folder };
+enum class Kind { File, Pipe, Folder, Missing, Huge };
 
 /** Feeds a named pipe from another thread as soon as someone opens it for reading. */
 class PipeWriter {
@@ -69,7 +69,6 @@ private slots:
     void saveCases();
     void saveInPlace_data();
     void saveInPlace();
-    void saveAsOntoAFolderSaysSo();
     void fullDiskIsReported();
 };
 
@@ -79,7 +78,7 @@ void TestFileIo::openCases_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<Kind>("kind");
     QTest::addColumn<bool>("commandLine"); // else File > Open
-    QTest::addColumn<QString>("text");     // what the editor shows; empty: refused
+    QTest::addColumn<QString>("text");     // shown in the editor; empty: refused, good.cfg opens
     QTest::addColumn<QString>("message");
 
     QTest::newRow("LF file, File > Open")
@@ -94,6 +93,8 @@ void TestFileIo::openCases_data()
                                 << "not a regular file";
     QTest::newRow("folder") << "dir.cfg" << QByteArray() << Kind::Folder << false << ""
                             << "It is a folder";
+    QTest::newRow("missing") << "gone.cfg" << QByteArray() << Kind::Missing << false << "" << "";
+    QTest::newRow("huge") << "huge.cfg" << QByteArray() << Kind::Huge << false << "" << "";
     QTest::newRow("':' name, command line") << ":x.cfg" << QByteArray("bind x y") << Kind::File
                                             << true << "bind x y" << "";
 }
@@ -110,13 +111,16 @@ void TestFileIo::openCases()
     FrameFixture fixture;
     // Not QDir::filePath: it would take ":x.cfg" for a resource.
     const QString path = fixture.folder.path() + u'/' + name;
-    if (kind == Kind::File) {
+    if (kind == Kind::File || kind == Kind::Huge) {
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        if (kind == Kind::Huge)
+            QVERIFY(file.resize(50 * 1024 * 1024));
     } else if (kind == Kind::Folder)
         QVERIFY(QDir(fixture.folder.path()).mkdir(name));
-    else
+    else if (kind == Kind::Pipe)
         QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+    const QString good = fixture.writeFile(QStringLiteral("good.cfg"), "set a 1\r\n");
     std::optional<PipeWriter> writer;
     if (kind == Kind::Pipe)
         writer.emplace(path);
@@ -127,23 +131,28 @@ void TestFileIo::openCases()
         const QString before = QDir::currentPath();
         QDir::setCurrent(fixture.folder.path());
         fixture.frame->openCommandLineFiles(
-            frame::parseCommandLine({name}, QDir::currentPath()).files);
+            frame::parseCommandLine({name, "good.cfg"}, QDir::currentPath()).files);
         QDir::setCurrent(before);
     } else {
-        fixture.dialogs.openAnswers.enqueue({path});
+        fixture.dialogs.openAnswers.enqueue({path, good});
         FrameFixture::trigger(typed, "mnuChildFileOpen");
     }
     writer.reset();
 
     QString shown = fixture.dialogs.messageTexts().join(QLatin1Char('|'));
-    QVERIFY2(message.isEmpty() ? shown.isEmpty() : shown.contains(message), qPrintable(shown));
+    QVERIFY2(message.isEmpty() && !text.isEmpty() ? shown.isEmpty() : shown.contains(message),
+             qPrintable(shown));
     QVERIFY(fixture.slotOf(typed).Dirty); // the typed document keeps its changed mark
+    const QList<frmChild *> windows = fixture.frame->documentWindows();
+    QCOMPARE(windows.size(), text.isEmpty() ? 2 : 3);
+    QCOMPARE(windows.last()->Caption(), good);
     if (text.isEmpty()) {
-        QCOMPARE(fixture.active(), typed);
+        QVERIFY2(shown.startsWith("Can't open file: " + path), qPrintable(shown));
+        QCOMPARE(fixture.dialogs.messages.first().icon, platform::Icon::Exclamation);
+        QCOMPARE(fixture.dialogs.messages.first().title, QStringLiteral("Tessel"));
         return;
     }
-    frmChild *opened = fixture.active();
-    QVERIFY(opened != typed);
+    frmChild *opened = windows.at(1);
     QCOMPARE(opened->Caption(), path);
     QCOMPARE(opened->editor()->Text(), text);
     QVERIFY(!fixture.slotOf(opened).Dirty);
@@ -164,6 +173,16 @@ void TestFileIo::saveCases_data()
                              << "xa\r\nb";
     QTest::newRow("CR LF kept") << QByteArray("a\r\nb\r\n") << "x" << "" << "CR LF"
                                 << QByteArray("xa\r\nb\r\n") << "xa\r\nb\r\n";
+    QTest::newRow("two final breaks") << QByteArray("a\r\n\r\n") << "x" << "" << "CR LF"
+                                      << QByteArray("xa\r\n\r\n") << "xa\r\n\r\n";
+    QTest::newRow("empty, switched to LF") << QByteArray() << "" << "mnuLineEndsLf" << "CR LF"
+                                           << QByteArray("\n") << "";
+    QByteArray latin1 = "set name \"";
+    for (int byte = 0x80; byte <= 0xFF; ++byte)
+        latin1.append(char(byte));
+    latin1 += "\"\r\nbind\tx y\r\n";
+    QTest::newRow("Latin-1 kept") << latin1 << "x" << "" << "CR LF" << "x" + latin1
+                                  << QString::fromLatin1("x" + latin1);
     QTest::newRow("mixed: the majority") << QByteArray("a\nb\nc\r\n") << "x" << "" << "LF"
                                          << QByteArray("xa\nb\nc\n") << "xa\r\nb\r\nc\r\n";
     QTest::newRow("switched to CR LF") << QByteArray("a\n") << "" << "mnuLineEndsCrLf" << "LF"
@@ -240,20 +259,6 @@ void TestFileIo::saveInPlace()
     if (hardLink)
         QCOMPARE(fixture.readFile(link), QByteArray("newold\r\n"));
     QCOMPARE(QDir(folder).entryList(QDir::Files), QStringList{"a.cfg"});
-}
-
-void TestFileIo::saveAsOntoAFolderSaysSo()
-{
-    FrameFixture fixture;
-    frmChild *child = fixture.newDocument();
-    FrameFixture::type(child, QStringLiteral("bind"));
-    QVERIFY(QDir(fixture.folder.path()).mkdir(QStringLiteral("taken.cfg")));
-    fixture.dialogs.saveAnswers.enqueue(fixture.folder.filePath(QStringLiteral("taken.cfg")));
-    FrameFixture::trigger(child, "mnuChildFileSaveAs");
-    QCOMPARE(fixture.dialogs.messages.size(), 1);
-    QVERIFY2(fixture.dialogs.messages.first().text.endsWith("It is a folder, not a file."),
-             qPrintable(fixture.dialogs.messages.first().text));
-    QVERIFY(fixture.slotOf(child).Dirty);
 }
 
 // A small file system of its own, filled to the last byte: every writer says why it failed

@@ -27,10 +27,8 @@ class TestFileWatch : public QObject {
     Q_OBJECT
 private slots:
     void cleanDocumentReloadsKeepingCaretLine();
-    void changedDocumentAsks_data();
-    void changedDocumentAsks();
-    void saveOverChangedFileAsks_data();
-    void saveOverChangedFileAsks();
+    void changedFileAsks_data();
+    void changedFileAsks();
     void deletedFileIsToldAndMarksChanged();
 };
 
@@ -53,58 +51,46 @@ void TestFileWatch::cleanDocumentReloadsKeepingCaretLine()
     QCOMPARE(f.dialogs.messages.size(), 0);
 }
 
-void TestFileWatch::changedDocumentAsks_data()
+void TestFileWatch::changedFileAsks_data()
 {
+    QTest::addColumn<bool>("saveFirst"); // Save comes before Tessel notices the change
     QTest::addColumn<Answer>("answer");
-    QTest::addColumn<QString>("text");
-    QTest::newRow("reload") << Answer::Yes << QString::fromLatin1(kTheirs);
-    QTest::newRow("keep mine") << Answer::No << QString::fromLatin1("x" + kOurs);
+    QTest::addColumn<QString>("question");
+    QTest::addColumn<QByteArray>("text");   // in the editor after the answer
+    QTest::addColumn<QByteArray>("onDisk"); // after Save
+    // clang-format off
+    QTest::newRow("reload") << false << Answer::Yes << "changed by another program" << kTheirs << kTheirs;
+    QTest::newRow("keep mine") << false << Answer::No << "changed by another program" << "x" + kOurs << "x" + kOurs;
+    QTest::newRow("save over") << true << Answer::Yes << "since it was opened or saved" << "x" + kOurs << "x" + kOurs;
+    QTest::newRow("keep the file") << true << Answer::No << "since it was opened or saved" << "x" + kOurs << kTheirs;
+    // clang-format on
 }
 
-void TestFileWatch::changedDocumentAsks()
+void TestFileWatch::changedFileAsks()
 {
+    QFETCH(bool, saveFirst);
     QFETCH(Answer, answer);
-    QFETCH(QString, text);
-    FrameFixture f;
-    const QString path = f.writeFile(QStringLiteral("q3config.cfg"), kOurs);
-    frmChild *child = f.frame->documents().OpenDocument(path);
-    FrameFixture::type(child, QStringLiteral("x"));
-    f.dialogs.answers.enqueue(answer);
-    replaceFile(path, kTheirs);
-    QTRY_COMPARE(f.dialogs.messages.size(), 1);
-    QCOMPARE(f.dialogs.messages.first().buttons, platform::Buttons::ReloadKeep);
-    QVERIFY(f.dialogs.messages.first().text.contains(QStringLiteral("changed by another program")));
-    QCOMPARE(child->editor()->Text(), text);
-    QCOMPARE(f.slotOf(child).Dirty, answer == Answer::No);
-    // Having chosen, the user is not asked again by Save.
-    FrameFixture::trigger(child, "mnuChildFileSave");
-    QCOMPARE(f.dialogs.messages.size(), 1);
-    QCOMPARE(f.readFile(path), text.toLatin1());
-}
-
-void TestFileWatch::saveOverChangedFileAsks_data()
-{
-    QTest::addColumn<Answer>("answer");
-    QTest::addColumn<QByteArray>("onDisk");
-    QTest::newRow("save over") << Answer::Yes << "x" + kOurs;
-    QTest::newRow("keep the file") << Answer::No << kTheirs;
-}
-
-void TestFileWatch::saveOverChangedFileAsks()
-{
-    QFETCH(Answer, answer);
+    QFETCH(QString, question);
+    QFETCH(QByteArray, text);
     QFETCH(QByteArray, onDisk);
     FrameFixture f;
     const QString path = f.writeFile(QStringLiteral("q3config.cfg"), kOurs);
     frmChild *child = f.frame->documents().OpenDocument(path);
     FrameFixture::type(child, QStringLiteral("x"));
-    replaceFile(path, kTheirs); // the game rewrites it; Save comes before Tessel looks
     f.dialogs.answers.enqueue(answer);
-    FrameFixture::trigger(child, "mnuChildFileSave");
-    QCOMPARE(f.dialogs.messages.size(), 1);
-    QVERIFY(f.dialogs.messages.first().text.contains(QStringLiteral("since it was opened or saved")));
-    QCOMPARE(f.readFile(path), onDisk);
+    replaceFile(path, kTheirs); // the game rewrites it
+    if (saveFirst)
+        FrameFixture::trigger(child, "mnuChildFileSave");
+    QTRY_COMPARE(f.dialogs.messages.size(), 1);
+    QVERIFY(f.dialogs.messages.first().text.contains(question));
+    QCOMPARE(f.dialogs.messages.first().buttons == platform::Buttons::ReloadKeep, !saveFirst);
+    QCOMPARE(child->editor()->Text(), QString::fromLatin1(text));
     QCOMPARE(f.slotOf(child).Dirty, answer == Answer::No);
+    if (!saveFirst) { // having chosen, the user is not asked again by Save
+        FrameFixture::trigger(child, "mnuChildFileSave");
+        QCOMPARE(f.dialogs.messages.size(), 1);
+    }
+    QCOMPARE(f.readFile(path), onDisk);
 }
 
 void TestFileWatch::deletedFileIsToldAndMarksChanged()

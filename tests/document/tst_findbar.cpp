@@ -31,33 +31,18 @@ void TestFindBar::search_data()
     QTest::addColumn<QList<TextMatch>>("all");
     QTest::addColumn<int>("found"); // start of the match found from `from`, -1 none
     const auto m = [](int start, int length) { return TextMatch{start, length}; };
-    QTest::newRow("any case") << "Set a\r\nset b"
-                              << "SET" << false << false << 0 << false << QList{m(0, 3), m(7, 3)}
-                              << 0;
-    QTest::newRow("match case") << "Set a\r\nset b"
-                                << "set" << true << false << 0 << false << QList{m(7, 3)} << 7;
-    QTest::newRow("whole word") << "set seta _set set"
-                                << "set" << false << true << 1 << false << QList{m(0, 3), m(14, 3)}
-                                << 14;
-    QTest::newRow("part of words")
-        << "set seta _set"
-        << "set" << false << false << 5 << false << QList{m(0, 3), m(4, 3), m(10, 3)} << 10;
-    QTest::newRow("wraps forward")
-        << "ab ab"
-        << "ab" << false << false << 4 << false << QList{m(0, 2), m(3, 2)} << 0;
-    QTest::newRow("backward") << "ab ab ab"
-                              << "ab" << false << false << 6 << true
-                              << QList{m(0, 2), m(3, 2), m(6, 2)} << 3;
-    QTest::newRow("wraps backward")
-        << "ab ab"
-        << "ab" << false << false << 0 << true << QList{m(0, 2), m(3, 2)} << 3;
-    QTest::newRow("no overlap") << "aaaa"
-                                << "aa" << false << false << 0 << false << QList{m(0, 2), m(2, 2)}
-                                << 0;
-    QTest::newRow("none") << "bind"
-                          << "set" << false << false << 0 << false << QList<TextMatch>{} << -1;
-    QTest::newRow("empty needle") << "bind"
-                                  << "" << false << false << 0 << false << QList<TextMatch>{} << -1;
+    // clang-format off
+    QTest::newRow("any case") << "Set a\r\nset b" << "SET" << false << false << 0 << false << QList{m(0, 3), m(7, 3)} << 0;
+    QTest::newRow("match case") << "Set a\r\nset b" << "set" << true << false << 0 << false << QList{m(7, 3)} << 7;
+    QTest::newRow("whole word") << "set seta _set set" << "set" << false << true << 1 << false << QList{m(0, 3), m(14, 3)} << 14;
+    QTest::newRow("part of words") << "set seta _set" << "set" << false << false << 5 << false << QList{m(0, 3), m(4, 3), m(10, 3)} << 10;
+    QTest::newRow("wraps forward") << "ab ab" << "ab" << false << false << 4 << false << QList{m(0, 2), m(3, 2)} << 0;
+    QTest::newRow("backward") << "ab ab ab" << "ab" << false << false << 6 << true << QList{m(0, 2), m(3, 2), m(6, 2)} << 3;
+    QTest::newRow("wraps backward") << "ab ab" << "ab" << false << false << 0 << true << QList{m(0, 2), m(3, 2)} << 3;
+    QTest::newRow("no overlap") << "aaaa" << "aa" << false << false << 0 << false << QList{m(0, 2), m(2, 2)} << 0;
+    QTest::newRow("none") << "bind" << "set" << false << false << 0 << false << QList<TextMatch>{} << -1;
+    QTest::newRow("empty needle") << "bind" << "" << false << false << 0 << false << QList<TextMatch>{} << -1;
+    // clang-format on
 }
 
 void TestFindBar::search()

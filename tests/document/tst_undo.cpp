@@ -1,5 +1,4 @@
 // Undo and redo: every user action is one step, and each step restores text and colours.
-#include "EditorProbe.h"
 #include "FrameFixture.h"
 #include "document/Formatting.h"
 #include "platform/Clipboard.h"
@@ -9,35 +8,6 @@
 using document::frmChild;
 
 namespace {
-
-// The text with its coloured or bold runs in brackets: "[set] x".
-QString look(platform::RichEdit *editor)
-{
-    const QString text = editor->Text();
-    QString out;
-    bool inRun = false;
-    for (int i = 0; i < text.size(); ++i) {
-        const CharLook l = lookAt(editor, i);
-        const bool marked = !text.at(i).isSpace() && (l.color != QColor(0, 0, 0) || l.bold);
-        if (marked != inRun)
-            out += marked ? QLatin1Char('[') : QLatin1Char(']');
-        inRun = marked;
-        if (text.at(i) != QLatin1Char('\r'))
-            out += text.at(i);
-    }
-    return inRun ? out + QLatin1Char(']') : out;
-}
-
-// Exact text and colour of every character, to compare a state with itself after undo.
-QStringList exactState(platform::RichEdit *editor)
-{
-    QStringList state{editor->Text()};
-    for (int i = 0; i < editor->TextLength(); ++i) {
-        const CharLook l = lookAt(editor, i);
-        state.append(l.color.name() + (l.bold ? QLatin1String("b") : QLatin1String("")));
-    }
-    return state;
-}
 
 void perform(FrameFixture &f, frmChild *child, const QString &action)
 {
@@ -74,22 +44,26 @@ void TestUndo::eachActionIsOneStep_data()
 {
     QTest::addColumn<QStringList>("actions");
     QTest::addColumn<QStringList>("looks"); // after each action
+    // clang-format off
+    const QString set = "[#ff0000 b]set[#000000]";
     QTest::newRow("words with their colours")
         << QStringList{"type:set ", "type:x ", "key:bs", "type:y"}
-        << QStringList{"[set] ", "[set] x ", "[set] x", "[set] xy"};
+        << QStringList{set + " ", set + " x ", set + " x", set + " xy"};
     QTest::newRow("select all then a letter")
         << QStringList{"type:set ", "mnuEditSelectAll", "type:q"}
-        << QStringList{"[set] ", "[set] ", "q"};
-    QTest::newRow("paste with its colouring") << QStringList{"type:x ", "paste:set a\nalias b"}
-                                              << QStringList{"x ", "x [set] a\n[alias] b"};
+        << QStringList{set + " ", set + " ", "[#000000]q"};
+    QTest::newRow("paste with its colouring")
+        << QStringList{"type:x ", "paste:set a\nalias b"}
+        << QStringList{"[#000000]x ", "[#000000]x " + set + " a\r\n[#ff00ff b]alias[#000000] b"};
     QTest::newRow("comment block and uncomment")
         << QStringList{"type:set ", "mnuFormatCommentBlock", "mnuFormatUncommentBlock"}
-        << QStringList{"[set] ", "[//set] ", "[set] "};
+        << QStringList{set + " ", "[#ff0000 b]//set ", "[#ff0000 b]set "};
     QTest::newRow("insert command")
         << QStringList{"type:x ", "mnuInsertCommandsSet", "mnuInsertEOF"}
-        << QStringList{"x ", "x [set]", "x [set//EOF]"};
+        << QStringList{"[#000000]x ", "[#000000]x [#ff0000 b]set", "[#000000]x [#ff0000 b]set[#000000 b]//EOF"};
     QTest::newRow("whole-file pass") << QStringList{"load:x\nset a", "format", "type:b"}
-                                     << QStringList{"x\nset a", "x\n[set] a", "bx\n[set] a"};
+                                     << QStringList{"[#000000]x\r\nset a", "[#000000]x\r\n" + set + " a", "[#000000]bx\r\n" + set + " a"};
+    // clang-format on
 }
 
 void TestUndo::eachActionIsOneStep()
@@ -102,30 +76,30 @@ void TestUndo::eachActionIsOneStep()
     QAction *undo = child->menuItem(QStringLiteral("mnuEditUndo"));
     QAction *redo = child->menuItem(QStringLiteral("mnuEditRedo"));
     QVERIFY(!undo->isEnabled());
-    QList<QStringList> states{exactState(editor)};
+    QStringList states{colourRuns(editor)};
     for (int i = 0; i < actions.size(); ++i) {
         perform(f, child, actions.at(i));
-        QCOMPARE(look(editor), looks.at(i));
+        QCOMPARE(colourRuns(editor), looks.at(i));
         if (actions.at(i).startsWith(QLatin1String("load:"))) // a loaded file has no history
             states.clear();
-        if (states.isEmpty() || exactState(editor) != states.last()) // selecting is no step
-            states.append(exactState(editor));
+        if (states.isEmpty() || colourRuns(editor) != states.last()) // selecting is no step
+            states.append(colourRuns(editor));
     }
     for (qsizetype i = states.size() - 2; i >= 0; --i) {
         QVERIFY(undo->isEnabled());
         undo->trigger();
-        QCOMPARE(exactState(editor), states.at(i));
+        QCOMPARE(colourRuns(editor), states.at(i));
     }
     QVERIFY(!undo->isEnabled());
     for (qsizetype i = 1; i < states.size(); ++i) {
         QVERIFY(redo->isEnabled());
         QTest::keyClick(editor, Qt::Key_Y, Qt::ControlModifier);
-        QCOMPARE(exactState(editor), states.at(i));
+        QCOMPARE(colourRuns(editor), states.at(i));
     }
     QVERIFY(!redo->isEnabled());
     QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
     QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-    QCOMPARE(exactState(editor), states.last());
+    QCOMPARE(colourRuns(editor), states.last());
 }
 
 void TestUndo::undoToTheSavedTextClearsTheChangedMark()
