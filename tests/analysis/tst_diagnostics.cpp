@@ -100,30 +100,16 @@ private slots:
         QTest::addColumn<QString>("path");
         QTest::addColumn<QString>("content");
         QTest::addColumn<QString>("wanted"); // profile, game, mod
-        QTest::newRow("baseq3") << "/q3/baseq3/autoexec.cfg"
-                                << ""
-                                << "q3,Quake 3,";
-        QTest::newRow("osp") << "/q3/osp/my.cfg"
-                             << "alias a b"
-                             << "q3,Quake 3,osp";
-        QTest::newRow("baseq2") << "/q2/baseq2/autoexec.cfg"
-                                << "seta a b"
-                                << "q2,Quake 2,";
-        QTest::newRow("ctf windows") << "C:\\Quake2\\CTF\\a.cfg"
-                                     << ""
-                                     << "q2,Quake 2,ctf";
-        QTest::newRow("engine folder") << "/g/quake3e/baseq3/a.cfg"
-                                       << ""
-                                       << "quake3e,Quake 3,";
-        QTest::newRow("q2 text") << "/x/a.cfg"
-                                 << "set gl_mode 3\nvid_gamma 1\n"
-                                 << "q2,Quake 2,";
-        QTest::newRow("q3 text") << "/x/a.cfg"
-                                 << "seta cg_fov 100\nset gl_mode 1\n"
-                                 << "q3,Quake 3,";
-        QTest::newRow("tie") << "/x/a.cfg"
-                             << "bind a +attack\n"
-                             << "q3,Quake 3,";
+        // clang-format off
+        QTest::newRow("baseq3") << "/q3/baseq3/autoexec.cfg" << "" << "q3,Quake 3,";
+        QTest::newRow("osp") << "/q3/osp/my.cfg" << "alias a b" << "q3,Quake 3,osp";
+        QTest::newRow("baseq2") << "/q2/baseq2/autoexec.cfg" << "seta a b" << "q2,Quake 2,";
+        QTest::newRow("ctf windows") << "C:\\Quake2\\CTF\\a.cfg" << "" << "q2,Quake 2,ctf";
+        QTest::newRow("engine folder") << "/g/quake3e/baseq3/a.cfg" << "" << "quake3e,Quake 3,";
+        QTest::newRow("q2 text") << "/x/a.cfg" << "set gl_mode 3\nvid_gamma 1\n" << "q2,Quake 2,";
+        QTest::newRow("q3 text") << "/x/a.cfg" << "seta cg_fov 100\nset gl_mode 1\n" << "q3,Quake 3,";
+        QTest::newRow("tie") << "/x/a.cfg" << "bind a +attack\n" << "q3,Quake 3,";
+        // clang-format on
     }
     void guess()
     {
@@ -139,27 +125,19 @@ private slots:
         QTest::addColumn<QStringList>("arguments");
         QTest::addColumn<int>("exitCode");
         QTest::addColumn<QString>("output"); // a pattern for standard output and error
-        QTest::newRow("error") << QStringList{"--check", "--engine", "q3", "binds.cfg"} << 1
-                               << "^binds.cfg:11:6: error: Quake III 1.32 has no key called "
-                                  "'NOSUCHKEY'[^\n]* \\[unknown-key\\]$";
-        QTest::newRow("warnings only") << QStringList{"--check", "--engine", "Q3", "cvars.cfg"} << 0
-                                       << "^cvars.cfg:3:5: warning: .* \\[cheat-cvar\\]$";
-        QTest::newRow("clean, guessed")
-            << QStringList{"--check", "written/config.cfg"} << 0 << "^$";
-        QTest::newRow("json") << QStringList{"--check", "--format", "json", "sets.cfg"} << 1
-                              << "\"line\": 3,\\s*\"message\": \"Quake III 1.32's seta[^}]*"
-                                 "\"rule\": \"seta-arity\"";
+        // clang-format off
+        QTest::newRow("error") << QStringList{"--check", "--engine", "q3", "binds.cfg"} << 1 << "^binds.cfg:11:6: error: Quake III 1.32 has no key called 'NOSUCHKEY'[^\n]* \\[unknown-key\\]$";
+        QTest::newRow("warnings only") << QStringList{"--check", "--engine", "Q3", "cvars.cfg"} << 0 << "^cvars.cfg:3:5: warning: .* \\[cheat-cvar\\]$";
+        QTest::newRow("clean, guessed") << QStringList{"--check", "written/config.cfg"} << 0 << "^$";
+        QTest::newRow("json") << QStringList{"--check", "--format", "json", "sets.cfg"} << 1 << "\"line\": 3,\\s*\"message\": \"Quake III 1.32's seta[^}]*\"rule\": \"seta-arity\"";
         QTest::newRow("nul byte") << QStringList{"--check", "nul.cfg"} << 1 << "\\[nul-byte\\]";
-        QTest::newRow("missing file") << QStringList{"--check", "binds.cfg", "gone.cfg"} << 2
-                                      << "cannot check gone.cfg: no such file";
+        QTest::newRow("missing file") << QStringList{"--check", "binds.cfg", "gone.cfg"} << 2 << "cannot check gone.cfg: no such file";
         QTest::newRow("folder") << QStringList{"--check", "exec"} << 2 << "is a folder";
         QTest::newRow("no file") << QStringList{"--check"} << 2 << "needs at least one file";
-        QTest::newRow("bad engine") << QStringList{"--check", "--engine", "q4", "a.cfg"} << 2
-                                    << "--engine needs one of: q3, ioq3";
-        QTest::newRow("bad format")
-            << QStringList{"--check", "--format", "xml", "a.cfg"} << 2 << "--format needs json";
-        QTest::newRow("engine alone")
-            << QStringList{"--engine", "q3", "a.cfg"} << 2 << "--engine only goes with --check";
+        QTest::newRow("bad engine") << QStringList{"--check", "--engine", "q4", "a.cfg"} << 2 << "--engine needs one of: q3, ioq3";
+        QTest::newRow("bad format") << QStringList{"--check", "--format", "xml", "a.cfg"} << 2 << "--format needs json";
+        QTest::newRow("engine alone") << QStringList{"--engine", "q3", "a.cfg"} << 2 << "--engine only goes with --check";
+        // clang-format on
     }
     void commandLine()
     {

@@ -1,5 +1,7 @@
 #include "OutputProbe.h"
 
+#include "Program.h"
+
 #include "EditorProbe.h"
 #include "lists/ListSearch.h"
 
@@ -114,17 +116,11 @@ bool ListAnswerer::eventFilter(QObject *watched, QEvent *event)
     return false;
 }
 
-QString programPath() { return QCoreApplication::applicationDirPath() + QStringLiteral("/tessel"); }
-
 Run runHeadless(const QStringList &arguments, const QString &workingFolder)
 {
     QProcess process;
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    for (const char *name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
-        environment.remove(QLatin1String(name));
-    process.setProcessEnvironment(environment);
     process.setWorkingDirectory(workingFolder);
-    process.start(programPath(), arguments);
+    startProgram(process, arguments, true);
     if (!process.waitForFinished(20000))
         process.kill();
     return {process.exitCode(), process.exitStatus(), process.readAllStandardOutput(),

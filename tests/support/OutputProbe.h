@@ -55,7 +55,6 @@ struct Run {
     QByteArray out;
     QString error;
 };
-QString programPath();
 Run runHeadless(const QStringList &arguments, const QString &workingFolder = QString());
 
 /**
