@@ -81,22 +81,16 @@ void TestFileIo::openCases_data()
     QTest::addColumn<QString>("text");     // shown in the editor; empty: refused, good.cfg opens
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("LF file, File > Open")
-        << "lf.cfg" << QByteArray("bind x y\nset a b\n") << Kind::File << false
-        << "bind x y\r\nset a b\r\n" << "";
-    QTest::newRow("NUL padding") << "pad.cfg" << QByteArray("bind x y\r\n") + QByteArray(300, '\0')
-                                 << Kind::File << false << "bind x y\r\n"
-                                 << "300 NUL bytes of padding";
-    QTest::newRow("NUL inside") << "nul.cfg" << QByteArray("bind x\0 y\r\n\0", 12) << Kind::File
-                                << false << "" << "contains NUL bytes";
-    QTest::newRow("named pipe") << "pipe.cfg" << QByteArray() << Kind::Pipe << false << ""
-                                << "not a regular file";
-    QTest::newRow("folder") << "dir.cfg" << QByteArray() << Kind::Folder << false << ""
-                            << "It is a folder";
+    // clang-format off
+    QTest::newRow("LF file, File > Open") << "lf.cfg" << QByteArray("bind x y\nset a b\n") << Kind::File << false << "bind x y\r\nset a b\r\n" << "";
+    QTest::newRow("NUL padding") << "pad.cfg" << QByteArray("bind x y\r\n") + QByteArray(300, '\0') << Kind::File << false << "bind x y\r\n" << "300 NUL bytes of padding";
+    QTest::newRow("NUL inside") << "nul.cfg" << QByteArray("bind x\0 y\r\n\0", 12) << Kind::File << false << "" << "contains NUL bytes";
+    QTest::newRow("named pipe") << "pipe.cfg" << QByteArray() << Kind::Pipe << false << "" << "not a regular file";
+    QTest::newRow("folder") << "dir.cfg" << QByteArray() << Kind::Folder << false << "" << "It is a folder";
     QTest::newRow("missing") << "gone.cfg" << QByteArray() << Kind::Missing << false << "" << "";
     QTest::newRow("huge") << "huge.cfg" << QByteArray() << Kind::Huge << false << "" << "";
-    QTest::newRow("':' name, command line") << ":x.cfg" << QByteArray("bind x y") << Kind::File
-                                            << true << "bind x y" << "";
+    QTest::newRow("':' name, command line") << ":x.cfg" << QByteArray("bind x y") << Kind::File << true << "bind x y" << "";
+    // clang-format on
 }
 
 void TestFileIo::openCases()
@@ -169,29 +163,21 @@ void TestFileIo::saveCases_data()
     QTest::addColumn<QByteArray>("after");
     QTest::addColumn<QString>("textAfter");
 
-    QTest::newRow("LF kept") << QByteArray("a\nb") << "x" << "" << "LF" << QByteArray("xa\nb\n")
-                             << "xa\r\nb";
-    QTest::newRow("CR LF kept") << QByteArray("a\r\nb\r\n") << "x" << "" << "CR LF"
-                                << QByteArray("xa\r\nb\r\n") << "xa\r\nb\r\n";
-    QTest::newRow("two final breaks") << QByteArray("a\r\n\r\n") << "x" << "" << "CR LF"
-                                      << QByteArray("xa\r\n\r\n") << "xa\r\n\r\n";
-    QTest::newRow("empty, switched to LF") << QByteArray() << "" << "mnuLineEndsLf" << "CR LF"
-                                           << QByteArray("\n") << "";
+    // clang-format off
+    QTest::newRow("LF kept") << QByteArray("a\nb") << "x" << "" << "LF" << QByteArray("xa\nb\n") << "xa\r\nb";
+    QTest::newRow("CR LF kept") << QByteArray("a\r\nb\r\n") << "x" << "" << "CR LF" << QByteArray("xa\r\nb\r\n") << "xa\r\nb\r\n";
+    QTest::newRow("two final breaks") << QByteArray("a\r\n\r\n") << "x" << "" << "CR LF" << QByteArray("xa\r\n\r\n") << "xa\r\n\r\n";
+    QTest::newRow("empty, switched to LF") << QByteArray() << "" << "mnuLineEndsLf" << "CR LF" << QByteArray("\n") << "";
     QByteArray latin1 = "set name \"";
     for (int byte = 0x80; byte <= 0xFF; ++byte)
         latin1.append(char(byte));
     latin1 += "\"\r\nbind\tx y\r\n";
-    QTest::newRow("Latin-1 kept") << latin1 << "x" << "" << "CR LF" << "x" + latin1
-                                  << QString::fromLatin1("x" + latin1);
-    QTest::newRow("mixed: the majority") << QByteArray("a\nb\nc\r\n") << "x" << "" << "LF"
-                                         << QByteArray("xa\nb\nc\n") << "xa\r\nb\r\nc\r\n";
-    QTest::newRow("switched to CR LF") << QByteArray("a\n") << "" << "mnuLineEndsCrLf" << "LF"
-                                       << QByteArray("a\r\n") << "a\r\n";
-    QTest::newRow("switched to LF") << QByteArray("a\r\n") << "" << "mnuLineEndsLf" << "CR LF"
-                                    << QByteArray("a\n") << "a\r\n";
-    QTest::newRow("Save anyway shows what was written")
-        << QByteArray("a\n") << QString::fromUtf8("\u0141\u00e9\u20ac") << "" << "LF"
-        << QByteArray("?\xe9?a\n") << QString::fromLatin1("?\xe9?a\r\n");
+    QTest::newRow("Latin-1 kept") << latin1 << "x" << "" << "CR LF" << "x" + latin1 << QString::fromLatin1("x" + latin1);
+    QTest::newRow("mixed: the majority") << QByteArray("a\nb\nc\r\n") << "x" << "" << "LF" << QByteArray("xa\nb\nc\n") << "xa\r\nb\r\nc\r\n";
+    QTest::newRow("switched to CR LF") << QByteArray("a\n") << "" << "mnuLineEndsCrLf" << "LF" << QByteArray("a\r\n") << "a\r\n";
+    QTest::newRow("switched to LF") << QByteArray("a\r\n") << "" << "mnuLineEndsLf" << "CR LF" << QByteArray("a\n") << "a\r\n";
+    QTest::newRow("Save anyway shows what was written") << QByteArray("a\n") << QString::fromUtf8("\u0141\u00e9\u20ac") << "" << "LF" << QByteArray("?\xe9?a\n") << QString::fromLatin1("?\xe9?a\r\n");
+    // clang-format on
 }
 
 void TestFileIo::saveCases()

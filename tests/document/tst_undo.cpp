@@ -46,23 +46,12 @@ void TestUndo::eachActionIsOneStep_data()
     QTest::addColumn<QStringList>("looks"); // after each action
     // clang-format off
     const QString set = "[#ff0000 b]set[#000000]";
-    QTest::newRow("words with their colours")
-        << QStringList{"type:set ", "type:x ", "key:bs", "type:y"}
-        << QStringList{set + " ", set + " x ", set + " x", set + " xy"};
-    QTest::newRow("select all then a letter")
-        << QStringList{"type:set ", "mnuEditSelectAll", "type:q"}
-        << QStringList{set + " ", set + " ", "[#000000]q"};
-    QTest::newRow("paste with its colouring")
-        << QStringList{"type:x ", "paste:set a\nalias b"}
-        << QStringList{"[#000000]x ", "[#000000]x " + set + " a\r\n[#ff00ff b]alias[#000000] b"};
-    QTest::newRow("comment block and uncomment")
-        << QStringList{"type:set ", "mnuFormatCommentBlock", "mnuFormatUncommentBlock"}
-        << QStringList{set + " ", "[#ff0000 b]//set ", "[#ff0000 b]set "};
-    QTest::newRow("insert command")
-        << QStringList{"type:x ", "mnuInsertCommandsSet", "mnuInsertEOF"}
-        << QStringList{"[#000000]x ", "[#000000]x [#ff0000 b]set", "[#000000]x [#ff0000 b]set[#000000 b]//EOF"};
-    QTest::newRow("whole-file pass") << QStringList{"load:x\nset a", "format", "type:b"}
-                                     << QStringList{"[#000000]x\r\nset a", "[#000000]x\r\n" + set + " a", "[#000000]bx\r\n" + set + " a"};
+    QTest::newRow("words with their colours") << QStringList{"type:set ", "type:x ", "key:bs", "type:y"} << QStringList{set + " ", set + " x ", set + " x", set + " xy"};
+    QTest::newRow("select all then a letter") << QStringList{"type:set ", "mnuEditSelectAll", "type:q"} << QStringList{set + " ", set + " ", "[#000000]q"};
+    QTest::newRow("paste with its colouring") << QStringList{"type:x ", "paste:set a\nalias b"} << QStringList{"[#000000]x ", "[#000000]x " + set + " a\r\n[#ff00ff b]alias[#000000] b"};
+    QTest::newRow("comment block and uncomment") << QStringList{"type:set ", "mnuFormatCommentBlock", "mnuFormatUncommentBlock"} << QStringList{set + " ", "[#ff0000 b]//set ", "[#ff0000 b]set "};
+    QTest::newRow("insert command") << QStringList{"type:x ", "mnuInsertCommandsSet", "mnuInsertEOF"} << QStringList{"[#000000]x ", "[#000000]x [#ff0000 b]set", "[#000000]x [#ff0000 b]set[#000000 b]//EOF"};
+    QTest::newRow("whole-file pass") << QStringList{"load:x\nset a", "format", "type:b"} << QStringList{"[#000000]x\r\nset a", "[#000000]x\r\n" + set + " a", "[#000000]bx\r\n" + set + " a"};
     // clang-format on
 }
 
