@@ -15,6 +15,18 @@ bool startsWith2(const QString &text, int at, int end, char a, char b)
     return at + 1 < end && text.at(at) == QLatin1Char(a) && text.at(at + 1) == QLatin1Char(b);
 }
 
+// A quoted word runs to its closing quote, or to the end of the command when there is none;
+// no engine knows an escaped quote.
+void readQuotedWord(const QString &text, int &at, int end, Word &word)
+{
+    word.quoted = true;
+    int close = text.indexOf(u'"', at + 1);
+    if (close < 0 || close >= end)
+        close = end;
+    word.text = QStringView(text).mid(at + 1, close - at - 1);
+    at = qMin(close + 1, end);
+}
+
 // Quake III family: Cmd_TokenizeString. Quoted words need no blank after them, `//` and `/*`
 // end an unquoted word.
 QList<Word> tokenizeQuake3(const QString &text, int at, int end, const EngineProfile &profile,
@@ -42,12 +54,7 @@ QList<Word> tokenizeQuake3(const QString &text, int at, int end, const EnginePro
         Word word;
         word.begin = at;
         if (text.at(at) == u'"') {
-            word.quoted = true;
-            int close = text.indexOf(u'"', at + 1);
-            if (close < 0 || close >= end)
-                close = end;
-            word.text = QStringView(text).mid(at + 1, close - at - 1);
-            at = qMin(close + 1, end);
+            readQuotedWord(text, at, end, word);
         } else {
             const int start = at;
             while (at < end && !isBlank(text.at(at)) && text.at(at) != u'"') {
@@ -86,12 +93,7 @@ QList<Word> tokenizeQuake2(const QString &text, int at, int end, int *commentAt)
         Word word;
         word.begin = at;
         if (text.at(at) == u'"') {
-            word.quoted = true;
-            int close = text.indexOf(u'"', at + 1);
-            if (close < 0 || close >= end)
-                close = end;
-            word.text = QStringView(text).mid(at + 1, close - at - 1);
-            at = qMin(close + 1, end);
+            readQuotedWord(text, at, end, word);
         } else {
             const int start = at;
             while (at < end && !isBlank(text.at(at)))
