@@ -7,10 +7,18 @@
 #include "platform/RichEdit.h"
 
 #include <QAction>
+#include <QFile>
 #include <QMenu>
 
 #include <algorithm>
-#include <span>
+#include <variant>
+#include <vector>
+
+// Outside the namespace, as Q_INIT_RESOURCE requires.
+static void initDocumentResources()
+{
+    Q_INIT_RESOURCE(document);
+}
 
 namespace document {
 
@@ -18,16 +26,11 @@ namespace {
 
 const QString kHelpOn = QStringLiteral("Help on ");
 
-constexpr std::int32_t kIntroductionMods[] = {-1};
-constexpr std::int32_t kQuake2Mods[] = {0, 1, 2, 3, 4, 5, 8, 9, 11};
-constexpr std::int32_t kQuake3Mods[] = {13};
-constexpr std::int32_t kOspMods[] = {14};
-constexpr std::int32_t kOspServerMods[] = {15};
-constexpr std::int32_t kPrefixedQuake3Mods[] = {17, 19, 20};
-
-constexpr QStringView kOspCVarPrefixes[] = {u"cf_", u"cg_", u"ch_", u"col", u"pmo"};
-constexpr QStringView kOspServerCommands[] = {u"addbot",     u"allready", u"ban",   u"filterlist",
-                                              u"filterload", u"loadmaps", u"pause", u"players"};
+const QString kTopicsFile = QStringLiteral(":/document/topics.tsv");
+const QString kWordMark = QStringLiteral("{word}");
+const QStringList kTopicsHeader = {QStringLiteral("item"), QStringLiteral("mods"),
+                                   QStringLiteral("test"), QStringLiteral("words"),
+                                   QStringLiteral("page"), QStringLiteral("anchor")};
 
 enum class WordTest {
     Any,
@@ -37,55 +40,119 @@ enum class WordTest {
 
 /** One row of the topic table; the first row that takes the mod and the word decides. */
 struct TopicRule {
-    std::span<const std::int32_t> modIds; // empty: every mod no earlier row names
-    WordTest test;
-    std::span<const QStringView> words;
-    QStringView page;
-    std::optional<QStringView> anchorPrefix; // nullopt: the page without an anchor
+    QList<std::int32_t> modIds; // empty: every mod
+    WordTest test = WordTest::Any;
+    QStringList words;
+    QString page;
+    std::optional<QString> anchorPrefix; // nullopt: the page without an anchor
 };
 
-const TopicRule kTopicRules[] = {
-    {kIntroductionMods, WordTest::Any, {}, u"Introduction.htm", std::nullopt},
-    {kQuake2Mods, WordTest::Any, {}, u"Quake 2 Commands.htm", u""},
-    {kQuake3Mods, WordTest::Any, {}, u"Quake 3 Commands.htm", u""},
-    {kOspMods, WordTest::FirstThreeOneOf, kOspCVarPrefixes, u"Quake 3 OSP CVars.htm", u"q3osp"},
-    {kOspMods, WordTest::Any, {}, u"Quake 3 OSP Commands.htm", u"q3osp"},
-    {kOspServerMods, WordTest::OneOf, kOspServerCommands, u"Quake 3 OSP Server Commands.htm",
-     u"q3osps"},
-    {kOspServerMods, WordTest::Any, {}, u"Quake 3 OSP Server CVars.htm", u"q3osps"},
-    {kPrefixedQuake3Mods, WordTest::Any, {}, u"Quake 3 Commands.htm", u"q3"},
-    {{}, WordTest::Any, {}, u"Quake 3 CVars.htm", u""},
+/** The rows of topics.tsv: "Help on <word>" rules and the pages of the mod help item. */
+struct TopicTable {
+    std::vector<TopicRule> helpOn;
+    std::vector<TopicRule> modHelp;
 };
 
-struct ModHelpPage {
-    std::int32_t modId;
-    QStringView page;
-};
+std::optional<WordTest> wordTestNamed(const QString &name)
+{
+    if (name == u"any")
+        return WordTest::Any;
+    if (name == u"oneof")
+        return WordTest::OneOf;
+    if (name == u"first3oneof")
+        return WordTest::FirstThreeOneOf;
+    return std::nullopt;
+}
 
-const ModHelpPage kModHelpPages[] = {
-    {2, u"Quake 2.htm"},
-    {13, u"Quake 3.htm"},
-    {14, u"Quake 3 OSP.htm"},
-    {15, u"Quake 3 OSP.htm"},
-    {151, u"Quake 3 OSP Custom Configs.htm"},
-    {152, u"Quake 3 OSP Server Client Filters.htm"},
-};
+/** The rule of one row's fields, or why the row is malformed. */
+std::variant<TopicRule, QString> ruleOfFields(const QStringList &fields)
+{
+    if (fields.size() != kTopicsHeader.size())
+        return QStringLiteral("expected %1 TAB-separated fields").arg(kTopicsHeader.size());
+    if (fields[0] != u"helpon" && fields[0] != u"modhelp")
+        return QStringLiteral("item must be helpon or modhelp");
+    TopicRule rule;
+    if (fields[1] != u"*") {
+        for (const QString &mod : fields[1].split(u' ', Qt::SkipEmptyParts)) {
+            bool isNumber = false;
+            rule.modIds.append(mod.toInt(&isNumber));
+            if (!isNumber)
+                return QStringLiteral("mods must be mod numbers or *");
+        }
+        if (rule.modIds.isEmpty())
+            return QStringLiteral("mods must be mod numbers or *");
+    }
+    const auto test = wordTestNamed(fields[2]);
+    rule.words = fields[3].split(u' ', Qt::SkipEmptyParts);
+    if (!test || (*test == WordTest::Any) != rule.words.isEmpty())
+        return QStringLiteral(
+            "test must be any (without words), oneof or first3oneof (with words)");
+    rule.test = *test;
+    rule.page = fields[4];
+    if (!rule.page.endsWith(u".htm"))
+        return QStringLiteral("page '%1' is not an .htm page").arg(rule.page);
+    const QString &anchor = fields[5];
+    if (!anchor.isEmpty()) {
+        if (!anchor.endsWith(kWordMark) || anchor.count(kWordMark) != 1)
+            return QStringLiteral("anchor must be empty or end with {word}");
+        rule.anchorPrefix = anchor.chopped(kWordMark.size());
+    }
+    if (fields[0] == u"modhelp" && (rule.test != WordTest::Any || rule.anchorPrefix))
+        return QStringLiteral("a modhelp row has test any and no anchor");
+    return rule;
+}
+
+/** Reads topics.tsv; a malformed row is reported once as file:line and left out. */
+TopicTable readTopicTable()
+{
+    initDocumentResources();
+    TopicTable table;
+    QFile file(kTopicsFile);
+    if (!file.open(QIODevice::ReadOnly)) {
+        qWarning("%s: cannot be read", qPrintable(kTopicsFile));
+        return table;
+    }
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+    bool headerSeen = false;
+    for (qsizetype number = 1; number <= lines.size(); ++number) {
+        const QString &line = lines[number - 1];
+        if (line.trimmed().isEmpty() || line.startsWith(u'#'))
+            continue;
+        const QStringList fields = line.split(u'\t');
+        std::variant<TopicRule, QString> row = ruleOfFields(fields);
+        if (!headerSeen) {
+            headerSeen = true;
+            if (fields == kTopicsHeader)
+                continue;
+            row = QStringLiteral("expected the header ") +
+                  kTopicsHeader.join(QStringLiteral("<TAB>"));
+        }
+        if (const auto *reason = std::get_if<QString>(&row)) {
+            qWarning("%s:%lld: %s", qPrintable(kTopicsFile), qint64(number), qPrintable(*reason));
+            continue;
+        }
+        (fields[0] == u"helpon" ? table.helpOn : table.modHelp).push_back(std::get<TopicRule>(row));
+    }
+    return table;
+}
+
+const TopicTable &topicTable()
+{
+    static const TopicTable table = readTopicTable();
+    return table;
+}
 
 bool takesMod(const TopicRule &rule, std::int32_t modId)
 {
-    return rule.modIds.empty() ||
-           std::find(rule.modIds.begin(), rule.modIds.end(), modId) != rule.modIds.end();
+    return rule.modIds.isEmpty() || rule.modIds.contains(modId);
 }
 
 bool takesWord(const TopicRule &rule, const QString &word)
 {
-    const auto isOneOf = [&rule](QStringView text) {
-        return std::find(rule.words.begin(), rule.words.end(), text) != rule.words.end();
-    };
     switch (rule.test) {
     case WordTest::Any: return true;
-    case WordTest::FirstThreeOneOf: return isOneOf(QStringView(word).left(3));
-    case WordTest::OneOf: return isOneOf(word);
+    case WordTest::FirstThreeOneOf: return rule.words.contains(QStringView(word).left(3));
+    case WordTest::OneOf: return rule.words.contains(word);
     }
     return false;
 }
@@ -105,9 +172,15 @@ std::int32_t modIdOf(const frmChild *child, const Documents *documents)
 
 } // namespace
 
-HelpTopic contentsTopic() { return {platform::HelpViewer::contentsPage(), QString()}; }
+HelpTopic contentsTopic()
+{
+    return {platform::HelpViewer::contentsPage(), QString()};
+}
 
-QString helpOnNothingCaption() { return QStringLiteral("Help on..."); }
+QString helpOnNothingCaption()
+{
+    return QStringLiteral("Help on...");
+}
 
 QString helpOnCaption(const QString &selection)
 {
@@ -130,12 +203,12 @@ QString helpWordOfCaption(const QString &caption)
 
 HelpTopic wordTopic(std::int32_t modId, const QString &word)
 {
-    for (const TopicRule &rule : kTopicRules) {
+    for (const TopicRule &rule : topicTable().helpOn) {
         if (!takesMod(rule, modId) || !takesWord(rule, word))
             continue;
         if (!rule.anchorPrefix)
-            return {rule.page.toString(), QString()};
-        return {rule.page.toString(), rule.anchorPrefix->toString() + word};
+            return {rule.page, QString()};
+        return {rule.page, *rule.anchorPrefix + word};
     }
     return contentsTopic();
 }
@@ -149,9 +222,9 @@ HelpTopic helpOnTopic(std::int32_t modId, const QString &caption)
 
 std::optional<HelpTopic> modHelpTopic(std::int32_t modId)
 {
-    for (const ModHelpPage &row : kModHelpPages) {
-        if (row.modId == modId)
-            return HelpTopic{row.page.toString(), QString()};
+    for (const TopicRule &row : topicTable().modHelp) {
+        if (takesMod(row, modId))
+            return HelpTopic{row.page, QString()};
     }
     return std::nullopt;
 }
@@ -177,7 +250,8 @@ void installHelpCommands(frmChild *child, Documents *documents)
     QObject::connect(specific, &QAction::triggered, child, [child, documents, specific] {
         ShowHelpTopic(helpOnTopic(modIdOf(child, documents), specific->text()));
     });
-    for (QMenu *menu : {child->menuItem(QStringLiteral("mnuChildHelp"))->menu(), child->editorMenu()})
+    for (QMenu *menu :
+         {child->menuItem(QStringLiteral("mnuChildHelp"))->menu(), child->editorMenu()})
         QObject::connect(menu, &QMenu::aboutToShow, child, [child, specific] {
             specific->setText(helpOnCaption(child->editor()->SelText()));
         });
