@@ -84,10 +84,18 @@ def read_other_words():
                             % (OTHER_WORDS, number))
             continue
         out[(parts[0], parts[1])] = parts[2]
+        OTHER_LINES[(parts[0], parts[1])] = number
     return out
 
 
+OTHER_LINES = {}
 OTHER = read_other_words()
+OTHER_USED = set()
+
+
+def other_word(where, word):
+    OTHER_USED.add((where, word))
+    return OTHER.get((where, word), "")
 
 # --- HTML helpers ------------------------------------------------------------------
 
@@ -203,7 +211,7 @@ def list_rows(list_file):
         else:
             # "use" above "use BFG10K" where the list lacks "use" itself
             title = key
-            text = OTHER.get((list_file, key), "")
+            text = other_word(list_file, key)
             note = ""
         desc_html = rich(text or NO_DESCRIPTION) + note
         forms = []
@@ -502,14 +510,14 @@ def q3_commands_sections():
 def osp_server_command_rows():
     rows = []
     for word in rule.rule_words("Quake 3 OSP Server Commands.htm"):
-        rows.append(Row(word, rich(OTHER.get(("ospsrv", word), NO_DESCRIPTION)), [word]))
+        rows.append(Row(word, rich(other_word("ospsrv", word) or NO_DESCRIPTION), [word]))
     return rows
 
 
 def osp_file_rows():
     rows = []
     for word in [w for where, w in OTHER if where == "ospfile"]:
-        rows.append(Row(word, rich(OTHER.get(("ospfile", word), NO_DESCRIPTION)), [word]))
+        rows.append(Row(word, rich(other_word("ospfile", word) or NO_DESCRIPTION), [word]))
     return rows
 
 
@@ -682,6 +690,8 @@ def main(argv):
 
     if check:
         found = list(OrderedDict.fromkeys(PROBLEMS + namedata.check_names(os.path.join(DATA, "Configs"))))
+        found += ["tools/help/%s:%d: %s %r is on no page" % (OTHER_WORDS, OTHER_LINES[key], key[0], key[1])
+                  for key in OTHER if key not in OTHER_USED]
         stale = differences(help_dir, pages)
         for line in found + stale:
             print(line)
