@@ -5,6 +5,7 @@
 # pages from the data gives the committed bytes, whose every link resolves. Exits 77 (skipped)
 # without python3.
 set -euo pipefail
+export PYTHONDONTWRITEBYTECODE=1
 command -v python3 >/dev/null || { echo "python3 is not installed"; exit 77; }
 here=$(cd "$(dirname "$0")" && pwd)
 python3 "$here/../../tools/help/build_help.py" --check "$1"
