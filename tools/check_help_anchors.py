@@ -19,25 +19,12 @@ THE DERIVATION RULE (the C++ topic lookup must do exactly this)
    used exactly as selected: no change of letter case, no removal of "+",
    "-", "$", "%" or any other character.
 
-2. The topic, from the document's mod number (ModId) and the word W.
-   All comparisons are exact and case-sensitive; "first three characters"
-   means the first three characters of W (fewer if W is shorter).
-
-     ModId                           page                                 anchor
-     -1                              Introduction.htm                     (none)
-     0 1 2 3 4 5 8 9 11              Quake 2 Commands.htm                 W
-     13                              Quake 3 Commands.htm                 W
-     14, W starts with cf_ cg_ ch_   Quake 3 OSP CVars.htm                "q3osp" + W
-         col or pmo
-     14, otherwise                   Quake 3 OSP Commands.htm             "q3osp" + W
-     15, W is one of addbot          Quake 3 OSP Server Commands.htm      "q3osps" + W
-         allready ban filterlist
-         filterload loadmaps pause
-         players
-     15, otherwise                   Quake 3 OSP Server CVars.htm         "q3osps" + W
-     17 19 20                        Quake 3 Commands.htm                 "q3" + W
-     any other value (151, 152,      Quake 3 CVars.htm                    W
-     153, ...)
+2. The topic, from the document's mod number (ModId) and the word W, is
+   decided by the rules in Help/topics.tsv (data/Help/topics.tsv in the
+   source tree): the first "helpon" row whose mods take ModId and whose test
+   takes W names the page and the anchor.  The same file holds the page of
+   the mod's own Help item ("modhelp" rows).  The program reads that file
+   too (compiled into it), so the two cannot disagree.
 
    The topic text is page + "#" + anchor.  The pages live in the Help folder
    beside the program as plain HTML files with exactly these names (blanks
@@ -86,61 +73,103 @@ import html.parser
 import os
 import sys
 import urllib.parse
-from collections import OrderedDict
+from collections import OrderedDict, namedtuple
 
 # --- The rule ---------------------------------------------------------------
 
-Q2_COMMANDS_MODS = (0, 1, 2, 3, 4, 5, 8, 9, 11)
-Q3_PREFIXED_MODS = (17, 19, 20)
-OSP_CVAR_PREFIXES = ("cf_", "cg_", "ch_", "col", "pmo")
-OSP_SERVER_COMMANDS = ("addbot", "allready", "ban", "filterlist",
-                       "filterload", "loadmaps", "pause", "players")
-
 INTRODUCTION = "Introduction.htm"
+TOPICS_HEADER = ("item", "mods", "test", "words", "page", "anchor")
+WORD_TESTS = ("any", "oneof", "first3oneof")
+WORD = "{word}"
 
-# Pages of the mod help item (Help > "<mod> Help"), by ModId.
-MOD_HELP_PAGES = OrderedDict([
-    (2, "Quake 2.htm"),
-    (13, "Quake 3.htm"),
-    (14, "Quake 3 OSP.htm"),
-    (15, "Quake 3 OSP.htm"),
-    (151, "Quake 3 OSP Custom Configs.htm"),
-    (152, "Quake 3 OSP Server Client Filters.htm"),
-])
+TopicRule = namedtuple("TopicRule", "mods test words page prefix")
 
-# Every page the topic table can name.
-TOPIC_PAGES = (
-    "Quake 2 Commands.htm",
-    "Quake 3 Commands.htm",
-    "Quake 3 OSP CVars.htm",
-    "Quake 3 OSP Commands.htm",
-    "Quake 3 OSP Server Commands.htm",
-    "Quake 3 OSP Server CVars.htm",
-    "Quake 3 CVars.htm",
-)
+# Filled by load(): the "helpon" rules in file order, ModId -> page of the
+# mod help item, and every page the helpon rules can name.
+RULES = []
+MOD_HELP_PAGES = OrderedDict()
+TOPIC_PAGES = ()
+
+
+def read_topics(path, label="Help/topics.tsv"):
+    """([helpon TopicRule], [modhelp TopicRule], [problem]) of a topics file."""
+    helpon, modhelp, problems = [], [], []
+    with open(path, "rb") as handle:
+        lines = handle.read().decode("utf-8").split("\n")
+    header_seen = False
+    for number, line in enumerate(lines, 1):
+        if not line.strip() or line.startswith("#"):
+            continue
+        fields = line.split("\t")
+        if not header_seen:
+            header_seen = True
+            if tuple(fields) != TOPICS_HEADER:
+                problems.append("%s:%d: expected the header %s" % (label, number, "<TAB>".join(TOPICS_HEADER)))
+            continue
+        reason = None
+        if len(fields) != len(TOPICS_HEADER):
+            reason = "expected %d TAB-separated fields" % len(TOPICS_HEADER)
+        else:
+            item, mods, test, words, page, anchor = fields
+            try:
+                mod_ids = None if mods == "*" else tuple(int(m) for m in mods.split())
+            except ValueError:
+                mod_ids = ()
+            if item not in ("helpon", "modhelp"):
+                reason = "item %r is neither helpon nor modhelp" % item
+            elif mod_ids == ():
+                reason = "mods must be mod numbers or *"
+            elif test not in WORD_TESTS or (test == "any") != (not words.split()):
+                reason = "test must be any (without words), oneof or first3oneof (with words)"
+            elif not page.endswith(".htm"):
+                reason = "page %r is not an .htm page" % page
+            elif anchor and (not anchor.endswith(WORD) or WORD in anchor[:-len(WORD)]):
+                reason = "anchor must be empty or end with {word}"
+            elif item == "modhelp" and (test != "any" or anchor):
+                reason = "a modhelp row has test any and no anchor"
+        if reason:
+            problems.append("%s:%d: %s" % (label, number, reason))
+            continue
+        rule = TopicRule(mod_ids, test, tuple(words.split()), page,
+                         anchor[:-len(WORD)] if anchor else None)
+        (helpon if item == "helpon" else modhelp).append(rule)
+    if not header_seen:
+        problems.append("%s:1: no header line" % label)
+    return helpon, modhelp, problems
+
+
+def load(data_dir):
+    """Reads DATA_DIR/Help/topics.tsv into the rule; returns its problems."""
+    global RULES, MOD_HELP_PAGES, TOPIC_PAGES
+    RULES, modhelp, problems = read_topics(os.path.join(data_dir, "Help", "topics.tsv"))
+    MOD_HELP_PAGES = OrderedDict((m, r.page) for r in modhelp for m in r.mods or ())
+    TOPIC_PAGES = tuple(OrderedDict.fromkeys(r.page for r in RULES if r.prefix is not None))
+    return problems
+
+
+def _takes(rule, mod_id, word):
+    if rule.mods is not None and mod_id not in rule.mods:
+        return False
+    if rule.test == "oneof":
+        return word in rule.words
+    if rule.test == "first3oneof":
+        return word[:3] in rule.words
+    return True
 
 
 def topic(mod_id, word):
     """(page, anchor) that "Help on <word>" opens in a document of mod_id.
 
-    anchor is None for the introduction page."""
-    if mod_id == -1:
-        return INTRODUCTION, None
-    if mod_id in Q2_COMMANDS_MODS:
-        return "Quake 2 Commands.htm", word
-    if mod_id == 13:
-        return "Quake 3 Commands.htm", word
-    if mod_id == 14:
-        if word[:3] in OSP_CVAR_PREFIXES:
-            return "Quake 3 OSP CVars.htm", "q3osp" + word
-        return "Quake 3 OSP Commands.htm", "q3osp" + word
-    if mod_id == 15:
-        if word in OSP_SERVER_COMMANDS:
-            return "Quake 3 OSP Server Commands.htm", "q3osps" + word
-        return "Quake 3 OSP Server CVars.htm", "q3osps" + word
-    if mod_id in Q3_PREFIXED_MODS:
-        return "Quake 3 Commands.htm", "q3" + word
-    return "Quake 3 CVars.htm", word
+    anchor is None for a page without an anchor."""
+    for rule in RULES:
+        if _takes(rule, mod_id, word):
+            return rule.page, None if rule.prefix is None else rule.prefix + word
+    return INTRODUCTION, None
+
+
+def rule_words(page):
+    """The words of the helpon row(s) of a page that test for listed words."""
+    return [w for r in RULES if r.page == page and r.test == "oneof" for w in r.words]
 
 
 def help_words(entry):
@@ -278,7 +307,10 @@ def main(argv):
         sys.stderr.write("%s: no Configs/ or Help/ folder in %s\n" % (argv[0], data_dir))
         return 2
 
-    failures = 0
+    problems = load(data_dir)
+    for problem in problems:
+        print(problem)
+    failures = len(problems)
     required = required_anchors(configs_dir)
     pages = [INTRODUCTION] + list(OrderedDict.fromkeys(MOD_HELP_PAGES.values())) + list(TOPIC_PAGES)
 

@@ -24,6 +24,7 @@ for path in \
     usr/bin/tessel \
     usr/share/tessel/Configs/Quake2/q2keys.txt \
     usr/share/tessel/Configs/Quake3/q3cvars.txt \
+    usr/share/tessel/Configs/Quake3/q3cvars.tsv \
     usr/share/tessel/Help/Introduction.htm \
     usr/share/applications/tessel.desktop \
     usr/share/metainfo/io.github.tessel.Tessel.metainfo.xml \

@@ -1,30 +1,35 @@
 #!/usr/bin/env python3
 """Build Tessel's HTML help pages (data/Help/*.htm) from the reference lists
-(data/Configs/) and the description tables in this folder.
+(data/Configs/) and the name data beside them.
 
 Usage:
-    tools/help/build_help.py [DATA_DIR]
+    tools/help/build_help.py [DATA_DIR]           write the pages
+    tools/help/build_help.py --check [DATA_DIR]   check the data and that the
+                                                  committed pages are current
 
 DATA_DIR defaults to data/ of the source tree.  The pages are written to
 DATA_DIR/Help, in Latin-1, with CR LF line ends, and are committed; run this
-script again after a change of a list file, a description table or a text
-file under tools/help/text/, then run tools/check_help_anchors.py DATA_DIR.
+script again after a change of a list, its .tsv, other_words.tsv, topics.tsv
+or a text file under tools/help/text/, then run tools/check_help_anchors.py
+DATA_DIR.  --check writes nothing: it reports every malformed row of the name
+data (file:line), every row that names no entry of its list, and every page
+that differs from what the data makes, and exits 1 if there is any.
 
-Inputs (all in tools/help/):
-  descriptions_q2.tsv, descriptions_q3.tsv   base game commands and cvars
-  descriptions_keys.tsv                      named keys
-  descriptions_q2mods.tsv, descriptions_q3mods.tsv   mod commands and settings
-  defaults_q2.tsv, defaults_q3.tsv, defaults_osp.tsv  cvar defaults and flags
-                                             (made by extract_cvar_defaults.py)
-  text/*.html                                hand-written page bodies
+Inputs:
+  DATA_DIR/Configs/<Game>/<list>.tsv   description, default and flags of the
+                                       list's entries (see namedata.py)
+  DATA_DIR/Help/topics.tsv             which page and anchor a word opens
+  tools/help/other_words.tsv           words described that are no list entry
+  tools/help/text/*.html               hand-written page bodies
 
-Which page and anchor a word gets is decided by the rule in
-tools/check_help_anchors.py (imported from there, so that the pages and the
-checker cannot disagree).  Every anchor that rule can produce for a word of a
-list that a document can show is placed on the row that describes the word;
-the generator stops with an error if one cannot be placed.
+Which page and anchor a word gets is decided by the rules of topics.tsv, read
+through tools/check_help_anchors.py (the program reads the same file).  Every
+anchor that rule can produce for a word of a list that a document can show is
+placed on the row that describes the word; the generator stops with an error
+if one cannot be placed.
 """
 
+import difflib
 import html
 import os
 import re
@@ -34,61 +39,63 @@ from collections import OrderedDict
 HERE = os.path.dirname(os.path.abspath(__file__))
 TOOLS = os.path.dirname(HERE)
 sys.path.insert(0, TOOLS)
+sys.path.insert(0, HERE)
 import check_help_anchors as rule  # noqa: E402
+import namedata  # noqa: E402
 
 REPO = os.path.dirname(TOOLS)
 TEXT_DIR = os.path.join(HERE, "text")
-
-# --- description tables ---------------------------------------------------------
-
-
-def read_tsv(name, columns):
-    rows = []
-    with open(os.path.join(HERE, name), "rb") as handle:
-        for number, raw in enumerate(handle.read().decode("latin-1").splitlines(), 1):
-            if not raw.strip() or raw.startswith("#"):
-                continue
-            parts = raw.split("\t")
-            if len(parts) != columns:
-                raise SystemExit("%s:%d: expected %d tab-separated columns" % (name, number, columns))
-            rows.append(parts)
-    return rows
-
-
-def table(name):
-    out = {}
-    for key, text in read_tsv(name, 2):
-        if key in out:
-            raise SystemExit("%s: %r twice" % (name, key))
-        out[key] = text
-    return out
-
-
-def mod_table(name):
-    out = {}
-    for list_id, key, text in read_tsv(name, 3):
-        if (list_id, key) in out:
-            raise SystemExit("%s: %s %r twice" % (name, list_id, key))
-        out[(list_id, key)] = text
-    return out
-
-
-def defaults(name):
-    out = {}
-    for cvar, default, flags in read_tsv(name, 3):
-        out[cvar.lower()] = (default, flags.split())
-    return out
-
-
-BASE = {"q2": table("descriptions_q2.tsv"), "q3": table("descriptions_q3.tsv")}
-KEYS = table("descriptions_keys.tsv")
-MODS = {}
-MODS.update(mod_table("descriptions_q2mods.tsv"))
-MODS.update(mod_table("descriptions_q3mods.tsv"))
-DEFAULTS = {"q2": defaults("defaults_q2.tsv"), "q3": defaults("defaults_q3.tsv"),
-            "osp": defaults("defaults_osp.tsv")}
+OTHER_WORDS = "other_words.tsv"
 
 NO_DESCRIPTION = "No description yet."
+PROBLEMS = []   # malformed rows met while reading; reported by main()
+
+# --- name data ------------------------------------------------------------------
+
+_NAMES = {}
+
+
+def names(list_file):
+    """{lower-case name: namedata.Entry} of a list's .tsv (empty without one)."""
+    if list_file not in _NAMES:
+        path = os.path.join(DATA, "Configs", *(list_file[:-4] + ".tsv").split("/"))
+        rows = {}
+        if os.path.isfile(path):
+            rows, problems = namedata.read(path, "Configs/" + list_file[:-4] + ".tsv")
+            PROBLEMS.extend(problems)
+        _NAMES[list_file] = rows
+    return _NAMES[list_file]
+
+
+def read_other_words():
+    out = {}
+    header_seen = False
+    with open(os.path.join(HERE, OTHER_WORDS), "rb") as handle:
+        lines = handle.read().decode("utf-8").split("\n")
+    for number, line in enumerate(lines, 1):
+        if not line.strip() or line.startswith("#"):
+            continue
+        parts = line.split("\t")
+        if not header_seen:
+            header_seen = True
+            continue
+        if len(parts) != 3 or (parts[0], parts[1]) in out:
+            PROBLEMS.append("tools/help/%s:%d: expected where<TAB>word<TAB>description, once"
+                            % (OTHER_WORDS, number))
+            continue
+        out[(parts[0], parts[1])] = parts[2]
+        OTHER_LINES[(parts[0], parts[1])] = number
+    return out
+
+
+OTHER_LINES = {}
+OTHER = read_other_words()
+OTHER_USED = set()
+
+
+def other_word(where, word):
+    OTHER_USED.add((where, word))
+    return OTHER.get((where, word), "")
 
 # --- HTML helpers ------------------------------------------------------------------
 
@@ -124,40 +131,6 @@ def linkable(anchor):
 
 # --- describing one word -----------------------------------------------------------
 
-PRINTABLE = {"`", "-", "=", "[", "]", "\\", "'", ",", ".", "/"}
-
-
-def key_description(key):
-    k = key.lower()
-    if k in KEYS:
-        return KEYS[k]
-    if len(k) == 1 and k.isalpha():
-        return "The %s key." % k.upper()
-    if len(k) == 1 and k.isdigit():
-        return "The %s key of the main keyboard (not the keypad)." % k
-    m = re.fullmatch(r"f(\d+)", k)
-    if m:
-        return "The function key F%s." % m.group(1)
-    m = re.fullmatch(r"joy(\d+)", k)
-    if m:
-        return "Joystick button %s." % m.group(1)
-    m = re.fullmatch(r"aux(\d+)", k)
-    if m:
-        return "Auxiliary input %s (extra joystick or controller buttons)." % m.group(1)
-    return NO_DESCRIPTION
-
-
-def describe(game, list_id, key):
-    """Description text of a lower-case key in a list."""
-    if list_id and (list_id, key) in MODS:
-        return MODS[(list_id, key)]
-    if list_id == "keys":
-        return key_description(key)
-    if key in BASE[game]:
-        return BASE[game][key]
-    return None
-
-
 FLAG_TEXT = OrderedDict([
     ("archive", "saved in the config file"),
     ("userinfo", "sent to the server as user info"),
@@ -170,19 +143,18 @@ FLAG_TEXT = OrderedDict([
 ])
 
 
-def default_note(table_id, key):
-    entry = DEFAULTS[table_id].get(key)
-    if not entry:
+def default_note(entry):
+    if entry is None:
         return ""
-    default, flags = entry
     bits = []
-    if default != "varies":
+    if entry.default:
+        default = "" if entry.default == '""' else entry.default
         # Empty values and values with outer blanks are shown in quotes.
         if default == "" or default != default.strip():
             bits.append('Default: <tt>"%s"</tt>' % esc(default))
         else:
             bits.append("Default: <tt>%s</tt>" % esc(default))
-    words = [FLAG_TEXT[f] for f in flags if f in FLAG_TEXT]
+    words = [text for flag, text in FLAG_TEXT.items() if flag in entry.flags]
     if words:
         text = "; ".join(words)
         bits.append(text[0].upper() + text[1:])
@@ -192,32 +164,6 @@ def default_note(table_id, key):
 
 
 # --- lists, rows and sections ----------------------------------------------------
-
-LIST_INFO = {
-    # list file: (game, list id for the mod tables, defaults table or None)
-    "Quake2/q2binds.txt": ("q2", "", None),
-    "Quake2/q2cvars.txt": ("q2", "", "q2"),
-    "Quake2/q2keys.txt": ("q2", "keys", None),
-    "Quake2/aq.txt": ("q2", "aq", None),
-    "Quake2/ctf.txt": ("q2", "ctf", None),
-    "Quake2/q2ctf.txt": ("q2", "q2ctf", None),
-    "Quake2/ffa.txt": ("q2", "ffa2", None),
-    "Quake2/gx.txt": ("q2", "gx", None),
-    "Quake2/gxsv.txt": ("q2", "gxsv", None),
-    "Quake2/lith.txt": ("q2", "lith", None),
-    "Quake2/ra2.txt": ("q2", "ra2", None),
-    "Quake2/ra2sv.txt": ("q2", "ra2sv", None),
-    "Quake2/wf.txt": ("q2", "wf", None),
-    "Quake3/q3binds.txt": ("q3", "", None),
-    "Quake3/q3cvars.txt": ("q3", "", "q3"),
-    "Quake3/q3keys.txt": ("q3", "keys", None),
-    "Quake3/ffa.txt": ("q3", "ffa3", None),
-    "Quake3/osp.txt": ("q3", "osp", None),
-    "Quake3/osps.txt": ("q3", "osps", "osp"),
-    "Quake3/q3ut.txt": ("q3", "q3ut", None),
-    "Quake3/ra3.txt": ("q3", "ra3", None),
-    "Quake3/wfa.txt": ("q3", "wfa", None),
-}
 
 _LISTS = {}
 
@@ -250,28 +196,30 @@ def group_key(entry):
 
 
 def list_rows(list_file):
-    game, list_id, defaults_id = LIST_INFO[list_file]
+    known = names(list_file)
     groups = OrderedDict()
     for entry in entries(list_file):
         groups.setdefault(group_key(entry), []).append(entry)
     rows = []
     for key, members in groups.items():
         base = [e for e in members if e.lower() == key]
-        title = base[0] if base else key
-        text = describe(game, list_id, key)
-        if text is None and key.startswith("cmd "):
-            text = describe(game, list_id, key[4:])
-        if text is None:
-            text = NO_DESCRIPTION
-        desc_html = rich(text)
-        if defaults_id:
-            desc_html += default_note(defaults_id, key)
+        if base:
+            title = base[0]
+            entry = known.get(key)
+            text = entry.description if entry else ""
+            note = default_note(entry)
+        else:
+            # "use" above "use BFG10K" where the list lacks "use" itself
+            title = key
+            text = other_word(list_file, key)
+            note = ""
+        desc_html = rich(text or NO_DESCRIPTION) + note
         forms = []
         for e in members:
             if e.lower() == key:
                 continue
-            ftext = describe(game, list_id, e.lower())
-            forms.append((e, rich(ftext) if ftext else ""))
+            entry = known.get(e.lower())
+            forms.append((e, rich(entry.description) if entry and entry.description else ""))
         words, aliases = [], []
         for e in members:
             for w in rule.help_words(e):
@@ -561,15 +509,15 @@ def q3_commands_sections():
 
 def osp_server_command_rows():
     rows = []
-    for word in rule.OSP_SERVER_COMMANDS:
-        rows.append(Row(word, rich(MODS[("ospsrv", word)]), [word]))
+    for word in rule.rule_words("Quake 3 OSP Server Commands.htm"):
+        rows.append(Row(word, rich(other_word("ospsrv", word) or NO_DESCRIPTION), [word]))
     return rows
 
 
 def osp_file_rows():
     rows = []
-    for word in ("banplayer", "bantag", "banaddr", "banadd", "banpass", "configmap"):
-        rows.append(Row(word, rich(MODS[("ospfile", word)]), [word]))
+    for word in [w for where, w in OTHER if where == "ospfile"]:
+        rows.append(Row(word, rich(other_word("ospfile", word) or NO_DESCRIPTION), [word]))
     return rows
 
 
@@ -686,40 +634,83 @@ OVERVIEW_PAGES = OrderedDict([
 ])
 
 
-def write_page(help_dir, page, text):
+def page_bytes(page, text):
     data = text.replace("\r\n", "\n").replace("\n", "\r\n")
     try:
-        raw = data.encode("latin-1")
+        return data.encode("latin-1")
     except UnicodeEncodeError as err:
         raise SystemExit("%s: not Latin-1 text: %s" % (page, err))
-    with open(os.path.join(help_dir, page), "wb") as handle:
-        handle.write(raw)
-    return len(raw)
 
 
-def main(argv):
-    global DATA, REQUIRED
-    DATA = os.path.abspath(argv[1]) if len(argv) > 1 else os.path.join(REPO, "data")
-    help_dir = os.path.join(DATA, "Help")
-    os.makedirs(help_dir, exist_ok=True)
-    REQUIRED = rule.required_anchors(os.path.join(DATA, "Configs"))
-
-    total = 0
+def make_pages():
+    """[(page, bytes, anchor count or None)] of every page, in order."""
+    pages = []
     for page, info in TOPIC_PAGES.items():
         sections = info["sections"]()
         placed = place_anchors(page, sections)
         body = "<h1>%s</h1>\n%s\n%s" % (esc(info["title"]), info["intro"],
                                         render_sections(page, sections, placed))
-        size = write_page(help_dir, page, page_html(page, info["title"], body))
-        total += size
-        print("%-38s %5d anchors %8d bytes" % (page, len(placed), size))
+        pages.append((page, page_bytes(page, page_html(page, info["title"], body)), len(placed)))
     for page, (title, source) in OVERVIEW_PAGES.items():
         body = fill_placeholders(text_file(source))
-        size = write_page(help_dir, page, page_html(page, title, body))
-        total += size
-        print("%-38s %5s         %8d bytes" % (page, "", size))
+        pages.append((page, page_bytes(page, page_html(page, title, body)), None))
+    return pages
+
+
+def differences(help_dir, pages):
+    """Lines telling how the committed pages differ from the made ones."""
+    out = []
+    for page, made, _ in pages:
+        path = os.path.join(help_dir, page)
+        if not os.path.isfile(path):
+            out.append("Help/%s: missing" % page)
+            continue
+        with open(path, "rb") as handle:
+            committed = handle.read()
+        if committed == made:
+            continue
+        old = committed.decode("latin-1").splitlines()
+        new = made.decode("latin-1").splitlines()
+        diff = list(difflib.unified_diff(old, new, "committed/" + page, "made/" + page, n=0, lineterm=""))
+        changed = sum(1 for d in diff if d[:1] in "+-" and d[:3] not in ("+++", "---"))
+        out.append("Help/%s differs from what the data makes (%d lines):" % (page, changed))
+        out += ["    " + d[:160] for d in diff[2:14]]
+    return out
+
+
+def main(argv):
+    global DATA, REQUIRED
+    args = [a for a in argv[1:] if a != "--check"]
+    check = len(args) != len(argv) - 1
+    DATA = os.path.abspath(args[0]) if args else os.path.join(REPO, "data")
+    help_dir = os.path.join(DATA, "Help")
+    PROBLEMS[:0] = rule.load(DATA)
+    REQUIRED = rule.required_anchors(os.path.join(DATA, "Configs"))
+    pages = make_pages()
+
+    if check:
+        found = list(OrderedDict.fromkeys(PROBLEMS + namedata.check_names(os.path.join(DATA, "Configs"))))
+        found += ["tools/help/%s:%d: %s %r is on no page" % (OTHER_WORDS, OTHER_LINES[key], key[0], key[1])
+                  for key in OTHER if key not in OTHER_USED]
+        stale = differences(help_dir, pages)
+        for line in found + stale:
+            print(line)
+        print("%d pages made, %d data problems, %d pages differ"
+              % (len(pages), len(found), sum(1 for line in stale if not line.startswith(" "))))
+        return 1 if found or stale else 0
+
+    os.makedirs(help_dir, exist_ok=True)
+    total = 0
+    for page, raw, anchors in pages:
+        with open(os.path.join(help_dir, page), "wb") as handle:
+            handle.write(raw)
+        total += len(raw)
+        print("%-38s %5s %s %8d bytes" % (page, "" if anchors is None else anchors,
+                                         "       " if anchors is None else "anchors", len(raw)))
     print("%d bytes in all" % total)
-    return 0
+    for problem in PROBLEMS:
+        sys.stderr.write(problem + "\n")
+    return 1 if PROBLEMS else 0
 
 
 if __name__ == "__main__":

@@ -1,22 +1,26 @@
 #!/usr/bin/env python3
-"""Print the default value and flags of every console variable that a Quake 2
-or Quake 3 GPL source tree registers, as a tab-separated table for the help
-page generator.
+"""Write the default value and flags of the console variables that a Quake 2
+or Quake 3 GPL source tree registers into the name data of a cvar list.
 
 Usage:
-    tools/help/extract_cvar_defaults.py q2|q3 SRCROOT > tools/help/defaults_q2.tsv
-    tools/help/extract_cvar_defaults.py osp SRCROOT > tools/help/defaults_osp.tsv
+    tools/help/extract_cvar_defaults.py q2 SRCROOT data/Configs/Quake2/q2cvars.tsv
+    tools/help/extract_cvar_defaults.py q3 SRCROOT data/Configs/Quake3/q3cvars.tsv
+    tools/help/extract_cvar_defaults.py osp SRCROOT data/Configs/Quake3/osps.tsv
 
 "osp" reads only code/game/g_main.c (the gameCvarTable) of a game module
 source laid out like id's Quake 3 tree, here the OSP 1.03a server module as
 recovered in snems/OSP2srv.
 
-Output lines: name <TAB> default <TAB> flags, where flags is a blank-separated
-list of archive, userinfo, serverinfo, latch, cheat, rom, init, systeminfo
-(empty when there are none).  The first registration found wins; a variable
-registered again with another default is marked "varies" in the default
-column.  The sources are read the same way tools/extract_names.py reads them
-(same folders, same preprocessor handling); nothing is downloaded.
+For every entry of the list beside the data file (q2cvars.txt beside
+q2cvars.tsv) that the sources register, the default and flags columns of its
+row are replaced (a row is added for an entry without one); descriptions and
+all other rows stay as they are.  Flags are the engine's CVAR_ flags in the
+data files' words (CVAR_NOSET, Quake 2's command-line-only flag, is init).
+A default that is the empty string is written "", and a variable registered
+twice with different defaults gets an empty (unknown) default.  The first
+registration found wins otherwise.  The sources are read the same way
+tools/extract_names.py reads them (same folders, same preprocessor
+handling); nothing is downloaded.
 """
 
 import os
@@ -86,13 +90,44 @@ def collect(root, game):
     return [table[k] for k in order]
 
 
+def update(path, found):
+    """Rewrites the data file at path with the defaults and flags of found."""
+    sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
+    import namedata
+    rows, problems = namedata.read(path)
+    if problems:
+        raise SystemExit("\n".join(problems))
+    with open(path, "rb") as handle:
+        lines = handle.read().decode("utf-8").split("\n")
+    registered = {name.lower(): (default, flags) for name, default, flags in found}
+    by_line = {}
+    for key, entry in rows.items():
+        by_line[entry.line] = entry
+    out = []
+    for number, line in enumerate(lines, 1):
+        entry = by_line.get(number)
+        if entry and entry.name.lower() in registered:
+            default, flags = registered.pop(entry.name.lower())
+            line = "\t".join((entry.name, default, flags, entry.description))
+        out.append(line)
+    if out and out[-1] == "":
+        out.pop()
+    for name in namedata.list_entries(path[:-4] + ".txt"):
+        if name.lower() in registered:
+            default, flags = registered.pop(name.lower())
+            out.append("\t".join((name, default, flags, "")))
+    with open(path, "wb") as handle:
+        handle.write(("\n".join(out) + "\n").encode("utf-8"))
+
+
 def main():
-    if len(sys.argv) != 3 or sys.argv[1] not in ("q2", "q3", "osp"):
+    if len(sys.argv) != 4 or sys.argv[1] not in ("q2", "q3", "osp") or not sys.argv[3].endswith(".tsv"):
         sys.stderr.write(__doc__.split("\n\n")[1] + "\n")
         return 2
-    print("# cvar\tdefault\tflags  (made by tools/help/extract_cvar_defaults.py %s)" % sys.argv[1])
+    found = []
     for name, default, flags in collect(sys.argv[2], sys.argv[1]):
-        print("%s\t%s\t%s" % (name, default, flags))
+        found.append((name, '""' if default == "" else "" if default == "varies" else default, flags))
+    update(sys.argv[3], found)
     return 0
 
 
