@@ -1,0 +1,90 @@
+// Hover help: the word under the mouse, what the file sets it to, and the tooltip.
+#include "analysis/EngineProfiles.h"
+#include "document/HoverHelp.h"
+#include "platform/AppPaths.h"
+#include "support/FrameFixture.h"
+
+#include <QDir>
+#include <QStatusBar>
+#include <QToolTip>
+#include <QtTest>
+
+using namespace document;
+
+class TestHoverHelp : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup() { platform::setProgramFolder(QString()); }
+
+    void wordAt_data()
+    {
+        QTest::addColumn<QString>("text"); // "|" marks the position
+        QTest::addColumn<QString>("word");
+        QTest::newRow("inside") << "seta cg_f|ov \"90\"" << "cg_fov";
+        QTest::newRow("at its end") << "bind mouse1| +attack" << "mouse1";
+        QTest::newRow("at its start") << "bind |+attack" << "+attack";
+        QTest::newRow("inside quotes, cut at ;") << "bind x \"+att|ack;+speed\"" << "+attack";
+        QTest::newRow("between blanks") << "bind  | x" << "";
+        QTest::newRow("empty text") << "|" << "";
+    }
+
+    void wordAt()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, word);
+        const int position = int(text.indexOf(u'|'));
+        text.remove(position, 1);
+        const TextSpan span = document::wordAt(text, position);
+        QCOMPARE(text.mid(span.begin, span.end - span.begin), word);
+    }
+
+    void valueSet_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("bareNameSets");
+        QTest::addColumn<QString>("found"); // "value @line", "" when none
+        QTest::newRow("the last set wins") << "seta cg_fov 90\nset CG_FOV \"100\"\n" << false << "100 @2";
+        QTest::newRow("bare form when it counts") << "seta cg_fov 90\r\ncg_fov 110" << true << "110 @2";
+        QTest::newRow("bare form otherwise not") << "seta cg_fov 90\ncg_fov 110" << false << "90 @1";
+        QTest::newRow("commented out") << "// seta cg_fov 90\nsets cg_fovx 1" << false << "";
+        QTest::newRow("after ;") << "echo hi; setu cg_fov 80" << false << "80 @1";
+        QTest::newRow("empty value") << "\nseta cg_fov \"\"" << false << "@2";
+        QTest::newRow("a query sets nothing") << "cg_fov" << true << "";
+    }
+
+    void valueSet()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, bareNameSets);
+        QFETCH(QString, found);
+        const ValueInText set =
+            valueSetIn(text, QStringLiteral("cg_fov"), *analysis::engineProfile("q3"), bareNameSets);
+        QCOMPARE(set.line ? QStringLiteral("%1 @%2").arg(set.value).arg(set.line).trimmed() : QString(), found);
+    }
+
+    void tooltipOfACVar()
+    {
+        FrameFixture f;
+        frmChild *child = f.newDocument();
+        f.slotOf(child).Game = 1;
+        QDir(f.folder.path()).mkpath(QStringLiteral("Configs/Quake3"));
+        f.writeFile(QStringLiteral("Configs/Quake3/q3cvars.tsv"),
+                    "name\tdefault\tflags\tdescription\ncg_fov\t90\tarchive cheat\tField of view.\nbroken\n");
+        platform::setProgramFolder(f.folder.path());
+        child->editor()->LoadPlainText(QStringLiteral("bind f \"cg_fov 90\"\r\nseta cg_fov 105\r\n"));
+        QWidget *viewport = child->editor()->viewport();
+        QTextCursor cursor(child->editor()->document());
+        cursor.setPosition(10); // in "cg_fov" of the first line
+        const QPoint at = child->editor()->cursorRect(cursor).center();
+        QHelpEvent hover(QEvent::ToolTip, at, viewport->mapToGlobal(at));
+        QApplication::sendEvent(viewport, &hover);
+        QCOMPARE(QToolTip::text(), QStringLiteral("cg_fov\nField of view.\nDefault: 90\n"
+                                                  "Flags: saved to config, cheat-protected\n"
+                                                  "This file sets it to 105 (line 2)"));
+        QCOMPARE(child->statusBar()->currentMessage(),
+                 QStringLiteral("Skipped a malformed line: q3cvars.tsv:3: expected 4 TAB-separated fields, found 1"));
+    }
+};
+
+QTEST_MAIN(TestHoverHelp)
+#include "tst_hoverhelp.moc"
