@@ -11,6 +11,8 @@ struct ListEntry {
     QString description;
     /** The engine's default; empty when unknown. */
     QString defaultValue;
+
+    bool operator==(const ListEntry &) const = default;
 };
 
 /**

@@ -34,6 +34,25 @@ private:
 
 bool isEnterKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
+/**
+ * The width of the widest of @p texts. Measuring thousands of texts would hold up every
+ * pop-up by a tenth of a second, and the widest text is among those with the most
+ * characters, so only those are measured.
+ */
+int widestOf(const QFontMetrics &metrics, QStringList texts)
+{
+    constexpr int kMeasured = 16;
+    const auto longer = [](const QString &a, const QString &b) { return a.size() > b.size(); };
+    if (texts.size() > kMeasured) {
+        std::partial_sort(texts.begin(), texts.begin() + kMeasured, texts.end(), longer);
+        texts.resize(kMeasured);
+    }
+    int widest = 0;
+    for (const QString &text : std::as_const(texts))
+        widest = std::max(widest, metrics.horizontalAdvance(text));
+    return widest;
+}
+
 /** What the list shows beside an entry's name. */
 QString detailOf(const lists::ListEntry &entry)
 {
@@ -161,6 +180,8 @@ void ListSearch::FillWithFonts()
 
 void ListSearch::setEntryFont(const QFont &font)
 {
+    if (font == m_list->font())
+        return;
     m_search->setFont(font);
     m_list->setFont(font);
     measureRows();
@@ -168,24 +189,29 @@ void ListSearch::setEntryFont(const QFont &font)
 
 void ListSearch::replaceEntries(const QList<lists::ListEntry> &entries)
 {
-    m_entries = entries;
+    // A list pops up filled from the same file again and again: measure only what changed.
+    if (entries != m_entries) {
+        m_entries = entries;
+        measureRows();
+    }
     m_showsAll = false;
-    measureRows();
     showMatches(m_search->text());
 }
 
 void ListSearch::measureRows()
 {
-    const QFontMetrics metrics(m_list->font());
-    int names = 0;
-    int details = 0;
+    QStringList names;
+    QStringList details;
     for (const lists::ListEntry &entry : std::as_const(m_entries)) {
-        names = std::max(names, metrics.horizontalAdvance(entry.name));
-        details = std::max(details, metrics.horizontalAdvance(detailOf(entry)));
+        names << entry.name;
+        details << detailOf(entry);
     }
+    const QFontMetrics metrics(m_list->font());
+    const int nameWidth = widestOf(metrics, names);
+    const int detailWidth = widestOf(metrics, details);
     const int textMargins = 2 * (m_list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
-    m_delegate->setNameColumnWidth(details > 0 ? names + EntryDelegate::Gap : 0);
-    const int rows = details > 0 ? names + EntryDelegate::Gap + details : names;
+    m_delegate->setNameColumnWidth(detailWidth > 0 ? nameWidth + EntryDelegate::Gap : 0);
+    const int rows = detailWidth > 0 ? nameWidth + EntryDelegate::Gap + detailWidth : nameWidth;
     m_rowsWidth = rows + 2 * textMargins + 2 * frameWidth() + 2 * m_list->frameWidth() +
                   m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
 }

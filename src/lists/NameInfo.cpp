@@ -33,7 +33,7 @@ bool isKnownFlag(QStringView flag)
 QString rowProblem(const QList<QStringView> &fields, QStringList *flags)
 {
     if (fields.size() != 4)
-        return QStringLiteral("%1 fields instead of 4").arg(fields.size());
+        return QStringLiteral("expected 4 TAB-separated fields, found %1").arg(fields.size());
     if (fields[0].trimmed().isEmpty())
         return QStringLiteral("empty name");
     for (QStringView flag : fields[2].split(u' ', Qt::SkipEmptyParts)) {
