@@ -187,8 +187,8 @@ void frmChild::reportNameProblems(const QString &nameFile)
     if (text.startsWith(nameFile))
         text.replace(0, nameFile.size(), QFileInfo(nameFile).fileName());
     if (problems.size() > 1)
-        text += QStringLiteral(" (and %1 more malformed lines)").arg(problems.size() - 1);
-    m_statusBar->showMessage(QStringLiteral("Skipped a malformed line: ") + text, 30000);
+        text += QStringLiteral(" (and %1 more)").arg(problems.size() - 1);
+    m_statusBar->showMessage(QStringLiteral("Skipped ") + text, 30000);
 }
 
 bool frmChild::showHoverHelp(const QHelpEvent *help)

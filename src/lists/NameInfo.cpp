@@ -33,7 +33,8 @@ bool isKnownFlag(QStringView flag)
 QString rowProblem(const QList<QStringView> &fields, QStringList *flags)
 {
     if (fields.size() != 4)
-        return QStringLiteral("expected 4 TAB-separated fields, found %1").arg(fields.size());
+        return fields.size() == 1 ? QStringLiteral("1 field, not 4")
+                                  : QStringLiteral("%1 fields, not 4").arg(fields.size());
     if (fields[0].trimmed().isEmpty())
         return QStringLiteral("empty name");
     for (QStringView flag : fields[2].split(u' ', Qt::SkipEmptyParts)) {

@@ -16,8 +16,8 @@ private slots:
             << "cvars.tsv"
             << QStringList{"cg_fov|90|archive cheat|Field of view, in degrees.", "sensitivity|5|archive|Mouse speed.",
                            "m_pitch|0.022||Vertical mouse sensitivity; negative inverts.", "r_mode|3|archive latch|"}
-            << QStringList{"7: expected 4 TAB-separated fields, found 1", "8: empty name", "9: unknown flag \"bogus\"",
-                           "10: \"CG_FOV\" is listed twice", "11: expected 4 TAB-separated fields, found 3"};
+            << QStringList{"7: 1 field, not 4", "8: empty name", "9: unknown flag \"bogus\"",
+                           "10: \"CG_FOV\" is listed twice", "11: 3 fields, not 4"};
         QTest::newRow("no header") << "noheader.tsv" << QStringList{"cg_fov|90||No header above.", "sensitivity|5||"}
                                    << QStringList{"1: the header is not \"name, default, flags, description\""};
         QTest::newRow("missing file") << "missing.tsv" << QStringList{} << QStringList{};
