@@ -139,9 +139,12 @@ void frmChild::popUp(ListSearch *list, const QString &file, QSize size)
     if (!file.isEmpty() && list->FillWithTags(file, false) == 0)
         return;
     reportNameProblems(lists::nameFileFor(file));
-    // Wide enough for the longest row, but never wider than the window or the screen.
-    const int widest = std::min(width(), screen()->availableGeometry().width());
-    list->resize(std::clamp(list->rowsWidth(), std::min(size.width(), widest), widest), size.height());
+    // Wide enough for the longest row, but no wider than the room on the roomier side of the
+    // caret (the list opens beside it) or the screen; never narrower than it was designed.
+    const QPoint caret = m_editor->viewport()->mapTo(this, m_editor->cursorRect().topLeft());
+    const int room = std::max(width() - caret.x() - int(m_editor->font().pointSizeF() / 15.0), caret.x());
+    const int widest = std::min(room, screen()->availableGeometry().width());
+    list->resize(std::max(size.width(), std::min(list->rowsWidth(), widest)), size.height());
     PlaceListAtCaret(list);
     setEditorTabStop(false);
     list->show();
