@@ -1,6 +1,7 @@
 // Hover help: the word under the mouse, what the file sets it to, and the tooltip.
 #include "analysis/EngineProfiles.h"
 #include "document/HoverHelp.h"
+#include "lists/ListSearch.h"
 #include "platform/AppPaths.h"
 #include "support/FrameFixture.h"
 
@@ -70,6 +71,7 @@ private slots:
         QDir(f.folder.path()).mkpath(QStringLiteral("Configs/Quake3"));
         f.writeFile(QStringLiteral("Configs/Quake3/q3cvars.tsv"),
                     "name\tdefault\tflags\tdescription\ncg_fov\t90\tarchive cheat\tField of view.\nbroken\n");
+        f.writeFile(QStringLiteral("Configs/Quake3/q3cvars.txt"), "cg_fov\r\n");
         platform::setProgramFolder(f.folder.path());
         child->editor()->LoadPlainText(QStringLiteral("bind f \"cg_fov 90\"\r\nseta cg_fov 105\r\n"));
         QWidget *viewport = child->editor()->viewport();
@@ -83,6 +85,12 @@ private slots:
                                                   "This file sets it to 105 (line 2)"));
         QCOMPARE(child->statusBar()->currentMessage(),
                  QStringLiteral("Skipped q3cvars.tsv:3: 1 field, not 4"));
+        // Told once: the next hover and pop-up leave the status bar alone.
+        child->statusBar()->clearMessage();
+        QApplication::sendEvent(viewport, &hover);
+        child->ShowCVarsList();
+        QCOMPARE(child->statusBar()->currentMessage(), QString());
+        QVERIFY(child->lsCVars()->isVisible() && f.dialogs.messages.isEmpty());
     }
 };
 
