@@ -82,8 +82,7 @@ ValueInText bindingIn(const QString &text, const QString &key,
                       const analysis::EngineProfile &profile)
 {
     return lastValue(text, key, profile, [](const QList<analysis::Word> &words) {
-        return words.first().text.compare(QLatin1String("bind"), Qt::CaseInsensitive) == 0 ? 1
-                                                                                            : -1;
+        return words.first().text.compare(QLatin1String("bind"), Qt::CaseInsensitive) == 0 ? 1 : -1;
     });
 }
 
@@ -105,7 +104,9 @@ QString hoverText(const lists::NameInfo &info, const ValueInText &set, const Val
                      .arg(set.value.isEmpty() ? QStringLiteral("\"\"") : set.value)
                      .arg(set.line);
     if (bound.line > 0)
-        lines << QStringLiteral("This file binds it to %1 (line %2)").arg(bound.value).arg(bound.line);
+        lines << QStringLiteral("This file binds it to %1 (line %2)")
+                     .arg(bound.value)
+                     .arg(bound.line);
     return lines.join(u'\n');
 }
 

@@ -103,7 +103,10 @@ void frmChild::ShowBindsList()
     popUp(m_lsBinds, gameListFile(GameList::Binds, game()), kBindsSize);
 }
 
-void frmChild::ShowKeysList() { popUp(m_lsKeys, gameListFile(GameList::Keys, game()), kKeysSize); }
+void frmChild::ShowKeysList()
+{
+    popUp(m_lsKeys, gameListFile(GameList::Keys, game()), kKeysSize);
+}
 
 void frmChild::ShowCVarsList()
 {
@@ -142,7 +145,8 @@ void frmChild::popUp(ListSearch *list, const QString &file, QSize size)
     // Wide enough for the longest row, but no wider than the room on the roomier side of the
     // caret (the list opens beside it) or the screen; never narrower than it was designed.
     const QPoint caret = m_editor->viewport()->mapTo(this, m_editor->cursorRect().topLeft());
-    const int room = std::max(width() - caret.x() - int(m_editor->font().pointSizeF() / 15.0), caret.x());
+    const int room =
+        std::max(width() - caret.x() - int(m_editor->font().pointSizeF() / 15.0), caret.x());
     const int widest = std::min(room, screen()->availableGeometry().width());
     list->resize(std::max(size.width(), std::min(list->rowsWidth(), widest)), size.height());
     PlaceListAtCaret(list);

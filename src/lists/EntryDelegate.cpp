@@ -32,8 +32,8 @@ void EntryDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
     painter->save();
     painter->setFont(look.font);
     painter->setPen(ink);
-    const QRect nameRect(text.left(), text.top(), detail.isEmpty() ? text.width() : nameColumn - Gap,
-                         text.height());
+    const QRect nameRect(text.left(), text.top(),
+                         detail.isEmpty() ? text.width() : nameColumn - Gap, text.height());
     painter->drawText(nameRect, Qt::AlignLeft | Qt::AlignVCenter,
                       metrics.elidedText(name, Qt::ElideRight, nameRect.width()));
     if (detail.isEmpty()) {

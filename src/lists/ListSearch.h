@@ -14,10 +14,10 @@ class QListWidgetItem;
 /**
  * A search box above a list: typing the first letters of an entry selects the first
  * entry that begins with them. The list shows what the box finds (see
- * lists::matchingEntries; text that finds nothing leaves the list as it was), each entry with its description and default, when known, dimmed
- * beside the name. Enter, Tab or a double click hands the chosen text to the
- * host through Done; Escape cancels through Escape. The host positions, shows, hides and
- * focuses the control; the control never hides itself.
+ * lists::matchingEntries; text that finds nothing leaves the list as it was), each entry with its
+ * description and default, when known, dimmed beside the name. Enter, Tab or a double click hands
+ * the chosen text to the host through Done; Escape cancels through Escape. The host positions,
+ * shows, hides and focuses the control; the control never hides itself.
  *
  * Children: "txtSearch" (QLineEdit) and "lstMain" (QListWidget).
  */

@@ -13,9 +13,8 @@ struct FlagName {
 };
 
 const FlagName kFlagNames[] = {
-    {"archive", "saved to config"}, {"cheat", "cheat-protected"},
-    {"latch", "needs restart"},     {"rom", "read-only"},
-    {"init", "command line only"},  {"userinfo", "userinfo"},
+    {"archive", "saved to config"}, {"cheat", "cheat-protected"},  {"latch", "needs restart"},
+    {"rom", "read-only"},           {"init", "command line only"}, {"userinfo", "userinfo"},
     {"serverinfo", "serverinfo"},   {"systeminfo", "systeminfo"},
 };
 
@@ -114,7 +113,8 @@ NameTable NameTable::parse(const QByteArray &bytes, const QString &fileName)
         if (line.isEmpty() || line.startsWith(u'#'))
             continue;
         const auto report = [&](const QString &reason) {
-            table.m_problems << QStringLiteral("%1:%2: %3").arg(fileName).arg(lineNumber).arg(reason);
+            table.m_problems
+                << QStringLiteral("%1:%2: %3").arg(fileName).arg(lineNumber).arg(reason);
         };
         if (!headerSeen) {
             headerSeen = true;
@@ -144,8 +144,8 @@ NameTable NameTable::parse(const QByteArray &bytes, const QString &fileName)
             report(QStringLiteral("\"%1\" is listed twice").arg(name));
             continue;
         }
-        table.m_rows.insert(key, NameInfo{name, fields[1].toString(), flags,
-                                          fields[3].trimmed().toString()});
+        table.m_rows.insert(
+            key, NameInfo{name, fields[1].toString(), flags, fields[3].trimmed().toString()});
     }
     return table;
 }
@@ -167,7 +167,10 @@ QString nameFileFor(const QString &listFile)
     return (dot > slash ? listFile.left(dot) : listFile) + QStringLiteral(".tsv");
 }
 
-const NameTable &cachedNameTable(const QString &fileName) { return freshEntry(fileName).table; }
+const NameTable &cachedNameTable(const QString &fileName)
+{
+    return freshEntry(fileName).table;
+}
 
 QStringList takeUnreportedProblems(const QString &fileName)
 {

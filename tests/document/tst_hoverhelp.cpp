@@ -19,6 +19,7 @@ private slots:
 
     void wordAt_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("text"); // "|" marks the position
         QTest::addColumn<QString>("word");
         QTest::newRow("inside") << "seta cg_f|ov \"90\"" << "cg_fov";
@@ -27,6 +28,7 @@ private slots:
         QTest::newRow("inside quotes, cut at ;") << "bind x \"+att|ack;+speed\"" << "+attack";
         QTest::newRow("between blanks") << "bind  | x" << "";
         QTest::newRow("empty text") << "|" << "";
+        // clang-format on
     }
 
     void wordAt()
@@ -41,6 +43,7 @@ private slots:
 
     void valueSet_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("bareNameSets");
         QTest::addColumn<QString>("found"); // "value @line", "" when none
@@ -51,6 +54,7 @@ private slots:
         QTest::newRow("after ;") << "echo hi; setu cg_fov 80" << false << "80 @1";
         QTest::newRow("empty value") << "\nseta cg_fov \"\"" << false << "@2";
         QTest::newRow("a query sets nothing") << "cg_fov" << true << "";
+        // clang-format on
     }
 
     void valueSet()
@@ -58,9 +62,11 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, bareNameSets);
         QFETCH(QString, found);
-        const ValueInText set =
-            valueSetIn(text, QStringLiteral("cg_fov"), *analysis::engineProfile("q3"), bareNameSets);
-        QCOMPARE(set.line ? QStringLiteral("%1 @%2").arg(set.value).arg(set.line).trimmed() : QString(), found);
+        const ValueInText set = valueSetIn(text, QStringLiteral("cg_fov"),
+                                           *analysis::engineProfile("q3"), bareNameSets);
+        QCOMPARE(set.line ? QStringLiteral("%1 @%2").arg(set.value).arg(set.line).trimmed()
+                          : QString(),
+                 found);
     }
 
     void tooltipOfACVar()
@@ -70,10 +76,12 @@ private slots:
         f.slotOf(child).Game = 1;
         QDir(f.folder.path()).mkpath(QStringLiteral("Configs/Quake3"));
         f.writeFile(QStringLiteral("Configs/Quake3/q3cvars.tsv"),
-                    "name\tdefault\tflags\tdescription\ncg_fov\t90\tarchive cheat\tField of view.\nbroken\n");
+                    "name\tdefault\tflags\tdescription\ncg_fov\t90\tarchive cheat\tField of "
+                    "view.\nbroken\n");
         f.writeFile(QStringLiteral("Configs/Quake3/q3cvars.txt"), "cg_fov\r\n");
         platform::setProgramFolder(f.folder.path());
-        child->editor()->LoadPlainText(QStringLiteral("bind f \"cg_fov 90\"\r\nseta cg_fov 105\r\n"));
+        child->editor()->LoadPlainText(
+            QStringLiteral("bind f \"cg_fov 90\"\r\nseta cg_fov 105\r\n"));
         QWidget *viewport = child->editor()->viewport();
         QTextCursor cursor(child->editor()->document());
         cursor.setPosition(10); // in "cg_fov" of the first line

@@ -9,8 +9,9 @@ class TestNameInfo : public QObject {
 private slots:
     void read_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("file");
-        QTest::addColumn<QStringList>("names"); // each "name" or "name|default|flags|description"
+        QTest::addColumn<QStringList>("names"); // each "name|default|flags|description", looked up in upper case
         QTest::addColumn<QStringList>("problems"); // "line: reason"
         QTest::newRow("rows and malformed lines")
             << "cvars.tsv"
@@ -21,6 +22,7 @@ private slots:
         QTest::newRow("no header") << "noheader.tsv" << QStringList{"cg_fov|90||No header above.", "sensitivity|5||"}
                                    << QStringList{"1: the header is not \"name, default, flags, description\""};
         QTest::newRow("missing file") << "missing.tsv" << QStringList{} << QStringList{};
+        // clang-format on
     }
 
     void read()
@@ -34,7 +36,9 @@ private slots:
         for (const QString &expected : names) {
             const lists::NameInfo *info = table.find(expected.section(u'|', 0, 0).toUpper());
             QVERIFY2(info, qPrintable(expected));
-            QCOMPARE(QStringList({info->name, info->defaultValue, info->flags.join(u' '), info->description}).join(u'|'),
+            QCOMPARE(QStringList({info->name, info->defaultValue, info->flags.join(u' '),
+                                  info->description})
+                         .join(u'|'),
                      expected);
         }
         for (QString &problem : problems)
@@ -45,7 +49,8 @@ private slots:
     void junkIsReportedNotRead()
     {
         const QByteArray junk = QByteArray("name\tdefault\tflags\tdescription\n") +
-                                QByteArray("\xff\xfe\0\t\t\t\n", 7) + QByteArray(1 << 20, 'x') + "\t\t\t\n";
+                                QByteArray("\xff\xfe\0\t\t\t\n", 7) + QByteArray(1 << 20, 'x') +
+                                "\t\t\t\n";
         const lists::NameTable table = lists::NameTable::parse(junk, QStringLiteral("j.tsv"));
         QCOMPARE(table.problems(), QStringList({"j.tsv:2: not UTF-8 text"}));
         QCOMPARE(table.size(), 1);
@@ -53,6 +58,7 @@ private slots:
 
     void search_data()
     {
+        // clang-format off
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("shown"); // names in the order shown
         QTest::newRow("empty shows all") << "" << "cg_fov cg_zoomfov m_pitch sensitivity +attack";
@@ -64,6 +70,7 @@ private slots:
         QTest::newRow("every word must match") << "mouse vertical" << "m_pitch";
         QTest::newRow("one word missing") << "mouse fire" << "";
         QTest::newRow("symbols") << "+" << "+attack";
+        // clang-format on
     }
 
     void search()
