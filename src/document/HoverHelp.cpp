@@ -4,6 +4,7 @@
 #include "lists/NameInfo.h"
 
 #include <QStringList>
+#include <optional>
 
 namespace document {
 
@@ -27,28 +28,31 @@ int lineOf(const QString &text, int offset)
     return int(QStringView(text).left(offset).count(u'\n')) + 1;
 }
 
-/**
- * The last command of @p text whose words, from @p first on, begin with @p name after a
- * command word that @p commandWord accepts; its words from @p first + 1 on, joined by blanks.
- */
-template <typename Accept>
-ValueInText lastValue(const QString &text, const QString &name,
-                      const analysis::EngineProfile &profile, Accept accept)
+/** The words of @p words from @p first on, joined by blanks. */
+QString joined(const QList<analysis::Word> &words, qsizetype first)
+{
+    QStringList texts;
+    for (qsizetype word = first; word < words.size(); ++word)
+        texts << words[word].text.toString();
+    return texts.join(u' ');
+}
+
+bool sameName(const analysis::Word &word, const QString &name)
+{
+    return word.text.compare(name, Qt::CaseInsensitive) == 0;
+}
+
+/** What the last command of @p text that @p valueOf gives a value for gives, and its line. */
+template <typename ValueOf>
+ValueInText lastValue(const QString &text, const analysis::EngineProfile &profile, ValueOf valueOf)
 {
     ValueInText found;
-    const int readable = analysis::readableLength(text);
-    const QString read = text.left(readable);
+    const QString read = text.left(analysis::readableLength(text));
     for (const analysis::Command &command : analysis::splitCommands(read, profile)) {
-        if (command.dropped)
+        if (command.dropped || command.words.size() < 2)
             continue;
-        const int first = accept(command.words);
-        if (first < 0 || command.words.size() < first + 2 ||
-            command.words[first].text.compare(name, Qt::CaseInsensitive) != 0)
-            continue;
-        QStringList rest;
-        for (qsizetype word = first + 1; word < command.words.size(); ++word)
-            rest << command.words[word].text.toString();
-        found = {rest.join(u' '), lineOf(read, command.begin)};
+        if (const std::optional<QString> value = valueOf(command.words))
+            found = {*value, lineOf(read, command.begin)};
     }
     return found;
 }
@@ -71,18 +75,34 @@ TextSpan wordAt(const QString &text, int position)
 ValueInText valueSetIn(const QString &text, const QString &name,
                        const analysis::EngineProfile &profile, bool bareNameSets)
 {
-    return lastValue(text, name, profile, [bareNameSets](const QList<analysis::Word> &words) {
-        if (isSetCommand(words.first().text))
-            return 1;
-        return bareNameSets ? 0 : -1;
+    using Words = QList<analysis::Word>;
+    return lastValue(text, profile, [&](const Words &words) -> std::optional<QString> {
+        if (isSetCommand(words[0].text)) {
+            if (words.size() < 3 || !sameName(words[1], name))
+                return std::nullopt;
+            const bool plainSet = words[0].text.compare(u"set", Qt::CaseInsensitive) == 0;
+            // An engine with `set` flags takes a fourth word as the flag, more as a mistake.
+            if (plainSet && *profile.setFlags)
+                return words.size() <= 4 ? std::optional(words[2].text.toString()) : std::nullopt;
+            if (!plainSet && profile.setAExactArity && words.size() != 3)
+                return std::nullopt;
+            return joined(words, 2);
+        }
+        if (!bareNameSets || !sameName(words[0], name))
+            return std::nullopt;
+        return profile.bareCvarUsesFirstWord ? words[1].text.toString() : joined(words, 1);
     });
 }
 
 ValueInText bindingIn(const QString &text, const QString &key,
                       const analysis::EngineProfile &profile)
 {
-    return lastValue(text, key, profile, [](const QList<analysis::Word> &words) {
-        return words.first().text.compare(QLatin1String("bind"), Qt::CaseInsensitive) == 0 ? 1 : -1;
+    using Words = QList<analysis::Word>;
+    return lastValue(text, profile, [&](const Words &words) -> std::optional<QString> {
+        if (words.size() < 3 || words[0].text.compare(u"bind", Qt::CaseInsensitive) != 0 ||
+            !sameName(words[1], key))
+            return std::nullopt;
+        return joined(words, 2);
     });
 }
 

@@ -44,26 +44,32 @@ private slots:
     void valueSet_data()
     {
         // clang-format off
+        QTest::addColumn<QString>("engine");
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("bareNameSets");
         QTest::addColumn<QString>("found"); // "value @line", "" when none
-        QTest::newRow("the last set wins") << "seta cg_fov 90\nset CG_FOV \"100\"\n" << false << "100 @2";
-        QTest::newRow("bare form when it counts") << "seta cg_fov 90\r\ncg_fov 110" << true << "110 @2";
-        QTest::newRow("bare form otherwise not") << "seta cg_fov 90\ncg_fov 110" << false << "90 @1";
-        QTest::newRow("commented out") << "// seta cg_fov 90\nsets cg_fovx 1" << false << "";
-        QTest::newRow("after ;") << "echo hi; setu cg_fov 80" << false << "80 @1";
-        QTest::newRow("empty value") << "\nseta cg_fov \"\"" << false << "@2";
-        QTest::newRow("a query sets nothing") << "cg_fov" << true << "";
+        QTest::newRow("the last set wins") << "q3" << "seta cg_fov 90\nset CG_FOV \"100\"\n" << false << "100 @2";
+        QTest::newRow("bare form when it counts") << "q3" << "seta cg_fov 90\r\ncg_fov 110" << true << "110 @2";
+        QTest::newRow("bare form otherwise not") << "q3" << "seta cg_fov 90\ncg_fov 110" << false << "90 @1";
+        QTest::newRow("commented out") << "q3" << "// seta cg_fov 90\nsets cg_fovx 1" << false << "";
+        QTest::newRow("after ;") << "q3" << "echo hi; setu cg_fov 80" << false << "80 @1";
+        QTest::newRow("empty value") << "q3" << "\nseta cg_fov \"\"" << false << "@2";
+        QTest::newRow("a query sets nothing") << "q3" << "cg_fov" << true << "";
+        QTest::newRow("seta needs three words") << "q3" << "seta cg_fov 90\nseta cg_fov 1 2" << false << "90 @1";
+        QTest::newRow("set joins the words") << "q3" << "set cg_fov 1 2" << false << "1 2 @1";
+        QTest::newRow("a flag after the value") << "q2" << "set cg_fov 90 u" << false << "90 @1";
+        QTest::newRow("bare form takes one word") << "q2" << "cg_fov 100 200" << true << "100 @1";
         // clang-format on
     }
 
     void valueSet()
     {
+        QFETCH(QString, engine);
         QFETCH(QString, text);
         QFETCH(bool, bareNameSets);
         QFETCH(QString, found);
         const ValueInText set = valueSetIn(text, QStringLiteral("cg_fov"),
-                                           *analysis::engineProfile("q3"), bareNameSets);
+                                           *analysis::engineProfile(engine), bareNameSets);
         QCOMPARE(set.line ? QStringLiteral("%1 @%2").arg(set.value).arg(set.line).trimmed()
                           : QString(),
                  found);
