@@ -188,8 +188,13 @@ void frmChild::reportNameProblems(const QString &nameFile)
     const QStringList problems = lists::takeUnreportedProblems(nameFile);
     if (problems.isEmpty())
         return;
-    for (const QString &problem : problems)
+    // A binary file would be malformed on every line: the log gets the first few.
+    constexpr int kLogged = 20;
+    for (const QString &problem : problems.mid(0, kLogged))
         qWarning().noquote() << problem;
+    if (problems.size() > kLogged)
+        qWarning().noquote() << nameFile << "has" << problems.size() - kLogged
+                             << "more malformed lines";
     QString text = problems.first();
     if (text.startsWith(nameFile))
         text.replace(0, nameFile.size(), QFileInfo(nameFile).fileName());
