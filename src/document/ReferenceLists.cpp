@@ -239,8 +239,8 @@ bool frmChild::showHoverHelp(const QHelpEvent *help)
         const QString nameFile = lists::nameFileFor(source.listFile);
         if (nameFile.isEmpty())
             continue;
-        const lists::NameInfo *info = lists::cachedNameTable(nameFile).find(name);
         reportNameProblems(nameFile);
+        const lists::NameInfo *info = lists::cachedNameTable(nameFile).find(name);
         if (!info || !profile)
             continue;
         const ValueInText set = valueSetIn(text, name, *profile, source.isCVars);

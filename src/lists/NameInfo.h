@@ -53,6 +53,7 @@ QString nameFileFor(const QString &listFile);
 /**
  * The table of @p fileName, read the first time it is asked for and again when the file
  * changes on disk; the same table otherwise (one cache per program run, UI thread only).
+ * The reference holds until the next call of cachedNameTable or takeUnreportedProblems.
  */
 const NameTable &cachedNameTable(const QString &fileName);
 
