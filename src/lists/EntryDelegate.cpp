@@ -32,8 +32,9 @@ void EntryDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
     painter->save();
     painter->setFont(look.font);
     painter->setPen(ink);
+    // Half the gap is slack for the rounding of measured widths.
     const QRect nameRect(text.left(), text.top(),
-                         detail.isEmpty() ? text.width() : nameColumn - Gap, text.height());
+                         detail.isEmpty() ? text.width() : nameColumn - Gap / 2, text.height());
     painter->drawText(nameRect, Qt::AlignLeft | Qt::AlignVCenter,
                       metrics.elidedText(name, Qt::ElideRight, nameRect.width()));
     if (detail.isEmpty()) {

@@ -210,7 +210,6 @@ void ListSearch::measureRows()
     const int nameWidth = widestOf(metrics, names);
     const int detailWidth = widestOf(metrics, details);
     const int textMargins = 2 * (m_list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
-    m_delegate->setNameColumnWidth(detailWidth > 0 ? nameWidth + EntryDelegate::Gap : 0);
     const int rows = detailWidth > 0 ? nameWidth + EntryDelegate::Gap + detailWidth : nameWidth;
     m_rowsWidth = rows + 2 * textMargins + 2 * frameWidth() + 2 * m_list->frameWidth() +
                   m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
@@ -228,14 +227,22 @@ void ListSearch::showMatches(const QString &typed, const QString &keep)
     {
         PaintFreeze freeze(m_list);
         m_list->clear();
+        // The descriptions begin after the longest name shown, so a short list of matches
+        // leaves them the room.
+        QStringList shownNames;
+        bool anyDetail = false;
         for (const int row : rows) {
+            shownNames << m_entries[row].name;
             auto *item = new QListWidgetItem(m_entries[row].name, m_list);
             const QString detail = detailOf(m_entries[row]);
             if (!detail.isEmpty()) {
+                anyDetail = true;
                 item->setData(EntryDelegate::DetailRole, detail);
                 item->setToolTip(detail);
             }
         }
+        m_delegate->setNameColumnWidth(
+            anyDetail ? widestOf(QFontMetrics(m_list->font()), shownNames) + EntryDelegate::Gap : 0);
     }
     m_showsAll = typed.isEmpty();
     if (!typed.isEmpty() && m_list->count() > 0) {
