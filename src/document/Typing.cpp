@@ -71,6 +71,8 @@ bool frmChild::eventFilter(QObject *watched, QEvent *event)
         }
     } else if (watched == m_editor->viewport() && event->type() == QEvent::MouseButtonPress) {
         rtbMain_MouseDown();
+    } else if (watched == m_editor->viewport() && event->type() == QEvent::ToolTip) {
+        return showHoverHelp(static_cast<QHelpEvent *>(event));
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -10,6 +10,7 @@
 #include <functional>
 
 class QAction;
+class QHelpEvent;
 class QKeyEvent;
 class QLabel;
 class QMenu;
@@ -176,7 +177,12 @@ private:
     }
     void createLists();
     void PlaceListAtCaret(ListSearch *list);
-    void popUp(ListSearch *list, const QString &file);
+    /** Fills @p list from @p file, sizes it to its rows (at least @p size) and pops it up. */
+    void popUp(ListSearch *list, const QString &file, QSize size);
+    /** Tells the user, once, about the malformed lines of the names file @p nameFile. */
+    void reportNameProblems(const QString &nameFile);
+    /** The tooltip for the name under the mouse; false when it is no name of the lists. */
+    bool showHoverHelp(const QHelpEvent *help);
     void setEditorTabStop(bool tabStop);
     void listDone(ListSearch *list, const QString &item);
     void listEscape(ListSearch *list);
@@ -218,6 +224,8 @@ private:
     ListSearch *m_lsCVars = nullptr;
     ListSearch *m_lsKeys = nullptr;
     ListSearch *m_lsSpecial = nullptr;
+    /** The mod list this window showed last: its names are explained on hover too. */
+    QString m_specialListFile;
     bool m_destroyPending = false;
     QSet<int> m_keysDown;
 };

@@ -1,5 +1,7 @@
 #include "ListSearch.h"
 
+#include "lists/EntryDelegate.h"
+#include "lists/NameInfo.h"
 #include "platform/Dialogs.h"
 
 #include <algorithm>
@@ -32,10 +34,39 @@ private:
 
 bool isEnterKey(int key) { return key == Qt::Key_Return || key == Qt::Key_Enter; }
 
+/**
+ * The width of the widest of @p texts. Measuring thousands of texts would hold up every
+ * pop-up by a tenth of a second, and the widest text is among those with the most
+ * characters, so only those are measured.
+ */
+int widestOf(const QFontMetrics &metrics, QStringList texts)
+{
+    constexpr int kMeasured = 16;
+    const auto longer = [](const QString &a, const QString &b) { return a.size() > b.size(); };
+    if (texts.size() > kMeasured) {
+        std::partial_sort(texts.begin(), texts.begin() + kMeasured, texts.end(), longer);
+        texts.resize(kMeasured);
+    }
+    int widest = 0;
+    for (const QString &text : std::as_const(texts))
+        widest = std::max(widest, metrics.horizontalAdvance(text));
+    return widest;
+}
+
+/** What the list shows beside an entry's name. */
+QString detailOf(const lists::ListEntry &entry)
+{
+    if (entry.defaultValue.isEmpty())
+        return entry.description;
+    const QString defaultText = QStringLiteral("(default %1)").arg(entry.defaultValue);
+    return entry.description.isEmpty() ? defaultText : entry.description + u' ' + defaultText;
+}
+
 } // namespace
 
 ListSearch::ListSearch(QWidget *parent)
-    : QFrame(parent), m_search(new QLineEdit(this)), m_list(new QListWidget(this))
+    : QFrame(parent), m_search(new QLineEdit(this)), m_list(new QListWidget(this)),
+      m_delegate(new EntryDelegate(this))
 {
     // A raised double border, like a dialog frame, so the pop-up stands out from the text.
     setFrameStyle(QFrame::WinPanel | QFrame::Raised);
@@ -49,6 +80,7 @@ ListSearch::ListSearch(QWidget *parent)
     m_list->setFont(font);
     m_list->setSelectionMode(QAbstractItemView::SingleSelection);
     m_list->setUniformItemSizes(true);
+    m_list->setItemDelegate(m_delegate);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -62,6 +94,9 @@ ListSearch::ListSearch(QWidget *parent)
     m_search->installEventFilter(this);
     m_list->installEventFilter(this);
     connect(m_list, &QListWidget::itemDoubleClicked, this, &ListSearch::listItemDoubleClicked);
+    connect(m_search, &QLineEdit::textChanged, this, [this](const QString &typed) {
+        showMatches(typed, typed.isEmpty() ? selectedEntry() : QString());
+    });
 
     resize(sizeHint());
 }
@@ -73,7 +108,7 @@ QSize ListSearch::sizeHint() const
 
 int ListSearch::FillWithTags(const QString &fileName, bool uppercase)
 {
-    PaintFreeze freeze(m_list);
+    m_entries.clear();
     m_list->clear();
 
     const QFileInfo info(fileName);
@@ -111,7 +146,8 @@ int ListSearch::FillWithTags(const QString &fileName, bool uppercase)
 
     // A lone CR or LF ends a line as well as CR LF; the empty piece between CR and LF is
     // skipped with the empty lines.
-    QStringList entries;
+    const lists::NameTable &names = lists::cachedNameTable(lists::nameFileFor(fileName));
+    QList<lists::ListEntry> entries;
     const QString text = QString::fromLatin1(bytes);
     qsizetype start = 0;
     while (start < text.size() && entries.size() < MaxEntries) {
@@ -120,29 +156,107 @@ int ListSearch::FillWithTags(const QString &fileName, bool uppercase)
             ++end;
         if (end > start) {
             const QString line = text.mid(start, end - start);
-            entries << (uppercase ? line.toUpper() : line.toLower());
+            lists::ListEntry entry{uppercase ? line.toUpper() : line.toLower(), {}, {}};
+            if (const lists::NameInfo *info = names.find(line)) {
+                entry.description = info->description;
+                entry.defaultValue = info->defaultValue;
+            }
+            entries << entry;
         }
         start = end + 1;
     }
 
-    m_list->addItems(entries);
+    replaceEntries(entries);
     return 1;
 }
 
 void ListSearch::FillWithFonts()
 {
-    replaceEntries(QFontDatabase::families());
+    QList<lists::ListEntry> entries;
+    for (const QString &family : QFontDatabase::families())
+        entries << lists::ListEntry{family, {}, {}};
+    replaceEntries(entries);
 }
 
-void ListSearch::replaceEntries(const QStringList &entries)
+void ListSearch::setEntryFont(const QFont &font)
 {
-    PaintFreeze freeze(m_list);
-    m_list->clear();
-    m_list->addItems(entries);
+    if (font == m_list->font())
+        return;
+    m_search->setFont(font);
+    m_list->setFont(font);
+    measureRows();
+}
+
+void ListSearch::replaceEntries(const QList<lists::ListEntry> &entries)
+{
+    // A list pops up filled from the same file again and again: measure only what changed.
+    if (entries != m_entries) {
+        m_entries = entries;
+        measureRows();
+    }
+    m_showsAll = false;
+    showMatches(m_search->text());
+}
+
+void ListSearch::measureRows()
+{
+    QStringList names;
+    QStringList details;
+    for (const lists::ListEntry &entry : std::as_const(m_entries)) {
+        names << entry.name;
+        details << detailOf(entry);
+    }
+    const QFontMetrics metrics(m_list->font());
+    const int nameWidth = widestOf(metrics, names);
+    const int detailWidth = widestOf(metrics, details);
+    const int textMargins = 2 * (m_list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    const int rows = detailWidth > 0 ? nameWidth + EntryDelegate::Gap + detailWidth : nameWidth;
+    m_rowsWidth = rows + 2 * textMargins + 2 * frameWidth() + 2 * m_list->frameWidth() +
+                  m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+}
+
+void ListSearch::showMatches(const QString &typed, const QString &keep)
+{
+    if (typed.isEmpty() && m_showsAll)
+        return;
+    const QList<int> rows = lists::matchingEntries(m_entries, typed);
+    // Text that finds nothing leaves the list and its selection as they were, so a typo
+    // doesn't lose the place; Enter still takes the typed text.
+    if (rows.isEmpty() && !typed.isEmpty())
+        return;
+    {
+        PaintFreeze freeze(m_list);
+        m_list->clear();
+        // The descriptions begin after the longest name shown, so a short list of matches
+        // leaves them the room.
+        QStringList shownNames;
+        bool anyDetail = false;
+        for (const int row : rows) {
+            shownNames << m_entries[row].name;
+            auto *item = new QListWidgetItem(m_entries[row].name, m_list);
+            const QString detail = detailOf(m_entries[row]);
+            if (!detail.isEmpty()) {
+                anyDetail = true;
+                item->setData(EntryDelegate::DetailRole, detail);
+                item->setToolTip(detail);
+            }
+        }
+        m_delegate->setNameColumnWidth(
+            anyDetail ? widestOf(QFontMetrics(m_list->font()), shownNames) + EntryDelegate::Gap : 0);
+    }
+    m_showsAll = typed.isEmpty();
+    if (!typed.isEmpty() && m_list->count() > 0) {
+        selectEntry(0);
+    } else if (!keep.isEmpty()) {
+        const QList<QListWidgetItem *> kept = m_list->findItems(keep, Qt::MatchExactly);
+        if (!kept.isEmpty())
+            selectEntry(m_list->row(kept.first()));
+    }
 }
 
 int ListSearch::reportFileError(const QString &text, const QString &title)
 {
+    m_entries.clear();
     m_list->clear();
     platform::messageBox(text, platform::Buttons::Ok, platform::Icon::Exclamation, title);
     return 0;

@@ -1,18 +1,23 @@
 #pragma once
 
+#include "lists/EntryMatch.h"
+
 #include <QFrame>
 #include <QSet>
 #include <QString>
 
+class EntryDelegate;
 class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 
 /**
  * A search box above a list: typing the first letters of an entry selects the first
- * entry that begins with them. Enter, Tab or a double click hands the chosen text to the
- * host through Done; Escape cancels through Escape. The host positions, shows, hides and
- * focuses the control; the control never hides itself.
+ * entry that begins with them. The list shows what the box finds (see
+ * lists::matchingEntries; text that finds nothing leaves the list as it was), each entry with its
+ * description and default, when known, dimmed beside the name. Enter, Tab or a double click hands
+ * the chosen text to the host through Done; Escape cancels through Escape. The host positions,
+ * shows, hides and focuses the control; the control never hides itself.
  *
  * Children: "txtSearch" (QLineEdit) and "lstMain" (QListWidget).
  */
@@ -30,8 +35,9 @@ public:
 
     /**
      * Replaces the entries with the non-empty lines of @p fileName (Latin-1; lines end at
-     * CR LF, LF or CR), each upper-cased or lower-cased. Returns 1 on success; on failure
-     * shows an error message box and returns 0, leaving the list empty.
+     * CR LF, LF or CR), each upper-cased or lower-cased, described by the rows of the `.tsv`
+     * file beside it (lists::nameFileFor). Returns 1 on success; on failure shows an error
+     * message box and returns 0, leaving the list empty.
      */
     int FillWithTags(const QString &fileName, bool uppercase = false);
 
@@ -39,6 +45,11 @@ public:
     void FillWithFonts();
 
     QSize sizeHint() const override;
+
+    /** The width that shows the longest entry whole, with its description and default. */
+    int rowsWidth() const { return m_rowsWidth; }
+    /** Shows the search box and the entries in @p font. */
+    void setEntryFont(const QFont &font);
 
 signals:
     /** The user accepted an entry of the list or a typed text. */
@@ -64,11 +75,19 @@ private:
     void selectEntry(int row);
     void finish(const QString &item);
     void cancel();
-    void replaceEntries(const QStringList &entries);
+    void replaceEntries(const QList<lists::ListEntry> &entries);
+    /** Shows the entries @p typed finds; @p keep stays selected when still shown. */
+    void showMatches(const QString &typed, const QString &keep = QString());
+    void measureRows();
     int reportFileError(const QString &text, const QString &title);
 
     QLineEdit *m_search;
     QListWidget *m_list;
+    EntryDelegate *m_delegate;
+    QList<lists::ListEntry> m_entries;
+    int m_rowsWidth = 0;
+    // Every entry is shown: an empty box needn't refill the list.
+    bool m_showsAll = false;
     // Keys whose press the search box received; a release acts only on those, so the
     // release of a key pressed elsewhere (say the Space that popped the list up) is ignored.
     QSet<int> m_keysDownInSearch;
