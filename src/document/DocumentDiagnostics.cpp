@@ -19,16 +19,18 @@ namespace document {
 
 namespace {
 
-// A file path as an INI key: '=' would end the key.
-QString settingsKey(const QString &path)
-{
-    return QString(path).replace(u'=', QLatin1String("%3D"));
-}
-
 // New documents take the engine of their game: 0 is Quake 2, the others are Quake 3 files.
 const char *engineOfGame(int game)
 {
     return game == 0 ? "q2" : "q3";
+}
+
+// The engines a document of a game may be checked for: a blank config fits every engine.
+bool fitsGame(const analysis::EngineProfile *profile, int game)
+{
+    if (!profile || game == -1)
+        return profile != nullptr;
+    return profile->family == (game == 0 ? analysis::Family::Quake2 : analysis::Family::Quake3);
 }
 
 } // namespace
@@ -94,19 +96,22 @@ void DocumentDiagnostics::addToViewMenu()
 
 void DocumentDiagnostics::decideEngine()
 {
+    // The user's engine, remembered or picked, and the guess count only while they are engines
+    // of the document's game: choosing another game for the document brings that game's engine.
     const QString path = filePath();
+    const int game = m_child->game();
     const analysis::EngineProfile *profile = nullptr;
     if (!path.isEmpty())
         profile = analysis::engineProfile(platform::IniFile::readValue(
-            platform::settingsFilePath(), settingsSection(), settingsKey(path)));
-    if (!profile && m_chosenByUser && m_controller->profile())
+            platform::settingsFilePath(), settingsSection(), platform::settingsKeyOfPath(path)));
+    if (!fitsGame(profile, game) && m_chosenByUser)
         profile = m_controller->profile();
-    if (!profile && !path.isEmpty())
+    if (!fitsGame(profile, game) && !path.isEmpty())
         profile = analysis::engineProfile(
             analysis::guessEngine(path, m_child->editor()->toPlainText().left(64 * 1024))
                 .profileId);
-    if (!profile)
-        profile = analysis::engineProfile(QLatin1String(engineOfGame(m_child->game())));
+    if (!fitsGame(profile, game))
+        profile = analysis::engineProfile(QLatin1String(engineOfGame(game)));
     if (profile != m_controller->profile())
         setEngine(profile);
 }
@@ -120,7 +125,8 @@ void DocumentDiagnostics::chooseEngine(const QString &profileId)
     const QString path = filePath();
     if (!path.isEmpty())
         platform::IniFile::writeValue(platform::settingsFilePath(), settingsSection(),
-                                      settingsKey(path), QLatin1String(profile->id));
+                                      platform::settingsKeyOfPath(path),
+                                      QLatin1String(profile->id));
     setEngine(profile);
 }
 

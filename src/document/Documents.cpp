@@ -108,11 +108,8 @@ frmChild *Documents::OpenDocument(const QString &path, ProgressView *progress)
     else
         m_host->activateDocument(child);
     documentSlot.FileState = 1;
-    // An opened file is a config for no particular game, as its Blank menus say.
-    documentSlot.Game = -1;
-    documentSlot.ModId = 0;
     m_host->ShowDocumentButtons(true);
-    m_host->applyModMenus(child, QStringLiteral("Blank"));
+    m_host->targetOpenedDocument(child);
     if (file.paddingBytes > 0)
         platform::messageBox(
             QStringLiteral("%1\n\nThe file ends in %2 NUL bytes of padding after its text. They "
