@@ -19,18 +19,20 @@ namespace document {
 
 namespace {
 
-// New documents take the engine of their game: 0 is Quake 2, the others are Quake 3 files.
-const char *engineOfGame(int game)
+// New documents take the engine of their game; blank configs and OSP data files are read by
+// Quake 3.
+const char *engineOfGame(core::Game game)
 {
-    return game == 0 ? "q2" : "q3";
+    return game == core::Game::Quake2 ? "q2" : "q3";
 }
 
 // The engines a document of a game may be checked for: a blank config fits every engine.
-bool fitsGame(const analysis::EngineProfile *profile, int game)
+bool fitsGame(const analysis::EngineProfile *profile, core::Game game)
 {
-    if (!profile || game == -1)
+    if (!profile || game == core::Game::Blank)
         return profile != nullptr;
-    return profile->family == (game == 0 ? analysis::Family::Quake2 : analysis::Family::Quake3);
+    return profile->family ==
+           (game == core::Game::Quake2 ? analysis::Family::Quake2 : analysis::Family::Quake3);
 }
 
 } // namespace
@@ -99,7 +101,7 @@ void DocumentDiagnostics::decideEngine()
     // The user's engine, remembered or picked, and the guess count only while they are engines
     // of the document's game: choosing another game for the document brings that game's engine.
     const QString path = filePath();
-    const int game = m_child->game();
+    const core::Game game = m_child->game();
     const analysis::EngineProfile *profile = nullptr;
     if (!path.isEmpty())
         profile = analysis::engineProfile(platform::IniFile::readValue(

@@ -91,7 +91,7 @@ void retargetDocument(document::Documents *documents, document::frmChild *child,
     document::DocumentSlot &slot = documents->slot(index);
     slot.Game = request.game;
     // As for a new document: a blank config belongs to no mod.
-    slot.ModId = request.game == kGameBlank ? 0 : request.modNumber;
+    slot.ModId = request.game == core::Game::Blank ? 0 : request.modNumber;
     ClearModMenus(child);
     documents->host()->applyModMenus(child, request.modName.toString());
     if (document::DocumentDiagnostics *diagnostics = document::DocumentDiagnostics::of(child))

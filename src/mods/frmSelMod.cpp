@@ -168,9 +168,7 @@ void frmSelMod::cmdModSEL_Click()
 
 void frmSelMod::createDocument(const NewDocumentRequest &request)
 {
-    m_documents->CurrentGame = request.game;
-    QPointer<document::frmChild> child =
-        m_documents->NewDocument(request.windowTitle.toString(), request.modNumber);
+    QPointer<document::frmChild> child = m_documents->NewDocument(request.request());
     SetModMenus(child, request.modName.toString());
     close();
     if (child) {
@@ -186,7 +184,7 @@ void frmSelMod::retargetDocument(const NewDocumentRequest &request, const ModCho
     if (!target || target->isUnloaded())
         return;
     mods::retargetDocument(m_documents, target, request);
-    if (m_documents->slot(target->Tag()).FileState == 1) {
+    if (m_documents->slot(target->Tag()).FileState == core::FileState::OnDisk) {
         if (!rememberChoice(target->Caption(), choice))
             platform::messageBox(QStringLiteral("The game and mod of %1 could not be remembered: "
                                                 "the settings file cannot be written.")
@@ -211,13 +209,13 @@ void frmSelMod::selectTargetMod()
     if (index < 1 || index > m_documents->slotCount())
         return;
     const document::DocumentSlot &slot = m_documents->slot(index);
-    const GameList game = slot.Game == kGameQuake2 ? GameList::Quake2 : GameList::Quake3;
+    const GameList game = slot.Game == core::Game::Quake2 ? GameList::Quake2 : GameList::Quake3;
     selectGame(game);
     const std::span<const CatalogueEntry> entries = catalogueEntries(game);
     for (std::size_t row = 0; row < entries.size(); ++row)
         if (!entries[row].isComingSoon() && entries[row].document.modNumber == slot.ModId)
             listOf(game)->setCurrentRow(int(row));
-    m_chkBlank->setChecked(slot.Game == kGameBlank);
+    m_chkBlank->setChecked(slot.Game == core::Game::Blank);
 }
 
 frmSelMod *frmSelMod::showWindow(document::Documents *documents)
