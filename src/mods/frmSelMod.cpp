@@ -220,15 +220,15 @@ void frmSelMod::selectTargetMod()
 
 frmSelMod *frmSelMod::showWindow(document::Documents *documents)
 {
-    return open(documents, nullptr);
+    return present(documents, nullptr);
 }
 
 frmSelMod *frmSelMod::showForDocument(document::Documents *documents, document::frmChild *target)
 {
-    return target ? open(documents, target) : nullptr;
+    return target ? present(documents, target) : nullptr;
 }
 
-frmSelMod *frmSelMod::open(document::Documents *documents, document::frmChild *target)
+frmSelMod *frmSelMod::present(document::Documents *documents, document::frmChild *target)
 {
     if (g_window && (g_window->m_documents != documents || g_window->m_target != target ||
                      g_window->m_forDocument != bool(target))) {

@@ -35,7 +35,7 @@ public:
 
 private:
     frmSelMod(document::Documents *documents, document::frmChild *target);
-    static frmSelMod *open(document::Documents *documents, document::frmChild *target);
+    static frmSelMod *present(document::Documents *documents, document::frmChild *target);
     void addCancelButton(QBoxLayout *buttons);
     /** Selects the game and entry (or "Blank CFG") of the target document. */
     void selectTargetMod();
