@@ -1,48 +1,64 @@
 #include "analysis/EngineGuess.h"
 
-#include <QDir>
+#include <QHash>
 #include <QRegularExpression>
 
 namespace analysis {
 
 namespace {
 
+enum class GameHint { Quake3, Quake2, Either };
+
+const QString kBaseMod = QStringLiteral("Free for All");
+
 struct FolderHint {
     const char *folder;
-    bool quake2;
+    GameHint game;
+    int weight;            // a game's own folders outweigh the folders games are installed in
     const char *profileId; // an engine's own folder names the engine; empty: the game's default
     bool isMod;
+    const char *modKey;    // nullptr: the folder says nothing about the mod
+    const char *serverKey; // the mod's server config, when the text reads like one; or nullptr
 };
 
-// Folder names, compared in lower case.
+// Folder names, compared in lower case. Mods Tessel has no lists for get the game's own.
+// clang-format off
 const FolderHint kFolders[] = {
-    {"baseq3", false, "", false},
-    {"missionpack", false, "", true},
-    {"osp", false, "", true},
-    {"cpma", false, "", true},
-    {"defrag", false, "", true},
-    {"arena", false, "", true},
-    {"q3ut4", false, "", true},
-    {"q3ut3", false, "", true},
-    {"wfa", false, "", true},
-    {"excessiveplus", false, "", true},
-    {"ioquake3", false, "ioq3", false},
-    {"ioq3", false, "ioq3", false},
-    {"quake3e", false, "quake3e", false},
-    {"baseq2", true, "", false},
-    {"ctf", true, "", true},
-    {"action", true, "", true},
-    {"lithium", true, "", true},
-    {"rocketarena", true, "", true},
-    {"ra2", true, "", true},
-    {"gx", true, "", true},
-    {"wf", true, "", true},
-    {"opentdm", true, "", true},
-    {"xatrix", true, "", true},
-    {"rogue", true, "", true},
-    {"yquake2", true, "yquake2", false},
-    {"q2pro", true, "q2pro", false},
+    {"baseq3",          GameHint::Quake3, 1000, "",        false, nullptr,            nullptr},
+    {"missionpack",     GameHint::Quake3, 1000, "",        true,  "Free for All",     nullptr},
+    {"osp",             GameHint::Quake3, 1000, "",        true,  "OSP",              "OSP Server"},
+    {"cpma",            GameHint::Quake3, 1000, "",        true,  "Free for All",     nullptr},
+    {"defrag",          GameHint::Quake3, 1000, "",        true,  "Free for All",     nullptr},
+    {"excessiveplus",   GameHint::Quake3, 1000, "",        true,  "Free for All",     nullptr},
+    {"q3ut4",           GameHint::Quake3, 1000, "",        true,  "Urban Terror",     nullptr},
+    {"q3ut3",           GameHint::Quake3, 1000, "",        true,  "Urban Terror",     nullptr},
+    {"wfa",             GameHint::Quake3, 1000, "",        true,  "Weapons Factory",  nullptr},
+    {"ioquake3",        GameHint::Quake3, 1000, "ioq3",    false, nullptr,            nullptr},
+    {"ioq3",            GameHint::Quake3, 1000, "ioq3",    false, nullptr,            nullptr},
+    {"quake3e",         GameHint::Quake3, 1000, "quake3e", false, nullptr,            nullptr},
+    {"quake3",          GameHint::Quake3, 100,  "",        false, nullptr,            nullptr},
+    {"quake iii arena", GameHint::Quake3, 100,  "",        false, nullptr,            nullptr},
+    {".q3a",            GameHint::Quake3, 100,  "",        false, nullptr,            nullptr},
+    // Rocket Arena 2 and 3 both live in arena/: the rest of the path or the text tells the game.
+    {"arena",           GameHint::Either, 0,    "",        true,  "Rocket Arena",     "Rocket Arena Server"},
+    {"baseq2",          GameHint::Quake2, 1000, "",        false, nullptr,            nullptr},
+    {"ctf",             GameHint::Quake2, 1000, "",        true,  "Capture the Flag", nullptr},
+    {"action",          GameHint::Quake2, 1000, "",        true,  "Action Quake",     nullptr},
+    {"lithium",         GameHint::Quake2, 1000, "",        true,  "Lithium",          nullptr},
+    {"rocketarena",     GameHint::Quake2, 1000, "",        true,  "Rocket Arena",     "Rocket Arena Server"},
+    {"ra2",             GameHint::Quake2, 1000, "",        true,  "Rocket Arena",     "Rocket Arena Server"},
+    {"gx",              GameHint::Quake2, 1000, "",        true,  "Gxmod",            "Gxmod Server"},
+    {"wf",              GameHint::Quake2, 1000, "",        true,  "Weapons Factory",  nullptr},
+    {"opentdm",         GameHint::Quake2, 1000, "",        true,  "Free for All",     nullptr},
+    {"xatrix",          GameHint::Quake2, 1000, "",        true,  "Free for All",     nullptr},
+    {"rogue",           GameHint::Quake2, 1000, "",        true,  "Free for All",     nullptr},
+    {"yquake2",         GameHint::Quake2, 1000, "yquake2", false, nullptr,            nullptr},
+    {"q2pro",           GameHint::Quake2, 1000, "q2pro",   false, nullptr,            nullptr},
+    {"quake2",          GameHint::Quake2, 100,  "",        false, nullptr,            nullptr},
+    {"quake ii",        GameHint::Quake2, 100,  "",        false, nullptr,            nullptr},
+    {".quake2",         GameHint::Quake2, 100,  "",        false, nullptr,            nullptr},
 };
+// clang-format on
 
 // Words in a config that only one game uses, counted towards that game.
 struct ContentHint {
@@ -56,43 +72,130 @@ const ContentHint kContent[] = {
     {"\\bhand\\b", true},
 };
 
+// Commands and cvars only one mod has; each match counts for the mod and for its game.
+struct ModHint {
+    const char *pattern;
+    GameHint game;
+    const char *modKey;
+};
+
+// clang-format off
+const ModHint kModWords[] = {
+    {"\\b(cf|ch)_\\w+",                                                                   GameHint::Quake3, "OSP"},
+    {"\\bcg_(enemyColors|altLightning|altPlasma|altGrenades|teamChatsOnly|nochatbeep|nomip|enableOSPHUD)\\b",
+                                                                                          GameHint::Quake3, "OSP"},
+    {"\\+wstats\\b|\\b(statsall|followpowerup|autoscreenshot|vc_(follow|free|info|proximity))\\b",
+                                                                                          GameHint::Quake3, "OSP"},
+    {"\\b(server_(motd\\d?|motdfile|promode|thrufloors)|mode_(start|customfile)|map_(file|autoload|queue|rotate|random|halt|once)|match_\\w+|osp_gamename|filter_file|player_file|admin_log)\\b",
+                                                                                          GameHint::Quake3, "OSP Server"},
+    {"\\but_\\w+|\\bui_(radio|selectgear|selectteam)\\b",                                 GameHint::Quake3, "Urban Terror"},
+    {"\\bmp3_(play|pause|prev|next|pp)\\b|\\b(specwho|specrevoke|teamkick|teammute|chname|chpass)\\b",
+                                                                                          GameHint::Quake3, "Rocket Arena"},
+    {"\\bsay_world\\b",                                                                   GameHint::Either, "Rocket Arena"},
+    {"\\b(plasmabomb|supplydepot|healingdepot|detpipes|biosentry|wfteamplay|wfhelp|wfflags|laserd)\\b",
+                                                                                          GameHint::Either, "Weapons Factory"},
+    {"\\b(bandage|opendoor|irvision)\\b|\\bchoose\\s|\\buse\\s+\"?(M3 Super|M4 Assault|MP5/10|Handcannon|Sniper Rifle|Dual MK23|MK23 Pistol|Combat Knife|M26 Frag)",
+                                                                                          GameHint::Quake2, "Action Quake"},
+    {"\\b(ctfmenu|ctfhelp|flagstatus|play_team|play_voice)\\b|\\buse\\s+grapple\\b|\\bdrop\\s+tech\\b",
+                                                                                          GameHint::Quake2, "Capture the Flag"},
+    {"\\b(lockteam|readyteam|lscore|sscore|nexttarg|nextview)\\b",                        GameHint::Quake2, "Gxmod"},
+    {"\\b(powerupflags\\w*|weapflags\\w*|adminpw|max_team_players|overtime_(mode|duration)|countdown_duration|timeout_duration)\\b",
+                                                                                          GameHint::Quake2, "Gxmod Server"},
+    {"\\b(rune_\\w+|use_(hook|runes)|weaporder|weappickup|chaseleader|lhelp|hiscores|unhook)\\b|\\bdrop\\s+rune\\b",
+                                                                                          GameHint::Quake2, "Lithium"},
+    {"\\b(arenaadmin|grap_(on|off)|listmaps|menuhelp)\\b",                                GameHint::Quake2, "Rocket Arena"},
+    {"\\b(allowvoting\\w+|armorprotect|healthprotect|competitionmode|damagescoring|lockarena|playersperteam|roundtimelimit|arenacfg|votetries)\\b",
+                                                                                          GameHint::Quake2, "Rocket Arena Server"},
+};
+// clang-format on
+
+// A mod is clear from the text when its words come at least this often, more than another's.
+constexpr int kClearModCount = 2;
+
+int countMatches(const char *pattern, const QString &text)
+{
+    const QRegularExpression expression(QLatin1String(pattern),
+                                        QRegularExpression::MultilineOption |
+                                            QRegularExpression::CaseInsensitiveOption);
+    int count = 0;
+    for (QRegularExpressionMatchIterator matches = expression.globalMatch(text);
+         matches.hasNext(); matches.next())
+        ++count;
+    return count;
+}
+
+/** The mod the text clearly belongs to, among the mods of the game; empty when none. */
+QString modOfText(const QHash<QString, int> &counts)
+{
+    QString best;
+    int bestCount = 0;
+    int runnerUp = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.value() > bestCount) {
+            runnerUp = bestCount;
+            best = it.key();
+            bestCount = it.value();
+        } else if (it.value() > runnerUp) {
+            runnerUp = it.value();
+        }
+    }
+    return bestCount >= kClearModCount && bestCount > runnerUp ? best : QString();
+}
+
 } // namespace
 
 EngineGuess guessEngine(const QString &path, const QString &content)
 {
-    int quake2Votes = 0;
-    int quake3Votes = 0;
+    int pathVotes[2] = {0, 0}; // Quake 3, Quake 2
+    int textVotes[2] = {0, 0};
     EngineGuess guess;
+    const FolderHint *modFolder = nullptr;
     const QStringList parts = QString(path).replace(u'\\', u'/').toLower().split(u'/');
     for (const QString &part : parts) {
         for (const FolderHint &hint : kFolders) {
             if (part != QLatin1String(hint.folder))
                 continue;
-            (hint.quake2 ? quake2Votes : quake3Votes) += 1000;
+            if (hint.game != GameHint::Either)
+                pathVotes[hint.game == GameHint::Quake2] += hint.weight;
             if (*hint.profileId)
                 guess.profileId = QLatin1String(hint.profileId);
             if (hint.isMod)
                 guess.mod = part;
+            if (hint.modKey)
+                modFolder = &hint;
         }
     }
-    if (quake2Votes == 0 && quake3Votes == 0) {
-        // Only the start of a big file is read: enough to tell the games apart, and quick.
-        const QString head = content.left(64 * 1024);
-        for (const ContentHint &hint : kContent) {
-            const QRegularExpression pattern(QLatin1String(hint.pattern),
-                                             QRegularExpression::MultilineOption |
-                                                 QRegularExpression::CaseInsensitiveOption);
-            QRegularExpressionMatchIterator matches = pattern.globalMatch(head);
-            while (matches.hasNext()) {
-                matches.next();
-                (hint.quake2 ? quake2Votes : quake3Votes) += 1;
-            }
-        }
+
+    // Only the start of a big file is read: enough to tell games and mods apart, and quick.
+    const QString head = content.left(64 * 1024);
+    for (const ContentHint &hint : kContent)
+        textVotes[hint.quake2] += countMatches(hint.pattern, head);
+    QHash<QString, int> modCounts[2];
+    for (const ModHint &hint : kModWords) {
+        const int count = countMatches(hint.pattern, head);
+        if (count == 0)
+            continue;
+        if (hint.game != GameHint::Either)
+            textVotes[hint.game == GameHint::Quake2] += count;
+        for (const bool quake2 : {false, true})
+            if (hint.game == GameHint::Either || (hint.game == GameHint::Quake2) == quake2)
+                modCounts[quake2][QLatin1String(hint.modKey)] += count;
     }
-    const bool quake2 = quake2Votes > quake3Votes;
+
+    const bool byPath = pathVotes[0] > 0 || pathVotes[1] > 0;
+    const int *votes = byPath ? pathVotes : textVotes;
+    const bool quake2 = votes[1] > votes[0];
     guess.game = quake2 ? QStringLiteral("Quake 2") : QStringLiteral("Quake 3");
     if (guess.profileId.isEmpty())
         guess.profileId = quake2 ? QStringLiteral("q2") : QStringLiteral("q3");
+
+    const QString textMod = modOfText(modCounts[quake2]);
+    if (modFolder)
+        guess.modKey = modFolder->serverKey && textMod == QLatin1String(modFolder->serverKey)
+                           ? textMod
+                           : QLatin1String(modFolder->modKey);
+    else
+        guess.modKey = textMod.isEmpty() ? kBaseMod : textMod;
     return guess;
 }
 

@@ -33,6 +33,7 @@ const MenuRow kChildMenuRows[] = {
     {Row::Item, "mnuChildFile", "mnuChildFileClose", "&Close", "", None},
     {Row::Item, "mnuChildFile", "mnuChildFileSave", "&Save", "", None},
     {Row::Item, "mnuChildFile", "mnuChildFileSaveAs", "Sa&ve As", "", None},
+    {Row::Item, "mnuChildFile", "mnuFileGameMod", "Game and &Mod...", "", None},
     {Row::Menu, "mnuChildFile", "mnuFileRecent", "Recent &Files", "", None},
     {Row::Separator, "mnuChildFile", "sep1", "-", "", None},
     {Row::Item, "mnuChildFile", "mnuExit", "E&xit", "", None},

@@ -19,16 +19,20 @@ namespace document {
 
 namespace {
 
-// A file path as an INI key: '=' would end the key.
-QString settingsKey(const QString &path)
+// New documents take the engine of their game; blank configs and OSP data files are read by
+// Quake 3.
+const char *engineOfGame(core::Game game)
 {
-    return QString(path).replace(u'=', QLatin1String("%3D"));
+    return game == core::Game::Quake2 ? "q2" : "q3";
 }
 
-// New documents take the engine of their game: 0 is Quake 2, the others are Quake 3 files.
-const char *engineOfGame(int game)
+// The engines a document of a game may be checked for: a blank config fits every engine.
+bool fitsGame(const analysis::EngineProfile *profile, core::Game game)
 {
-    return game == 0 ? "q2" : "q3";
+    if (!profile || game == core::Game::Blank)
+        return profile != nullptr;
+    return profile->family ==
+           (game == core::Game::Quake2 ? analysis::Family::Quake2 : analysis::Family::Quake3);
 }
 
 } // namespace
@@ -94,19 +98,22 @@ void DocumentDiagnostics::addToViewMenu()
 
 void DocumentDiagnostics::decideEngine()
 {
+    // The user's engine, remembered or picked, and the guess count only while they are engines
+    // of the document's game: choosing another game for the document brings that game's engine.
     const QString path = filePath();
+    const core::Game game = m_child->game();
     const analysis::EngineProfile *profile = nullptr;
     if (!path.isEmpty())
         profile = analysis::engineProfile(platform::IniFile::readValue(
-            platform::settingsFilePath(), settingsSection(), settingsKey(path)));
-    if (!profile && m_chosenByUser && m_controller->profile())
+            platform::settingsFilePath(), settingsSection(), platform::settingsKeyOfPath(path)));
+    if (!fitsGame(profile, game) && m_chosenByUser)
         profile = m_controller->profile();
-    if (!profile && !path.isEmpty())
+    if (!fitsGame(profile, game) && !path.isEmpty())
         profile = analysis::engineProfile(
             analysis::guessEngine(path, m_child->editor()->toPlainText().left(64 * 1024))
                 .profileId);
-    if (!profile)
-        profile = analysis::engineProfile(QLatin1String(engineOfGame(m_child->game())));
+    if (!fitsGame(profile, game))
+        profile = analysis::engineProfile(QLatin1String(engineOfGame(game)));
     if (profile != m_controller->profile())
         setEngine(profile);
 }
@@ -120,7 +127,8 @@ void DocumentDiagnostics::chooseEngine(const QString &profileId)
     const QString path = filePath();
     if (!path.isEmpty())
         platform::IniFile::writeValue(platform::settingsFilePath(), settingsSection(),
-                                      settingsKey(path), QLatin1String(profile->id));
+                                      platform::settingsKeyOfPath(path),
+                                      QLatin1String(profile->id));
     setEngine(profile);
 }
 

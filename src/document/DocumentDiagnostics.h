@@ -32,6 +32,8 @@ public:
     frmChild *child() const { return m_child; }
     /** The user picks @p profileId; remembered for the document's file. */
     void chooseEngine(const QString &profileId);
+    /** The document's game changed: an engine of another game gives way to the new game's. */
+    void gameChanged() { decideEngine(); }
     /** The settings section of the engines chosen per file. */
     static QString settingsSection() { return QStringLiteral("Engines"); }
 

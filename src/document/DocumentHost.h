@@ -28,6 +28,8 @@ public:
     virtual void lastDocumentClosed() = 0;
     /** Lays out the mod-dependent menus of @p child for @p modName. */
     virtual void applyModMenus(frmChild *child, const QString &modName) = 0;
+    /** Gives a document just loaded from its file (the caption) the game and mod it is for. */
+    virtual void targetOpenedDocument(frmChild *child) = 0;
 
     /** Shows the progress window for a whole-file pass (a fresh one, or the one still open). */
     virtual ProgressView *showProgressWindow() = 0;

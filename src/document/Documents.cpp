@@ -27,7 +27,7 @@ Documents::~Documents() = default;
 int Documents::FindFreeSlot()
 {
     for (int index = 1; index <= slotCount(); ++index)
-        if (slot(index).FileState == -1)
+        if (slot(index).FileState == core::FileState::Free)
             return index;
     m_slots.append(DocumentSlot());
     return slotCount();
@@ -41,18 +41,19 @@ frmChild *Documents::createWindow(int index)
     return child;
 }
 
-frmChild *Documents::NewDocument(const QString &title, int32_t modId)
+frmChild *Documents::NewDocument(const core::DocumentRequest &request)
 {
     const int index = FindFreeSlot();
     frmChild *child = slot(index).Window ? slot(index).Window.data() : createWindow(index);
-    child->setCaption(title + QString::number(index));
+    child->setCaption(request.windowTitle + QString::number(index));
     m_host->showDocumentWindow(child);
     child->setTag(index);
     DocumentSlot &documentSlot = slot(index);
     documentSlot.Dirty = false;
-    documentSlot.FileState = 0;
-    documentSlot.ModId = CurrentGame == -1 ? 0 : modId;
-    documentSlot.Game = CurrentGame;
+    documentSlot.FileState = core::FileState::Untitled;
+    // A blank config belongs to no mod.
+    documentSlot.ModId = request.game == core::Game::Blank ? 0 : request.modNumber;
+    documentSlot.Game = request.game;
     documentSlot.lineEnds = LineEnds::CrLf;
     child->showLineEnds(LineEnds::CrLf);
     m_host->ShowDocumentButtons(true);
@@ -89,7 +90,8 @@ frmChild *Documents::OpenDocument(const QString &path, ProgressView *progress)
         progress = m_host->showProgressWindow();
     platform::WaitCursor wait;
     frmChild *active = m_host->activeDocument();
-    const bool reuse = active && slot(active->Tag()).FileState == 0 && !slot(active->Tag()).Dirty;
+    const bool reuse = active && slot(active->Tag()).FileState == core::FileState::Untitled &&
+                       !slot(active->Tag()).Dirty;
     const int index = reuse ? active->Tag() : FindFreeSlot();
     const bool created = !slot(index).Window;
     frmChild *child = created ? createWindow(index) : slot(index).Window.data();
@@ -107,12 +109,9 @@ frmChild *Documents::OpenDocument(const QString &path, ProgressView *progress)
         m_host->showDocumentWindow(child);
     else
         m_host->activateDocument(child);
-    documentSlot.FileState = 1;
-    // An opened file is a config for no particular game, as its Blank menus say.
-    documentSlot.Game = -1;
-    documentSlot.ModId = 0;
+    documentSlot.FileState = core::FileState::OnDisk;
     m_host->ShowDocumentButtons(true);
-    m_host->applyModMenus(child, QStringLiteral("Blank"));
+    m_host->targetOpenedDocument(child);
     if (file.paddingBytes > 0)
         platform::messageBox(
             QStringLiteral("%1\n\nThe file ends in %2 NUL bytes of padding after its text. They "
@@ -245,7 +244,7 @@ bool Documents::SaveDocument(int index, const QString &path)
         replaceUnencodable(child->editor());
     child->setCaption(platform::absoluteFilePath(path));
     child->markSaved();
-    slot(index).FileState = 1;
+    slot(index).FileState = core::FileState::OnDisk;
     m_host->fileUsed(child->Caption());
     fileOpened(index);
     documentSettled(index);
@@ -285,7 +284,7 @@ bool Documents::SaveDocumentAs(int index)
 
 bool Documents::SaveOrSaveAs(int index)
 {
-    if (slot(index).FileState == 1)
+    if (slot(index).FileState == core::FileState::OnDisk)
         return SaveDocument(index, slot(index).Window->Caption());
     return SaveDocumentAs(index);
 }
@@ -293,7 +292,7 @@ bool Documents::SaveOrSaveAs(int index)
 void Documents::SaveAllDocuments()
 {
     for (int index = 1; index <= slotCount(); ++index) {
-        if (slot(index).FileState == -1 || !slot(index).Window)
+        if (slot(index).FileState == core::FileState::Free || !slot(index).Window)
             continue;
         SaveOrSaveAs(index);
     }
@@ -311,7 +310,7 @@ void Documents::windowUnloaded(frmChild *child)
     if (index >= 1 && index <= slotCount() && slot(index).Window == child) {
         DocumentSlot &documentSlot = slot(index);
         documentSlot.Dirty = false;
-        documentSlot.FileState = -1;
+        documentSlot.FileState = core::FileState::Free;
         documentSlot.Window = nullptr;
         m_fileWatch->forget(index);
         documentSettled(index);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/DocumentRequest.h"
 #include "document/ConfigFile.h"
 
 #include <QList>
@@ -21,10 +22,8 @@ class frmChild;
 struct DocumentSlot {
     QPointer<frmChild> Window;
     bool Dirty = false;
-    /** -1 free, 0 untitled (never saved), 1 tied to the file named by the caption. */
-    int16_t FileState = 0;
-    /** 0 Quake 2, 1 Quake 3, -1 blank config, -2 OSP server data file. */
-    int16_t Game = 0;
+    core::FileState FileState = core::FileState::Untitled;
+    core::Game Game = core::Game::Quake2;
     int32_t ModId = 0;
     /** The line breaks Save writes: those of the opened file, CR LF for a new document. */
     LineEnds lineEnds = LineEnds::CrLf;
@@ -64,12 +63,9 @@ public:
     DocumentSlot &slot(int index) { return m_slots[index - 1]; }
     const DocumentSlot &slot(int index) const { return m_slots[index - 1]; }
 
-    /** The game code handed to the next new document. */
-    int16_t CurrentGame = 0;
-
     int FindFreeSlot();
-    /** Creates an empty document captioned @p title + its slot index; returns its window. */
-    frmChild *NewDocument(const QString &title, int32_t modId);
+    /** Creates an empty document for @p request, its title followed by its slot index. */
+    frmChild *NewDocument(const core::DocumentRequest &request);
 
     /** The Open dialog; empty when cancelled. */
     QStringList ShowOpenDialog();

@@ -160,13 +160,13 @@ void Recovery::flush()
         if (index < 1 || index > m_documents->slotCount())
             continue;
         const DocumentSlot &slot = m_documents->slot(index);
-        if (!slot.Window || !slot.Dirty || slot.FileState == -1) {
+        if (!slot.Window || !slot.Dirty || slot.FileState == core::FileState::Free) {
             documentSettled(index);
             continue;
         }
         RecoveryRecord record;
         record.title = slot.Window->Caption();
-        record.path = slot.FileState == 1 ? record.title : QString();
+        record.path = slot.FileState == core::FileState::OnDisk ? record.title : QString();
         record.game = slot.Game;
         record.modId = slot.ModId;
         record.modName = slot.ModName;
@@ -283,14 +283,11 @@ void Recovery::offerRecovery()
 
 void Recovery::restore(const RecoveryRecord &record)
 {
-    const int16_t game = m_documents->CurrentGame;
-    m_documents->CurrentGame = record.game;
-    frmChild *child = m_documents->NewDocument(QString(), record.modId);
-    m_documents->CurrentGame = game;
+    frmChild *child = m_documents->NewDocument({QString(), record.game, record.modId});
     const int index = child->Tag();
     DocumentSlot &slot = m_documents->slot(index);
     child->setCaption(record.title);
-    slot.FileState = record.path.isEmpty() ? 0 : 1;
+    slot.FileState = record.path.isEmpty() ? core::FileState::Untitled : core::FileState::OnDisk;
     slot.ModId = record.modId;
     m_documents->host()->applyModMenus(child, record.modName.isEmpty() ? QStringLiteral("Blank")
                                                                        : record.modName);
@@ -307,7 +304,7 @@ void Recovery::restore(const RecoveryRecord &record)
     slot.lineEnds = record.lineEnds;
     child->showLineEnds(record.lineEnds);
     m_documents->documentEdited(index);
-    if (slot.FileState == 1)
+    if (slot.FileState == core::FileState::OnDisk)
         m_documents->fileOpened(index);
 }
 

@@ -34,7 +34,7 @@ QByteArray encodeRecovery(const RecoveryRecord &record)
     QByteArray bytes = QByteArray(kMagic) + '\n';
     bytes += field("title", record.title);
     bytes += field("path", record.path);
-    bytes += field("game", QString::number(record.game));
+    bytes += field("game", QString::number(int(record.game)));
     bytes += field("mod", QString::number(record.modId));
     bytes += field("mod-name", record.modName);
     bytes += field("line-ends", record.lineEnds == LineEnds::Lf ? QStringLiteral("LF")
@@ -73,7 +73,8 @@ std::optional<RecoveryRecord> decodeRecovery(const QByteArray &bytes, QString *r
     RecoveryRecord record;
     record.title = fields.value("title");
     record.path = fields.value("path");
-    record.game = fields.value("game").toShort(&gameOk);
+    // A game this version does not know still gives its text back, as a blank config.
+    record.game = core::gameOfCode(fields.value("game").toInt(&gameOk)).value_or(core::Game::Blank);
     record.modId = fields.value("mod").toInt(&modOk);
     record.modName = fields.value("mod-name");
     // Files written before line ends were kept have no such field: they were CR LF.

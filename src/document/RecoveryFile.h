@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Game.h"
 #include "document/ConfigFile.h"
 
 #include <QByteArray>
@@ -14,7 +15,7 @@ namespace document {
 struct RecoveryRecord {
     QString title;   // the window's caption
     QString path;    // the file it belongs to; empty for a document never saved
-    int16_t game = 0;
+    core::Game game = core::Game::Blank;
     int32_t modId = 0;
     QString modName; // the mod menus the document showed
     QDateTime written;

@@ -43,15 +43,15 @@ constexpr QSize kKeysSize(1455 / 15, 2295 / 15);
 constexpr QSize kCVarsSize(1815 / 15, 2295 / 15);
 constexpr QSize kSpecialSize(2535 / 15, 2295 / 15);
 
-/** The file of a game list for a game code; empty when that game has no lists. */
-QString gameListFile(GameList list, int16_t game)
+/** The file of a game list for a game; empty when that game has no lists. */
+QString gameListFile(GameList list, core::Game game)
 {
     for (const GameListFiles &row : kGameListFiles) {
         if (row.list != list)
             continue;
-        if (game == 0 || game == -1)
+        if (game == core::Game::Quake2 || game == core::Game::Blank)
             return platform::configsFolder() + QLatin1Char('/') + QLatin1String(row.quake2);
-        if (game == 1)
+        if (game == core::Game::Quake3)
             return platform::configsFolder() + QLatin1Char('/') + QLatin1String(row.quake3);
     }
     return QString();
@@ -91,11 +91,11 @@ void frmChild::createLists()
     }
 }
 
-int16_t frmChild::game() const
+core::Game frmChild::game() const
 {
     if (m_tag >= 1 && m_tag <= m_documents->slotCount())
         return m_documents->slot(m_tag).Game;
-    return 0;
+    return core::Game::Quake2;
 }
 
 void frmChild::ShowBindsList()

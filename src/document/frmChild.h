@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/Game.h"
 #include "document/ConfigFile.h"
 #include "document/VBKeyWord.h"
 #include "platform/EventWait.h"
@@ -97,8 +98,8 @@ public:
     ListSearch *lsKeys() const { return m_lsKeys; }
     ListSearch *lsSpecial() const { return m_lsSpecial; }
 
-    /** The game code of this document. */
-    int16_t game() const;
+    /** The game of this document. */
+    core::Game game() const;
 
     /** Fill a reference list for the document's game and pop it up at the caret. */
     void ShowBindsList();

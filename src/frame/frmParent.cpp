@@ -7,6 +7,7 @@
 #include "frame/OptionsCommand.h"
 #include "frame/RecentFiles.h"
 #include "frame/ToolbarIcons.h"
+#include "mods/DocumentMods.h"
 #include "mods/ModDocumentCommands.h"
 #include "mods/ModMenus.h"
 #include "mods/TemplateCommands.h"
@@ -128,6 +129,7 @@ QList<frmChild *> frmParent::documentWindows() const
 void frmParent::showDocumentWindow(frmChild *child)
 {
     mods::installModCommands(child, &m_documents);
+    mods::installGameModCommand(child, &m_documents);
     mods::installTemplateCommand(child, &m_documents);
     document::installHelpCommands(child, &m_documents);
     installOptionsCommand(child);
@@ -187,6 +189,11 @@ void frmParent::applyModMenus(frmChild *child, const QString &modName)
     if (child->Tag() >= 1 && child->Tag() <= m_documents.slotCount())
         m_documents.slot(child->Tag()).ModName = modName;
     mods::SetModMenus(child, modName);
+}
+
+void frmParent::targetOpenedDocument(frmChild *child)
+{
+    mods::targetOpenedDocument(&m_documents, child);
 }
 
 void frmParent::newDocumentCommand() { mods::showSelectModDialog(&m_documents); }

@@ -35,6 +35,7 @@ public:
     void ShowDocumentButtons(bool visible) override;
     void lastDocumentClosed() override;
     void applyModMenus(document::frmChild *child, const QString &modName) override;
+    void targetOpenedDocument(document::frmChild *child) override;
     void newDocumentCommand() override;
     void openCommand() override;
     void exitCommand() override;

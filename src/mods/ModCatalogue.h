@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/DocumentRequest.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -8,22 +10,18 @@
 
 namespace mods {
 
-/** Game codes as a document's slot keeps them. */
-inline constexpr std::int16_t kGameQuake2 = 0;
-inline constexpr std::int16_t kGameQuake3 = 1;
-inline constexpr std::int16_t kGameBlank = -1;
-inline constexpr std::int16_t kGameOspDataFile = -2;
-
 /** The two lists of the Select Mod dialog, one per game. */
 enum class GameList { Quake2, Quake3 };
 
 /** Everything creating a document for a mod needs, in the order it is used:
- *  CurrentGame = game; NewDocument(windowTitle, modNumber); SetModMenus(modName). */
+ *  NewDocument(request()); SetModMenus(modName). */
 struct NewDocumentRequest {
     QStringView windowTitle;
     std::int32_t modNumber;
-    std::int16_t game;
+    core::Game game;
     QStringView modName;
+
+    core::DocumentRequest request() const { return {windowTitle.toString(), game, modNumber}; }
 };
 
 /** One line of a game's list. Either comingSoon is set (OK shows it and creates nothing)
@@ -38,7 +36,7 @@ struct CatalogueEntry {
 };
 
 /** The "Blank CFG" choice: "Config", mod number -1 (NewDocument stores 0), game -1, "Blank". */
-inline constexpr NewDocumentRequest kBlankDocument{u"Config", -1, kGameBlank, u"Blank"};
+inline constexpr NewDocumentRequest kBlankDocument{u"Config", -1, core::Game::Blank, u"Blank"};
 
 /** The dialog opens on Quake 3 with this entry of the Quake 3 list selected ("Free for All"). */
 inline constexpr GameList kInitialGameList = GameList::Quake3;

@@ -48,4 +48,17 @@ void SetModMenus(document::frmChild *child, const QString &modName)
     applyItem(child->menuItem(QStringLiteral("mnuHelpMod")), layout->helpMod);
 }
 
+void ClearModMenus(document::frmChild *child)
+{
+    if (!child)
+        return;
+    for (int slot = 1; slot <= kOtherSlotCount; ++slot)
+        if (QAction *item = child->menuItem(QStringLiteral("mnuOther%1").arg(slot))) {
+            item->setSeparator(false);
+            item->setText(QString());
+        }
+    if (QAction *templateItem = child->menuItem(QStringLiteral("mnuInsertTemplate")))
+        templateItem->setEnabled(false);
+}
+
 } // namespace mods

@@ -14,4 +14,10 @@ namespace mods {
  */
 void SetModMenus(document::frmChild *child, const QString &modName);
 
+/**
+ * Puts the mod-dependent items of @p child back as a new window has them (empty Other items,
+ * Template disabled), so that the next SetModMenus shows only what its layout names.
+ */
+void ClearModMenus(document::frmChild *child);
+
 } // namespace mods

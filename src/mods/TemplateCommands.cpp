@@ -69,9 +69,7 @@ void mnuInsertTemplate_Click(document::frmChild *child, document::Documents *doc
         return;
     case TemplateClick::Kind::NewDocumentThenInsert: {
         const NewDocumentRequest &request = click.document;
-        documents->CurrentGame = request.game;
-        document::frmChild *created =
-            documents->NewDocument(request.windowTitle.toString(), request.modNumber);
+        document::frmChild *created = documents->NewDocument(request.request());
         documents->host()->applyModMenus(created, request.modName.toString());
         InsertTemplate(created, request.modName.toString(), documents);
         return;

@@ -4,7 +4,7 @@ namespace mods {
 
 namespace {
 
-constexpr std::optional<std::int16_t> kDocumentGame = std::nullopt;
+constexpr std::optional<core::Game> kDocumentGame = std::nullopt;
 
 // clang-format off
 constexpr TemplateItem kTemplateItems[] = {
@@ -29,7 +29,7 @@ constexpr TemplateItem kTemplateItems[] = {
 // clang-format on
 
 // Every caption not in the table, e.g. "Urban Terror Template".
-constexpr TemplateItem kOtherTemplateItem{{}, u"Blank", u"Config", -1, kGameBlank, false};
+constexpr TemplateItem kOtherTemplateItem{{}, u"Blank", u"Config", -1, core::Game::Blank, false};
 
 constexpr TemplateAction kTemplateActions[] = {
     {u"Blank", TemplateAction::Kind::WriteConfigHeader},
@@ -56,7 +56,7 @@ const TemplateItem &findTemplateItem(const QString &caption)
 }
 
 TemplateClick templateClick(const QString &caption, bool documentHasText,
-                            std::int16_t documentGame)
+                            core::Game documentGame)
 {
     using Kind = TemplateClick::Kind;
     const TemplateItem &item = findTemplateItem(caption);

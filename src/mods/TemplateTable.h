@@ -17,7 +17,7 @@ struct TemplateItem {
     QStringView modName; // for SetModMenus and InsertTemplate
     QStringView windowTitle;
     std::int32_t modNumber;
-    std::optional<std::int16_t> game; // std::nullopt: the Game of the document the item belongs to
+    std::optional<core::Game> game; // std::nullopt: the Game of the document the item belongs to
     bool insertsIntoEmptyDocument;    // an empty document only takes these captions' templates
 };
 
@@ -34,8 +34,8 @@ struct TemplateClick {
         Nothing,
         /** InsertTemplate(modName) into this same document. */
         InsertHere,
-        /** CurrentGame = document.game; NewDocument(document.windowTitle, document.modNumber);
-         *  SetModMenus(document.modName); InsertTemplate(document.modName) into the new one. */
+        /** NewDocument(document.request()); SetModMenus(document.modName);
+         *  InsertTemplate(document.modName) into the new one. */
         NewDocumentThenInsert,
     };
     Kind kind = Kind::Nothing;
@@ -46,7 +46,7 @@ struct TemplateClick {
 /** The click on a Template item captioned caption, in a document whose editor holds text or
  *  not, whose slot's Game is documentGame. */
 TemplateClick templateClick(const QString &caption, bool documentHasText,
-                            std::int16_t documentGame);
+                            core::Game documentGame);
 
 /** The three data-file templates; their texts live with the generators. */
 enum class CommentTemplate { MapList, CustomMod, PlayerFilter };

@@ -3,10 +3,12 @@
 #include "document/DocumentHost.h"
 #include "document/Documents.h"
 #include "document/frmChild.h"
+#include "mods/DocumentMods.h"
 #include "mods/ModMenus.h"
 #include "platform/Dialogs.h"
 
 #include <QCheckBox>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QVBoxLayout>
@@ -28,8 +30,8 @@ constexpr int kKeyRole = Qt::UserRole;
 
 } // namespace
 
-frmSelMod::frmSelMod(document::Documents *documents)
-    : QDialog(nullptr), m_documents(documents),
+frmSelMod::frmSelMod(document::Documents *documents, document::frmChild *target)
+    : QDialog(nullptr), m_documents(documents), m_target(target), m_forDocument(target),
       m_optQ2(new QRadioButton(QStringLiteral("Quake 2"), this)),
       m_optQ3(new QRadioButton(QStringLiteral("Quake 3"), this)),
       m_cmdModSEL(new QPushButton(QStringLiteral("OK"), this)),
@@ -59,6 +61,8 @@ frmSelMod::frmSelMod(document::Documents *documents)
     bottom->addWidget(m_chkBlank);
     bottom->addStretch(1);
     bottom->addWidget(m_cmdModSEL);
+    if (m_forDocument)
+        addCancelButton(bottom);
     bottom->addStretch(2);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid, 1);
@@ -78,6 +82,13 @@ frmSelMod::frmSelMod(document::Documents *documents)
 
     selectGame(kInitialGameList);
     m_lstQ3Mods->setCurrentRow(kInitialQuake3Row);
+    if (m_forDocument) {
+        setWindowTitle(
+            QStringLiteral("Game and Mod of %1").arg(QFileInfo(target->Caption()).fileName()));
+        selectTargetMod();
+        // A document that goes takes its dialog with it.
+        connect(target, &document::frmChild::unloaded, this, &QWidget::close);
+    }
 
     // Documents belong to the frame: the dialog must not outlive it.
     if (auto *host = dynamic_cast<QObject *>(documents->host()))
@@ -149,10 +160,15 @@ void frmSelMod::cmdModSEL_Click()
         break;
     }
 
-    const NewDocumentRequest &request = outcome.document;
-    m_documents->CurrentGame = request.game;
-    QPointer<document::frmChild> child =
-        m_documents->NewDocument(request.windowTitle.toString(), request.modNumber);
+    if (m_forDocument)
+        retargetDocument(outcome.document, ModChoice{m_chkBlank->isChecked(), game, key});
+    else
+        createDocument(outcome.document);
+}
+
+void frmSelMod::createDocument(const NewDocumentRequest &request)
+{
+    QPointer<document::frmChild> child = m_documents->NewDocument(request.request());
     SetModMenus(child, request.modName.toString());
     close();
     if (child) {
@@ -161,20 +177,75 @@ void frmSelMod::cmdModSEL_Click()
     }
 }
 
+void frmSelMod::retargetDocument(const NewDocumentRequest &request, const ModChoice &choice)
+{
+    QPointer<document::frmChild> target = m_target;
+    close();
+    if (!target || target->isUnloaded())
+        return;
+    mods::retargetDocument(m_documents, target, request);
+    if (m_documents->slot(target->Tag()).FileState == core::FileState::OnDisk) {
+        if (!rememberChoice(target->Caption(), choice))
+            platform::messageBox(QStringLiteral("The game and mod of %1 could not be remembered: "
+                                                "the settings file cannot be written.")
+                                     .arg(target->Caption()),
+                                 platform::Buttons::Ok, platform::Icon::Exclamation);
+    }
+    target->window()->activateWindow();
+    target->focusEditor();
+}
+
+void frmSelMod::addCancelButton(QBoxLayout *buttons)
+{
+    auto *cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    cancel->setObjectName(QStringLiteral("cmdCancel"));
+    connect(cancel, &QPushButton::clicked, this, &QWidget::close);
+    buttons->addWidget(cancel);
+}
+
+void frmSelMod::selectTargetMod()
+{
+    const int index = m_target->Tag();
+    if (index < 1 || index > m_documents->slotCount())
+        return;
+    const document::DocumentSlot &slot = m_documents->slot(index);
+    const GameList game = slot.Game == core::Game::Quake2 ? GameList::Quake2 : GameList::Quake3;
+    selectGame(game);
+    const std::span<const CatalogueEntry> entries = catalogueEntries(game);
+    for (std::size_t row = 0; row < entries.size(); ++row)
+        if (!entries[row].isComingSoon() && entries[row].document.modNumber == slot.ModId)
+            listOf(game)->setCurrentRow(int(row));
+    m_chkBlank->setChecked(slot.Game == core::Game::Blank);
+}
+
 frmSelMod *frmSelMod::showWindow(document::Documents *documents)
 {
-    if (g_window && g_window->m_documents != documents) {
+    return present(documents, nullptr);
+}
+
+frmSelMod *frmSelMod::showForDocument(document::Documents *documents, document::frmChild *target)
+{
+    return target ? present(documents, target) : nullptr;
+}
+
+frmSelMod *frmSelMod::present(document::Documents *documents, document::frmChild *target)
+{
+    if (g_window && (g_window->m_documents != documents || g_window->m_target != target ||
+                     g_window->m_forDocument != bool(target))) {
         g_window->close();
         g_window = nullptr;
     }
     if (!g_window)
-        g_window = new frmSelMod(documents);
+        g_window = new frmSelMod(documents, target);
     g_window->show();
     g_window->raise();
     g_window->activateWindow();
     return g_window;
 }
 
-void showSelectModDialog(document::Documents *documents) { frmSelMod::showWindow(documents); }
+void showSelectModDialog(document::Documents *documents)
+{
+    frmSelMod::showWindow(documents);
+}
 
 } // namespace mods

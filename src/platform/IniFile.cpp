@@ -221,6 +221,25 @@ bool IniFile::writeValues(const QString &path, const QString &section,
     return true;
 }
 
+QString settingsKeyOfPath(const QString &path)
+{
+    const QStringView unsafe = u"%=[];#";
+    qsizetype end = path.size();
+    while (end > 0 && isBlank(path.at(end - 1)))
+        --end;
+    QString key;
+    for (qsizetype i = 0; i < path.size(); ++i) {
+        const QChar ch = path.at(i);
+        const bool escape = unsafe.contains(ch) || ch.unicode() < 0x20 || ch.unicode() == 0x7F ||
+                            (isBlank(ch) && (i == 0 || i >= end));
+        if (escape)
+            key += QStringLiteral("%%1").arg(ch.unicode(), 2, 16, QLatin1Char('0')).toUpper();
+        else
+            key += ch;
+    }
+    return key;
+}
+
 QString settingsFilePath()
 {
     const QString folder = programFolder();

@@ -44,6 +44,13 @@ public:
 };
 
 /**
+ * A file path as a settings key that reads back as the same key: '%', '=', '[', ']', ';', '#',
+ * control characters and blanks at the ends are written as %XX (non-ASCII letters stay, the
+ * file is UTF-8). Keys match regardless of letter case, as on Windows file systems.
+ */
+QString settingsKeyOfPath(const QString &path);
+
+/**
  * Where Tessel keeps its settings: "Tessel.ini" in the program folder when that folder is not
  * an installation's shared data folder and the file exists there or the folder is writable
  * (a build folder or a portable copy), otherwise in the user's configuration folder, which

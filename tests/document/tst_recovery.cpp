@@ -13,7 +13,7 @@ using document::RecoveryRecord;
 
 namespace {
 
-const RecoveryRecord kRecord{QStringLiteral("C:/q3/ü [*].cfg"), QStringLiteral("C:/q3/ü [*].cfg"), 1, 7,
+const RecoveryRecord kRecord{QStringLiteral("C:/q3/ü [*].cfg"), QStringLiteral("C:/q3/ü [*].cfg"), core::Game::Quake3, 7,
                              QStringLiteral("OSP"), QDateTime(QDate(2026, 1, 2), QTime(3, 4, 5, 6), Qt::UTC),
                              QByteArrayLiteral("{\\rtf1 bind\\par x}"), document::LineEnds::Lf};
 

@@ -27,7 +27,7 @@ QListWidget *entriesOf(ListSearch *list)
 frmChild *documentOfGame(FrameFixture &f, int16_t game)
 {
     frmChild *child = f.newDocument();
-    f.frame->documents().slot(child->Tag()).Game = game;
+    f.frame->documents().slot(child->Tag()).Game = core::Game(game);
     return child;
 }
 

@@ -214,7 +214,7 @@ void TestModCommands::otherWindowsCommandRunsDuringAWait()
     QVERIFY(looksLike(server->editor(), 0, 3, probe::kRed, true));
 }
 
-// An opened file shows no mod items; a window reused for it keeps its enabled Template item;
+// An opened file shows the items of its game's mod; a window reused for it is laid out afresh;
 // an unknown mod name or View caption changes and opens nothing.
 void TestModCommands::menusOfDocumentsWithoutAMod()
 {
@@ -223,14 +223,14 @@ void TestModCommands::menusOfDocumentsWithoutAMod()
     f.dialogs.openAnswers.enqueue({f.writeFile("server.cfg", "set g_gametype 1\r\n")});
     f.frame->openCommand();
     QCOMPARE(f.active(), child);
-    QCOMPARE(child->menuItem("mnuInsertTemplate")->text(), QStringLiteral("Regular Template"));
-    QVERIFY(child->menuItem("mnuInsertTemplate")->isEnabled());
+    QCOMPARE(child->menuItem("mnuInsertTemplate")->text(), QStringLiteral("Free for All Template"));
+    QVERIFY(!child->menuItem("mnuInsertTemplate")->isEnabled());
     for (const char *name : {"mnuOther", "mnuTools1", "mnuView1", "mnuView2", "mnuHelpMod"})
-        QVERIFY2(!child->menuItem(name)->isVisible(), name);
+        QVERIFY2(child->menuItem(name)->isVisible(), name);
     f.dialogs.openAnswers.enqueue({f.writeFile("a.cfg", "bind x +attack\r\n")});
     f.frame->openCommand();
     QVERIFY(f.active() != child && !f.active()->menuItem("mnuInsertTemplate")->isEnabled());
-    QVERIFY(!f.active()->menuItem("mnuOther")->isVisible());
+    QVERIFY(f.active()->menuItem("mnuOther")->isVisible());
 
     frmChild *osp = f.newDocument(GameList::Quake3, QStringLiteral("OSP"));
     const QString before = probe::seen(osp->editor()) + osp->menuItem("mnuOther1")->text() +

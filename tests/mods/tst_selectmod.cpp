@@ -85,7 +85,7 @@ void TestSelectMod::opensOnQuake3FreeForAll()
     pressOk();
     QVERIFY(!FrameFixture::selectModDialog());
     QCOMPARE(f.active()->Caption(), QStringLiteral("Q3 Free for All Config1"));
-    QCOMPARE(f.frame->documents().CurrentGame, std::int16_t(1));
+    QCOMPARE(f.slotOf(f.active()).Game, core::Game::Quake3);
     QVERIFY(f.dialogs.messages.isEmpty());
 }
 
@@ -129,7 +129,7 @@ void TestSelectMod::blankWinsOverAnySelection()
     QVERIFY(!FrameFixture::selectModDialog());
     QVERIFY(f.dialogs.messages.isEmpty());
     QCOMPARE(f.active()->Caption(), QStringLiteral("Config1"));
-    QCOMPARE(f.slotOf(f.active()).Game, std::int16_t(-1));
+    QCOMPARE(f.slotOf(f.active()).Game, core::Game::Blank);
     QCOMPARE(f.active()->menuItem("mnuInsertTemplate")->text(), QStringLiteral("Regular Template"));
     QVERIFY(!f.active()->menuItem("mnuOther")->isVisible());
 }

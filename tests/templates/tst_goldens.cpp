@@ -81,7 +81,7 @@ QByteArray modReport(FrameFixture &f, GameList game, const QString &entry)
     QString out = QStringLiteral("File > New: Quake %1 / %2\nwindow: %3 (game %4, mod %5)\n")
                       .arg(game == GameList::Quake2 ? 2 : 3)
                       .arg(entry.trimmed(), child->Caption())
-                      .arg(f.slotOf(child).Game)
+                      .arg(int(f.slotOf(child).Game))
                       .arg(f.slotOf(child).ModId);
     for (const char *name : {"mnuOther", "mnuInsertTemplate", "mnuTools1", "mnuView1", "mnuView2",
                              "mnuHelpMod"})
@@ -130,12 +130,11 @@ QByteArray modReport(FrameFixture &f, GameList game, const QString &entry)
     // With text in the document, the Template item opens a new document for its template.
     FrameFixture::type(child, QStringLiteral("x"));
     child->menuItem("mnuInsertTemplate")->setEnabled(true); // as a reused window can leave it
-    f.frame->documents().CurrentGame = 42; // left over: the new document takes this one's game
     f.trigger(child, "mnuInsertTemplate");
     if (frmChild *opened = f.active(); opened != child)
         out += QStringLiteral("\n== Template in a document with text opens: %1 (game %2, mod %3)\n")
                    .arg(opened->Caption())
-                   .arg(f.slotOf(opened).Game)
+                   .arg(int(f.slotOf(opened).Game))
                    .arg(f.slotOf(opened).ModId) +
                "mnuInsertTemplate: " + caption(opened, "mnuInsertTemplate") + '\n' +
                probe::seen(opened->editor()) +

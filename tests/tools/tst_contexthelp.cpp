@@ -21,8 +21,7 @@ namespace {
 
 frmChild *newDocument(FrameFixture &f, int game, int modNumber, const QString &text = QString())
 {
-    f.frame->documents().CurrentGame = std::int16_t(game);
-    frmChild *child = f.frame->documents().NewDocument(QStringLiteral("Config"), modNumber);
+    frmChild *child = f.frame->documents().NewDocument({"Config", core::Game(game), modNumber});
     child->editor()->LoadPlainText(text);
     return child;
 }

@@ -83,9 +83,7 @@ void TestHelpLinks::everyListWordHasItsHelpAnchor()
             if (!entry.isComingSoon())
                 requests << entry.document;
     for (const mods::NewDocumentRequest &request : requests) {
-        documents.CurrentGame = request.game;
-        kinds.append({documents.NewDocument(request.windowTitle.toString(), request.modNumber),
-                      request.modName.toString()});
+        kinds.append({documents.NewDocument(request.request()), request.modName.toString()});
     }
     QStringList broken;
     int checked = 0;
@@ -102,7 +100,7 @@ void TestHelpLinks::everyListWordHasItsHelpAnchor()
                                                  {"keys", shownEntries(child->lsKeys())},
                                                  {"cvars", shownEntries(child->lsCVars())}};
         for (const auto &list : std::as_const(lists))
-            QVERIFY2(!list.second.isEmpty() || fixture.slotOf(child).Game == mods::kGameOspDataFile,
+            QVERIFY2(!list.second.isEmpty() || fixture.slotOf(child).Game == core::Game::OspDataFile,
                      qPrintable(label + ' ' + list.first));
         for (const QString &file : modListFiles(modName)) {
             child->ShowSpecialList(file);

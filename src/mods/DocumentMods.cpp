@@ -1,0 +1,118 @@
+#include "mods/DocumentMods.h"
+
+#include "analysis/EngineGuess.h"
+#include "document/DocumentDiagnostics.h"
+#include "document/DocumentHost.h"
+#include "document/Documents.h"
+#include "document/frmChild.h"
+#include "mods/ModMenus.h"
+#include "mods/frmSelMod.h"
+#include "platform/IniFile.h"
+#include "platform/RichEdit.h"
+
+#include <QAction>
+#include <QFileInfo>
+
+namespace mods {
+
+namespace {
+
+const QString kBlankValue = QStringLiteral("Blank");
+const QString kQuake2Value = QStringLiteral("Quake 2");
+const QString kQuake3Value = QStringLiteral("Quake 3");
+constexpr QChar kSeparator = u'|';
+
+const QString kBaseEntry = QStringLiteral("Free for All");
+
+// A setting reads "Blank", or a game and the key of its entry: "Quake 3|OSP".
+QString settingOf(const ModChoice &choice)
+{
+    if (choice.blank)
+        return kBlankValue;
+    return (choice.game == GameList::Quake2 ? kQuake2Value : kQuake3Value) + kSeparator +
+           choice.key;
+}
+
+std::optional<ModChoice> choiceOfSetting(const QString &value)
+{
+    if (value == kBlankValue)
+        return ModChoice{true, GameList::Quake3, QString()};
+    const qsizetype separator = value.indexOf(kSeparator);
+    const QString game = value.left(separator);
+    if (separator < 0 || (game != kQuake2Value && game != kQuake3Value))
+        return std::nullopt;
+    const ModChoice choice{false, game == kQuake2Value ? GameList::Quake2 : GameList::Quake3,
+                           value.mid(separator + 1)};
+    if (!choice.request())
+        return std::nullopt;
+    return choice;
+}
+
+} // namespace
+
+std::optional<NewDocumentRequest> ModChoice::request() const
+{
+    if (blank)
+        return kBlankDocument;
+    const CatalogueEntry *entry = findCatalogueEntry(game, key);
+    if (!entry || entry->isComingSoon())
+        return std::nullopt;
+    return entry->document;
+}
+
+ModChoice choiceOfGuess(const analysis::EngineGuess &guess)
+{
+    const GameList game = guess.game == kQuake2Value ? GameList::Quake2 : GameList::Quake3;
+    ModChoice choice{false, game, guess.modKey};
+    if (!choice.request())
+        choice.key = kBaseEntry;
+    return choice;
+}
+
+std::optional<ModChoice> rememberedChoice(const QString &path)
+{
+    const std::optional<QString> value = platform::IniFile::rawValue(
+        platform::settingsFilePath(), documentModsSection(), platform::settingsKeyOfPath(path));
+    return value ? choiceOfSetting(*value) : std::nullopt;
+}
+
+bool rememberChoice(const QString &path, const ModChoice &choice)
+{
+    return platform::IniFile::writeValue(platform::settingsFilePath(), documentModsSection(),
+                                         platform::settingsKeyOfPath(path), settingOf(choice));
+}
+
+void retargetDocument(document::Documents *documents, document::frmChild *child,
+                      const NewDocumentRequest &request)
+{
+    const int index = child->Tag();
+    if (index < 1 || index > documents->slotCount())
+        return;
+    document::DocumentSlot &slot = documents->slot(index);
+    slot.Game = request.game;
+    // As for a new document: a blank config belongs to no mod.
+    slot.ModId = request.game == core::Game::Blank ? 0 : request.modNumber;
+    ClearModMenus(child);
+    documents->host()->applyModMenus(child, request.modName.toString());
+    if (document::DocumentDiagnostics *diagnostics = document::DocumentDiagnostics::of(child))
+        diagnostics->gameChanged();
+}
+
+void targetOpenedDocument(document::Documents *documents, document::frmChild *child)
+{
+    const QString path = child->Caption();
+    std::optional<ModChoice> choice = rememberedChoice(path);
+    if (!choice)
+        choice = choiceOfGuess(
+            analysis::guessEngine(path, child->editor()->toPlainText().left(64 * 1024)));
+    if (const std::optional<NewDocumentRequest> request = choice->request())
+        retargetDocument(documents, child, *request);
+}
+
+void installGameModCommand(document::frmChild *child, document::Documents *documents)
+{
+    QObject::connect(child->menuItem(QStringLiteral("mnuFileGameMod")), &QAction::triggered, child,
+                     [child, documents] { frmSelMod::showForDocument(documents, child); });
+}
+
+} // namespace mods
