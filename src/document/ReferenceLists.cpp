@@ -224,7 +224,8 @@ bool frmChild::showHoverHelp(const QHelpEvent *help)
     const analysis::EngineProfile *profile =
         diagnostics && diagnostics->controller()->profile()
             ? diagnostics->controller()->profile()
-            : analysis::engineProfile(game() == 1 ? QStringLiteral("q3") : QStringLiteral("q2"));
+            : analysis::engineProfile(game() == core::Game::Quake3 ? QStringLiteral("q3")
+                                                                  : QStringLiteral("q2"));
     const struct {
         QString listFile;
         bool isCVars;

@@ -79,7 +79,7 @@ private slots:
     {
         FrameFixture f;
         frmChild *child = f.newDocument();
-        f.slotOf(child).Game = 1;
+        f.slotOf(child).Game = core::Game::Quake3;
         QDir(f.folder.path()).mkpath(QStringLiteral("Configs/Quake3"));
         f.writeFile(QStringLiteral("Configs/Quake3/q3cvars.tsv"),
                     "name\tdefault\tflags\tdescription\ncg_fov\t90\tarchive cheat\tField of "
