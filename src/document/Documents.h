@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/ConfigFile.h"
+#include "document/DocumentCommands.h"
 
 #include <QList>
 #include <QPointer>
@@ -57,6 +58,8 @@ public:
     ~Documents();
 
     DocumentHost *host() const { return m_host; }
+    /** What the items of the document windows' menus do beyond the window itself. */
+    DocumentCommands &commands() { return m_commands; }
 
     /** Number of slots the table has grown to (it never shrinks). */
     int slotCount() const { return int(m_slots.size()); }
@@ -127,6 +130,7 @@ private:
     void reportOpenFailures(const QList<OpenFailure> &failures);
 
     DocumentHost *m_host;
+    DocumentCommands m_commands;
     std::optional<QList<OpenFailure>> m_failureBatch;
     QList<DocumentSlot> m_slots;
     std::unique_ptr<FileWatch> m_fileWatch;

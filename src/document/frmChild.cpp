@@ -1,7 +1,6 @@
 #include "document/frmChild.h"
 
 #include "document/DocumentDiagnostics.h"
-#include "document/DocumentHost.h"
 #include "document/Documents.h"
 #include "document/FindBar.h"
 #include "document/Formatting.h"
@@ -208,8 +207,5 @@ void frmChild::endWait()
 void frmChild::mnuChildFileSave_Click() { m_documents->SaveOrSaveAs(m_tag); }
 
 void frmChild::mnuChildFileSaveAs_Click() { m_documents->SaveDocumentAs(m_tag); }
-
-// The item is checkable, so triggering it has already inverted its check mark.
-void frmChild::mnuShowToolbars_Click() { m_documents->host()->toggleToolbars(); }
 
 } // namespace document

@@ -41,15 +41,6 @@ void writeCommentTemplate(document::frmChild *child, CommentTemplate which)
 
 } // namespace
 
-void installTemplateCommand(document::frmChild *child, document::Documents *documents)
-{
-    QAction *item = child->menuItem(QStringLiteral("mnuInsertTemplate"));
-    if (!item)
-        return;
-    QObject::connect(item, &QAction::triggered, child,
-                     [child, documents] { mnuInsertTemplate_Click(child, documents); });
-}
-
 void mnuInsertTemplate_Click(document::frmChild *child, document::Documents *documents)
 {
     if (!child || child->isUnloaded())
