@@ -3,6 +3,7 @@
 #include "frame/GameFolders.h"
 #include "platform/Dialogs.h"
 #include "platform/IniFile.h"
+#include "platform/Singleton.h"
 
 #include <QDir>
 #include <QGridLayout>
@@ -124,12 +125,7 @@ void frmOptions::cmdOK_Click()
 
 frmOptions *frmOptions::showWindow()
 {
-    if (!g_window)
-        g_window = new frmOptions;
-    g_window->show();
-    g_window->raise();
-    g_window->activateWindow();
-    return g_window;
+    return platform::showSingleton(g_window, [] { return new frmOptions; });
 }
 
 } // namespace frame

@@ -1,5 +1,7 @@
 #include "frame/frmProgress.h"
 
+#include "platform/Singleton.h"
+
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
@@ -36,11 +38,8 @@ frmProgress::frmProgress()
 
 frmProgress *frmProgress::showWindow()
 {
-    if (!g_window)
-        g_window = new frmProgress;
-    g_window->show();
-    g_window->raise();
-    return g_window;
+    // The pass goes on in the window that has the focus.
+    return platform::showSingleton(g_window, [] { return new frmProgress; }, platform::Focus::Leave);
 }
 
 void frmProgress::setMaximum(int maximum) { m_bar->setRange(0, std::max(maximum, 1)); }

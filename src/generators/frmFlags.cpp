@@ -1,5 +1,7 @@
 #include "generators/frmFlags.h"
 
+#include "platform/Singleton.h"
+
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -111,12 +113,7 @@ void frmFlags::boxToggled(const FlagBox &box, bool ticked)
 
 frmFlags *frmFlags::showWindow()
 {
-    if (!g_window)
-        g_window = new frmFlags;
-    g_window->show();
-    g_window->raise();
-    g_window->activateWindow();
-    return g_window;
+    return platform::showSingleton(g_window, [] { return new frmFlags; });
 }
 
 } // namespace generators

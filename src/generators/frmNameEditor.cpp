@@ -2,6 +2,7 @@
 
 #include "generators/NameColours.h"
 #include "platform/Clipboard.h"
+#include "platform/Singleton.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -128,12 +129,7 @@ void frmNameEditor::cmdCopy_Click() { platform::setClipboardText(m_name->text())
 
 frmNameEditor *frmNameEditor::showWindow()
 {
-    if (!g_window)
-        g_window = new frmNameEditor;
-    g_window->show();
-    g_window->raise();
-    g_window->activateWindow();
-    return g_window;
+    return platform::showSingleton(g_window, [] { return new frmNameEditor; });
 }
 
 } // namespace generators

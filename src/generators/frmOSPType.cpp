@@ -6,6 +6,7 @@
 #include "generators/WindowGrowth.h"
 #include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
+#include "platform/Singleton.h"
 
 #include <QGridLayout>
 #include <QPointer>
@@ -77,13 +78,11 @@ frmOSPType::frmOSPType(document::Documents *documents) : QDialog(nullptr), m_doc
 frmOSPType *frmOSPType::showWindow(document::Documents *documents)
 {
     // A dialog already hidden is on its way out (deleted on close); it is not brought back.
-    if (!g_window || !g_window->isVisible())
-        g_window = new frmOSPType(documents);
-    g_window->m_documents = documents;
-    g_window->show();
-    g_window->raise();
-    g_window->activateWindow();
-    return g_window;
+    if (g_window && !g_window->isVisible())
+        g_window.clear();
+    if (g_window)
+        g_window->m_documents = documents;
+    return platform::showSingleton(g_window, [documents] { return new frmOSPType(documents); });
 }
 
 int frmOSPType::selectedIndex() const

@@ -5,6 +5,7 @@
 #include "document/frmChild.h"
 #include "mods/ModMenus.h"
 #include "platform/Dialogs.h"
+#include "platform/Singleton.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -167,12 +168,7 @@ frmSelMod *frmSelMod::showWindow(document::Documents *documents)
         g_window->close();
         g_window = nullptr;
     }
-    if (!g_window)
-        g_window = new frmSelMod(documents);
-    g_window->show();
-    g_window->raise();
-    g_window->activateWindow();
-    return g_window;
+    return platform::showSingleton(g_window, [documents] { return new frmSelMod(documents); });
 }
 
 void showSelectModDialog(document::Documents *documents) { frmSelMod::showWindow(documents); }
