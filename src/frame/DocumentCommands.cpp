@@ -38,9 +38,13 @@ void frmParent::bindDocumentCommands()
          }},
         {ModList, &mods::viewListItemClicked},
         {ModCommand,
-         [](frmChild &child, QAction &item) { mods::otherItemClicked(child, item, item.data().toInt()); }},
+         [](frmChild &child, QAction &item) {
+             mods::otherItemClicked(child, item, item.data().toInt());
+         }},
         {InsertTemplate,
-         [documents](frmChild &child, QAction &) { mods::mnuInsertTemplate_Click(&child, documents); }},
+         [documents](frmChild &child, QAction &) {
+             mods::mnuInsertTemplate_Click(&child, documents);
+         }},
         {Options, [](frmChild &, QAction &) { frmOptions::showWindow(); }},
         {ModTool, &mods::toolsItemClicked},
         {Cascade, arrangement(Arrangement::Cascade)},
@@ -50,7 +54,8 @@ void frmParent::bindDocumentCommands()
         {About, [](frmChild &, QAction &) { frmAbout::showWindow(); }},
         {HelpContents,
          [](frmChild &, QAction &) { document::ShowHelpTopic(document::contentsTopic()); }},
-        {HelpMod, [documents](frmChild &child, QAction &) { document::showModHelp(child, *documents); }},
+        {HelpMod,
+         [documents](frmChild &child, QAction &) { document::showModHelp(child, *documents); }},
         {HelpOn,
          [documents](frmChild &child, QAction &item) {
              document::showHelpOn(child, *documents, item.text());

@@ -79,15 +79,6 @@ private:
     void savePlacement();
     void saveRecentFiles();
 
-    // Toolbar commands
-    void saveAsButton();
-    void saveAllButton();
-    void cutButton();
-    void copyButton();
-    void pasteButton();
-    void fontButton();
-    void alignButton(Qt::Alignment alignment);
-
     document::Documents m_documents;
     QMdiArea *m_mdiArea;
     QToolBar *m_tbr1 = nullptr;
