@@ -2,8 +2,8 @@
 
 #include "document/DocumentHost.h"
 #include "document/Documents.h"
+#include "document/WindowGrowth.h"
 #include "document/frmChild.h"
-#include "generators/WindowGrowth.h"
 #include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
 #include "platform/Singleton.h"
@@ -109,7 +109,7 @@ void frmOSPType::writeConfiguration(document::frmChild *target, int index)
         platform::messageBox(QLatin1String(kOspInternalErrorMessage), platform::Buttons::Ok);
     if (!child || child->isUnloaded())
         return;
-    growDocumentWindow(child, kOspWindowGrowWidthTwips, kOspWindowGrowHeightTwips);
+    document::growDocumentWindow(child, kOspWindowGrowWidthTwips, kOspWindowGrowHeightTwips);
     child->focusEditor();
 }
 

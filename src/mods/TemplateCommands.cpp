@@ -2,9 +2,9 @@
 
 #include "document/DocumentHost.h"
 #include "document/Documents.h"
+#include "document/WindowGrowth.h"
 #include "document/frmChild.h"
 #include "generators/TemplateTexts.h"
-#include "generators/WindowGrowth.h"
 #include "generators/frmOSPType.h"
 #include "mods/TemplateTable.h"
 #include "platform/RichEdit.h"
@@ -36,7 +36,7 @@ void writeCommentTemplate(document::frmChild *child, CommentTemplate which)
         for (const QString &line : generators::dataFileTemplateLines(dataFileTemplate(which)))
             editor->setSelText(line + QStringLiteral("\r\n"));
     }
-    generators::growDocumentWindow(child, kCommentTemplateWidenTwips, 0);
+    document::growDocumentWindow(child, kCommentTemplateWidenTwips, 0);
 }
 
 } // namespace

@@ -1,10 +1,8 @@
 #pragma once
 
 namespace document {
-class frmChild;
-}
 
-namespace generators {
+class frmChild;
 
 /** Window sizes are designed in twips, 15 to the pixel. */
 inline constexpr int kTwipsPerPixel = 15;
@@ -13,6 +11,6 @@ inline constexpr int kTwipsPerPixel = 15;
  * Makes the document window of @p child larger by the given twips. A maximised or
  * minimised window keeps its size: it has no normal size to grow.
  */
-void growDocumentWindow(document::frmChild *child, int widthTwips, int heightTwips);
+void growDocumentWindow(frmChild *child, int widthTwips, int heightTwips);
 
-} // namespace generators
+} // namespace document

@@ -1,12 +1,12 @@
-#include "generators/WindowGrowth.h"
+#include "document/WindowGrowth.h"
 
 #include "document/frmChild.h"
 
 #include <QMdiSubWindow>
 
-namespace generators {
+namespace document {
 
-void growDocumentWindow(document::frmChild *child, int widthTwips, int heightTwips)
+void growDocumentWindow(frmChild *child, int widthTwips, int heightTwips)
 {
     if (!child)
         return;
@@ -19,4 +19,4 @@ void growDocumentWindow(document::frmChild *child, int widthTwips, int heightTwi
                    window->height() + heightTwips / kTwipsPerPixel);
 }
 
-} // namespace generators
+} // namespace document
