@@ -1,6 +1,7 @@
 #include "document/WindowGrowth.h"
 
 #include "document/frmChild.h"
+#include "platform/Design.h"
 
 #include <QMdiSubWindow>
 
@@ -15,8 +16,7 @@ void growDocumentWindow(frmChild *child, int widthTwips, int heightTwips)
         window = child;
     if (window->isMaximized() || window->isMinimized())
         return;
-    window->resize(window->width() + widthTwips / kTwipsPerPixel,
-                   window->height() + heightTwips / kTwipsPerPixel);
+    window->resize(window->size() + platform::twipsToPixels(widthTwips, heightTwips));
 }
 
 } // namespace document

@@ -4,9 +4,6 @@ namespace document {
 
 class frmChild;
 
-/** Window sizes are designed in twips, 15 to the pixel. */
-inline constexpr int kTwipsPerPixel = 15;
-
 /**
  * Makes the document window of @p child larger by the given twips. A maximised or
  * minimised window keeps its size: it has no normal size to grow.

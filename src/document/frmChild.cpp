@@ -5,6 +5,7 @@
 #include "document/FindBar.h"
 #include "document/Formatting.h"
 #include "document/LineEndsPanel.h"
+#include "platform/Design.h"
 #include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
 #include "platform/StaticEdge.h"
@@ -25,11 +26,8 @@ frmChild::frmChild(Documents *documents, QWidget *parent)
       m_findBar(new FindBar(m_editor, this))
 {
     setObjectName(QStringLiteral("frmChild"));
-    QFont font(QStringLiteral("Tahoma"));
-    font.setStyleHint(QFont::SansSerif);
-    setFont(font);
-    // 9270 x 7185 twips at 15 twips a pixel.
-    resize(618, 479);
+    setFont(platform::designFont());
+    resize(platform::twipsToPixels(9270, 7185));
 
     m_editor->setObjectName(QStringLiteral("rtbMain"));
     platform::SetStaticEdge(m_editor);

@@ -1,6 +1,7 @@
 #include "frame/frmOptions.h"
 
 #include "frame/GameFolders.h"
+#include "platform/Design.h"
 #include "platform/Dialogs.h"
 #include "platform/IniFile.h"
 #include "platform/Singleton.h"
@@ -65,7 +66,7 @@ frmOptions::frmOptions() : QDialog(nullptr)
         auto *folder = new QLineEdit(this);
         folder->setObjectName(QLatin1String(setting.textName));
         folder->setMaxLength(kMaxSettingLength);
-        folder->setMinimumWidth(2895 / 15);
+        folder->setMinimumWidth(platform::twipsToPixels(2895));
         folder->setText(shownValue(setting));
         auto *find = new QPushButton(QStringLiteral("Find"), this);
         find->setObjectName(QLatin1String(setting.buttonName));

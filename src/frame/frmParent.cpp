@@ -9,6 +9,7 @@
 #include "mods/frmSelMod.h"
 #include "frame/frmProgress.h"
 #include "platform/Clipboard.h"
+#include "platform/Design.h"
 #include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
 
@@ -30,8 +31,7 @@ frmParent::frmParent(QWidget *parent) : QMainWindow(parent), m_documents(this), 
     setObjectName(QStringLiteral("frmParent"));
     setWindowTitle(platform::applicationTitle());
     setWindowIcon(applicationIcon());
-    // 9735 x 8160 twips at 15 twips a pixel.
-    resize(649, 544);
+    resize(platform::twipsToPixels(9735, 8160));
     setAcceptDrops(true);
     setContextMenuPolicy(Qt::PreventContextMenu);
 

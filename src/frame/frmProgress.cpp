@@ -1,5 +1,6 @@
 #include "frame/frmProgress.h"
 
+#include "platform/Design.h"
 #include "platform/Singleton.h"
 
 #include <QPointer>
@@ -20,9 +21,7 @@ frmProgress::frmProgress()
     setObjectName(QStringLiteral("frmProgress"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Formatting File, Please hold...."));
-    QFont font(QStringLiteral("Tahoma"));
-    font.setStyleHint(QFont::SansSerif);
-    setFont(font);
+    setFont(platform::designFont());
     // Design positions in twips, 15 to the pixel.
     m_bar->setObjectName(QStringLiteral("pbr1"));
     m_bar->setGeometry(8, 8, 297, 17);

@@ -4,6 +4,7 @@
 #include "document/Documents.h"
 #include "document/WindowGrowth.h"
 #include "document/frmChild.h"
+#include "platform/Design.h"
 #include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
 #include "platform/Singleton.h"
@@ -44,9 +45,7 @@ frmOSPType::frmOSPType(document::Documents *documents) : QDialog(nullptr), m_doc
     setObjectName(QStringLiteral("frmOSPType"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("OSP Template Type"));
-    QFont font(QStringLiteral("Tahoma"));
-    font.setStyleHint(QFont::SansSerif);
-    setFont(font);
+    setFont(platform::designFont());
 
     // Two rows of three, in index order; OK under the middle column.
     auto *layout = new QGridLayout(this);

@@ -4,6 +4,7 @@
 #include "document/Documents.h"
 #include "document/frmChild.h"
 #include "mods/ModMenus.h"
+#include "platform/Design.h"
 #include "platform/Dialogs.h"
 #include "platform/Singleton.h"
 
@@ -22,8 +23,7 @@ namespace {
 
 QPointer<frmSelMod> g_window;
 
-// Twips at 15 to the pixel.
-constexpr QSize kListSize(2175 / 15, 3255 / 15);
+constexpr QSize kListSize = platform::twipsToPixels(2175, 3255);
 
 constexpr int kKeyRole = Qt::UserRole;
 
@@ -39,9 +39,7 @@ frmSelMod::frmSelMod(document::Documents *documents)
     setObjectName(QStringLiteral("frmSelMod"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Select Mod"));
-    QFont font(QStringLiteral("Tahoma"));
-    font.setStyleHint(QFont::SansSerif);
-    setFont(font);
+    setFont(platform::designFont());
 
     m_optQ2->setObjectName(QStringLiteral("optQ2"));
     m_optQ3->setObjectName(QStringLiteral("optQ3"));
