@@ -1,4 +1,6 @@
 // The document window's menu bar, built from one table.
+#include "document/ContextHelp.h"
+#include "document/DocumentCommands.h"
 #include "document/DocumentHost.h"
 #include "document/Documents.h"
 #include "document/FindBar.h"
@@ -13,7 +15,12 @@ namespace document {
 
 namespace {
 
-enum class Row { Menu, Item, Separator };
+enum class Row {
+    Menu,
+    Item,
+    Separator,
+    Slots, // kOtherSlots items named after the row and their slot number
+};
 
 enum Flags : unsigned { None = 0, Disabled = 1, Checked = 2 };
 
@@ -24,19 +31,22 @@ struct MenuRow {
     const char *caption;
     const char *shortcut; // alternatives separated by "; "
     unsigned flags;
+    std::optional<DocumentCommand> command = std::nullopt; // none: the window's own
 };
+
+using enum DocumentCommand;
 
 const MenuRow kChildMenuRows[] = {
     {Row::Menu, nullptr, "mnuChildFile", "&File", "", None},
-    {Row::Item, "mnuChildFile", "mnuChildFileNew", "&New", "Ctrl+N", None},
-    {Row::Item, "mnuChildFile", "mnuChildFileOpen", "&Open", "Ctrl+O", None},
+    {Row::Item, "mnuChildFile", "mnuChildFileNew", "&New", "Ctrl+N", None, New},
+    {Row::Item, "mnuChildFile", "mnuChildFileOpen", "&Open", "Ctrl+O", None, Open},
     {Row::Item, "mnuChildFile", "mnuChildFileClose", "&Close", "", None},
     {Row::Item, "mnuChildFile", "mnuChildFileSave", "&Save", "", None},
     {Row::Item, "mnuChildFile", "mnuChildFileSaveAs", "Sa&ve As", "", None},
-    {Row::Item, "mnuChildFile", "mnuFileGameMod", "Game and &Mod...", "", None},
-    {Row::Menu, "mnuChildFile", "mnuFileRecent", "Recent &Files", "", None},
+    {Row::Item, "mnuChildFile", "mnuFileGameMod", "Game and &Mod...", "", None, GameAndMod},
+    {Row::Menu, "mnuChildFile", "mnuFileRecent", "Recent &Files", "", None, RecentFiles},
     {Row::Separator, "mnuChildFile", "sep1", "-", "", None},
-    {Row::Item, "mnuChildFile", "mnuExit", "E&xit", "", None},
+    {Row::Item, "mnuChildFile", "mnuExit", "E&xit", "", None, Exit},
 
     {Row::Menu, nullptr, "mnuEdit", "&Edit", "", None},
     {Row::Item, "mnuEdit", "mnuEditUndo", "Undo", "Ctrl+Z", Disabled},
@@ -55,13 +65,13 @@ const MenuRow kChildMenuRows[] = {
     {Row::Item, "mnuEdit", "mnuEditGoToLine", "Go To Line", "Ctrl+G", None},
 
     {Row::Menu, nullptr, "mnuView", "&View", "", None},
-    {Row::Item, "mnuView", "mnuShowToolbars", "Show Toolbars", "", Checked},
+    {Row::Item, "mnuView", "mnuShowToolbars", "Show Toolbars", "", Checked, ShowToolbars},
     {Row::Separator, "mnuView", "mnuViewSep1", "-", "", None},
     {Row::Item, "mnuView", "mnuViewActions", "Actions", "Ctrl+F1", None},
     {Row::Item, "mnuView", "mnuViewBindableKeys", "Bindable Keys", "Ctrl+F2", None},
     {Row::Item, "mnuView", "mnuViewCVars", "CVars", "Ctrl+F3", None},
     {Row::Item, "mnuView", "mnuView1", "", "", None},
-    {Row::Item, "mnuView", "mnuView2", "", "Ctrl+F4", None},
+    {Row::Item, "mnuView", "mnuView2", "", "Ctrl+F4", None, ModList},
 
     {Row::Menu, nullptr, "mnuFormat", "F&ormat", "", None},
     {Row::Item, "mnuFormat", "mnuFormatCenterText", "Center Text", "Ctrl+E", None},
@@ -80,25 +90,26 @@ const MenuRow kChildMenuRows[] = {
     {Row::Item, "mnuInsertFormatting", "mnuInsertComment", "Comment", "", None},
     {Row::Item, "mnuInsertFormatting", "mnuInsertEOF", "End of File Marker", "", None},
     {Row::Menu, "mnuInsert", "mnuOther", "Other", "", None},
-    {Row::Item, "mnuInsert", "mnuInsertTemplate", "Template", "", Disabled},
+    {Row::Slots, "mnuOther", "mnuOther", "", "", None, ModCommand},
+    {Row::Item, "mnuInsert", "mnuInsertTemplate", "Template", "", Disabled, InsertTemplate},
 
     {Row::Menu, nullptr, "mnuTools", "&Tools", "", None},
-    {Row::Item, "mnuTools", "mnuToolsOptions", "Options...", "", None},
+    {Row::Item, "mnuTools", "mnuToolsOptions", "Options...", "", None, Options},
     {Row::Separator, "mnuTools", "mnuToolsSep1", "-", "", None},
-    {Row::Item, "mnuTools", "mnuTools1", "", "", None},
+    {Row::Item, "mnuTools", "mnuTools1", "", "", None, ModTool},
 
     {Row::Menu, nullptr, "mnuWindow", "&Window", "", None},
-    {Row::Item, "mnuWindow", "mnuWindowCascade", "Cascade", "", None},
-    {Row::Item, "mnuWindow", "mnuWindowTileHorizontally", "Tile Horizontally", "", None},
-    {Row::Item, "mnuWindow", "mnuWindowTileVertically", "Tile Vertically", "", None},
-    {Row::Item, "mnuWindow", "mnuWindowArrange", "Arrange", "", None},
+    {Row::Item, "mnuWindow", "mnuWindowCascade", "Cascade", "", None, Cascade},
+    {Row::Item, "mnuWindow", "mnuWindowTileHorizontally", "Tile Horizontally", "", None, TileHorizontally},
+    {Row::Item, "mnuWindow", "mnuWindowTileVertically", "Tile Vertically", "", None, TileVertically},
+    {Row::Item, "mnuWindow", "mnuWindowArrange", "Arrange", "", None, ArrangeIcons},
 
     {Row::Menu, nullptr, "mnuChildHelp", "&Help", "", None},
-    {Row::Item, "mnuChildHelp", "mnuHelpAbout", "About", "", None},
-    {Row::Item, "mnuChildHelp", "mnuHelpContents", "Contents...", "F1", None},
-    {Row::Item, "mnuChildHelp", "mnuHelpMod", "", "", None},
+    {Row::Item, "mnuChildHelp", "mnuHelpAbout", "About", "", None, About},
+    {Row::Item, "mnuChildHelp", "mnuHelpContents", "Contents...", "F1", None, HelpContents},
+    {Row::Item, "mnuChildHelp", "mnuHelpMod", "", "", None, HelpMod},
     {Row::Separator, "mnuChildHelp", "mnuHelpSep1", "-", "", None},
-    {Row::Item, "mnuChildHelp", "mnuHelpSpecific", "Help on...", "", None},
+    {Row::Item, "mnuChildHelp", "mnuHelpSpecific", "Help on...", "", None, HelpOn},
 };
 
 constexpr int kOtherSlots = 25;
@@ -145,9 +156,14 @@ void frmChild::createMenus()
         const QString name = QLatin1String(row.name);
         const QString caption = QString::fromUtf8(row.caption);
         switch (row.kind) {
-        case Row::Menu:
-            menusByName.insert(name, addMenu(name, caption, parent));
+        case Row::Menu: {
+            QMenu *menu = addMenu(name, caption, parent);
+            menusByName.insert(name, menu);
+            if (row.command)
+                connect(menu, &QMenu::aboutToShow, this,
+                        [this, menu, command = *row.command] { runCommand(command, menu->menuAction()); });
             break;
+        }
         case Row::Separator: {
             QAction *separator = parent->addSeparator();
             separator->setObjectName(name);
@@ -161,17 +177,21 @@ void frmChild::createMenus()
                 item->setCheckable(true);
                 item->setChecked(true);
             }
+            if (row.command)
+                connect(item, &QAction::triggered, this,
+                        [this, item, command = *row.command] { runCommand(command, item); });
             break;
         }
+        case Row::Slots:
+            for (int slot = 1; slot <= kOtherSlots; ++slot) {
+                QAction *item = addItem(parent, name + QString::number(slot), QString());
+                item->setData(slot);
+                connect(item, &QAction::triggered, this,
+                        [this, item, command = *row.command] { runCommand(command, item); });
+            }
+            break;
         }
     }
-    QMenu *other = menusByName.value(QStringLiteral("mnuOther"));
-    for (int slot = 1; slot <= kOtherSlots; ++slot)
-        addItem(other, QStringLiteral("mnuOther%1").arg(slot), QString());
-
-    QMenu *recent = menusByName.value(QStringLiteral("mnuFileRecent"));
-    connect(recent, &QMenu::aboutToShow, this,
-            [this, recent] { m_documents->host()->fillRecentFilesMenu(recent); });
 
     m_windowMenu = menusByName.value(QStringLiteral("mnuWindow"));
     connect(m_windowMenu, &QMenu::aboutToShow, this, &frmChild::fillWindowMenu);
@@ -186,22 +206,28 @@ void frmChild::createMenus()
     }
     connect(m_editor, &platform::RichEdit::contextMenuWanted, m_editorMenu,
             [this](const QPoint &position) { m_editorMenu->popup(position); });
+
+    // "Help on" names the selection whenever a menu holding it opens.
+    QAction *helpOn = menuItem(QStringLiteral("mnuHelpSpecific"));
+    for (QMenu *menu : {menusByName.value(QStringLiteral("mnuChildHelp")), m_editorMenu})
+        connect(menu, &QMenu::aboutToShow, this,
+                [this, helpOn] { helpOn->setText(helpOnCaption(m_editor->SelText())); });
+}
+
+void frmChild::runCommand(DocumentCommand command, QAction *item)
+{
+    m_documents->commands().run(command, *this, *item);
 }
 
 void frmChild::connectHandlers()
 {
-    DocumentHost *host = m_documents->host();
     const struct {
         const char *name;
         std::function<void()> handler;
     } handlers[] = {
-        {"mnuChildFileNew", [host] { host->newDocumentCommand(); }},
-        {"mnuChildFileOpen", [host] { host->openCommand(); }},
         {"mnuChildFileClose", [this] { close(); }},
         {"mnuChildFileSave", [this] { mnuChildFileSave_Click(); }},
         {"mnuChildFileSaveAs", [this] { mnuChildFileSaveAs_Click(); }},
-        {"mnuExit", [host] { host->exitCommand(); }},
-        {"mnuShowToolbars", [this] { mnuShowToolbars_Click(); }},
         {"mnuEditCut", [this] { mnuEditCut_Click(); }},
         {"mnuEditCopy", [this] { mnuEditCopy_Click(); }},
         {"mnuEditPaste", [this] { mnuEditPaste_Click(); }},
@@ -216,7 +242,6 @@ void frmChild::connectHandlers()
         {"mnuFormatCenterText", [this] { m_editor->setSelAlignment(Qt::AlignHCenter); }},
         {"mnuAlignTextLeft", [this] { m_editor->setSelAlignment(Qt::AlignLeft); }},
         {"mnuAlignTextRight", [this] { m_editor->setSelAlignment(Qt::AlignRight); }},
-        {"mnuHelpAbout", [host] { host->showAboutBox(); }},
         {"mnuFormatCommentBlock", [this] { CommentBlock(); }},
         {"mnuFormatUncommentBlock", [this] { UncommentBlock(); }},
         {"mnuInsertCommandBind", [this] { InsertBind(); }},
@@ -226,10 +251,6 @@ void frmChild::connectHandlers()
         {"mnuViewActions", [this] { ShowBindsList(); }},
         {"mnuViewBindableKeys", [this] { ShowKeysList(); }},
         {"mnuViewCVars", [this] { ShowCVarsList(); }},
-        {"mnuWindowCascade", [host] { host->arrange(0); }},
-        {"mnuWindowTileHorizontally", [host] { host->arrange(1); }},
-        {"mnuWindowTileVertically", [host] { host->arrange(2); }},
-        {"mnuWindowArrange", [host] { host->arrange(3); }},
     };
     for (const auto &entry : handlers)
         connect(menuItem(QLatin1String(entry.name)), &QAction::triggered, this, entry.handler);
@@ -259,6 +280,33 @@ void frmChild::fillWindowMenu()
         });
         m_windowListItems.append(item);
     }
+}
+
+void DocumentCommands::bind(DocumentCommand command, Handler handler)
+{
+    m_handlers[size_t(command)] = std::move(handler);
+}
+
+bool DocumentCommands::isBound(DocumentCommand command) const
+{
+    return bool(m_handlers[size_t(command)]);
+}
+
+void DocumentCommands::run(DocumentCommand command, frmChild &window, QAction &item) const
+{
+    if (const Handler &handler = m_handlers[size_t(command)])
+        handler(window, item);
+    else
+        qWarning("Tessel: the menu item %s has no command bound", qPrintable(item.objectName()));
+}
+
+QList<std::pair<QString, DocumentCommand>> documentMenuCommands()
+{
+    QList<std::pair<QString, DocumentCommand>> rows;
+    for (const MenuRow &row : kChildMenuRows)
+        if (row.command)
+            rows.append({QLatin1String(row.name), *row.command});
+    return rows;
 }
 
 } // namespace document

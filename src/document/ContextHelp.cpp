@@ -5,10 +5,6 @@
 #include "document/frmChild.h"
 #include "platform/Dialogs.h"
 #include "platform/HelpViewer.h"
-#include "platform/RichEdit.h"
-
-#include <QAction>
-#include <QMenu>
 
 #include <algorithm>
 
@@ -95,27 +91,17 @@ bool ShowHelpTopic(const HelpTopic &topic)
     return platform::HelpViewer::showTopic(topic.page, topic.anchor);
 }
 
-void installHelpCommands(frmChild *child, Documents *documents)
+void showModHelp(const frmChild &child, const Documents &documents)
 {
-    QAction *specific = child->menuItem(QStringLiteral("mnuHelpSpecific"));
+    if (const auto topic = modHelpTopic(modIdOf(&child, &documents)))
+        ShowHelpTopic(*topic);
+    else
+        platform::messageBox(QStringLiteral("Not yet implemented."));
+}
 
-    QObject::connect(child->menuItem(QStringLiteral("mnuHelpContents")), &QAction::triggered, child,
-                     [] { ShowHelpTopic(contentsTopic()); });
-    QObject::connect(child->menuItem(QStringLiteral("mnuHelpMod")), &QAction::triggered, child,
-                     [child, documents] {
-                         if (const auto topic = modHelpTopic(modIdOf(child, documents)))
-                             ShowHelpTopic(*topic);
-                         else
-                             platform::messageBox(QStringLiteral("Not yet implemented."));
-                     });
-    QObject::connect(specific, &QAction::triggered, child, [child, documents, specific] {
-        ShowHelpTopic(helpOnTopic(modIdOf(child, documents), specific->text()));
-    });
-    for (QMenu *menu :
-         {child->menuItem(QStringLiteral("mnuChildHelp"))->menu(), child->editorMenu()})
-        QObject::connect(menu, &QMenu::aboutToShow, child, [child, specific] {
-            specific->setText(helpOnCaption(child->editor()->SelText()));
-        });
+void showHelpOn(const frmChild &child, const Documents &documents, const QString &caption)
+{
+    ShowHelpTopic(helpOnTopic(modIdOf(&child, &documents), caption));
 }
 
 } // namespace document

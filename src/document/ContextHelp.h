@@ -50,7 +50,10 @@ std::optional<HelpTopic> modHelpTopic(std::int32_t modId);
 /** Opens @p topic in the help window; false (after telling the user) when its page is missing. */
 bool ShowHelpTopic(const HelpTopic &topic);
 
-/** Connects the Help menu of a new document window: contents, the mod's page, help on the selection. */
-void installHelpCommands(frmChild *child, Documents *documents);
+/** Help > the mod's item of @p child: its mod's page, or a message when it has none yet. */
+void showModHelp(const frmChild &child, const Documents &documents);
+
+/** The help-on-the-selection item of @p child, showing @p caption. */
+void showHelpOn(const frmChild &child, const Documents &documents, const QString &caption);
 
 } // namespace document

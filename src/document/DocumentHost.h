@@ -3,8 +3,6 @@
 #include <QList>
 #include <QString>
 
-class QMenu;
-
 namespace document {
 
 class frmChild;
@@ -33,20 +31,8 @@ public:
 
     /** Shows the progress window for a whole-file pass (a fresh one, or the one still open). */
     virtual ProgressView *showProgressWindow() = 0;
-    virtual void showAboutBox() = 0;
-
-    // Commands of the frame that document windows offer in their own menus.
-    virtual void newDocumentCommand() = 0;
-    virtual void openCommand() = 0;
-    virtual void exitCommand() = 0;
-    virtual void toggleToolbars() = 0;
-    /** 0 cascade, 1 tile horizontally, 2 tile vertically, 3 arrange icons. */
-    virtual void arrange(int how) = 0;
-
     /** A file was opened or saved under @p path: it heads the recent files. */
     virtual void fileUsed(const QString &path) = 0;
-    /** Fills a Recent Files menu with the recent files, each opening its file. */
-    virtual void fillRecentFilesMenu(QMenu *menu) = 0;
 };
 
 } // namespace document

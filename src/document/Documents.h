@@ -2,6 +2,7 @@
 
 #include "core/DocumentRequest.h"
 #include "document/ConfigFile.h"
+#include "document/DocumentCommands.h"
 
 #include <QList>
 #include <QPointer>
@@ -56,6 +57,8 @@ public:
     ~Documents();
 
     DocumentHost *host() const { return m_host; }
+    /** What the items of the document windows' menus do beyond the window itself. */
+    DocumentCommands &commands() { return m_commands; }
 
     /** Number of slots the table has grown to (it never shrinks). */
     int slotCount() const { return int(m_slots.size()); }
@@ -123,6 +126,7 @@ private:
     void reportOpenFailures(const QList<OpenFailure> &failures);
 
     DocumentHost *m_host;
+    DocumentCommands m_commands;
     std::optional<QList<OpenFailure>> m_failureBatch;
     QList<DocumentSlot> m_slots;
     std::unique_ptr<FileWatch> m_fileWatch;

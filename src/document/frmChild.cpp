@@ -1,11 +1,11 @@
 #include "document/frmChild.h"
 
 #include "document/DocumentDiagnostics.h"
-#include "document/DocumentHost.h"
 #include "document/Documents.h"
 #include "document/FindBar.h"
 #include "document/Formatting.h"
 #include "document/LineEndsPanel.h"
+#include "platform/Design.h"
 #include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
 #include "platform/StaticEdge.h"
@@ -26,11 +26,8 @@ frmChild::frmChild(Documents *documents, QWidget *parent)
       m_findBar(new FindBar(m_editor, this))
 {
     setObjectName(QStringLiteral("frmChild"));
-    QFont font(QStringLiteral("Tahoma"));
-    font.setStyleHint(QFont::SansSerif);
-    setFont(font);
-    // 9270 x 7185 twips at 15 twips a pixel.
-    resize(618, 479);
+    setFont(platform::designFont());
+    resize(platform::twipsToPixels(9270, 7185));
 
     m_editor->setObjectName(QStringLiteral("rtbMain"));
     platform::SetStaticEdge(m_editor);
@@ -208,8 +205,5 @@ void frmChild::endWait()
 void frmChild::mnuChildFileSave_Click() { m_documents->SaveOrSaveAs(m_tag); }
 
 void frmChild::mnuChildFileSaveAs_Click() { m_documents->SaveDocumentAs(m_tag); }
-
-// The item is checkable, so triggering it has already inverted its check mark.
-void frmChild::mnuShowToolbars_Click() { m_documents->host()->toggleToolbars(); }
 
 } // namespace document

@@ -25,6 +25,7 @@ class RichEdit;
 namespace document {
 
 class Documents;
+enum class DocumentCommand;
 class LineEndsPanel;
 class FindBar;
 
@@ -145,6 +146,8 @@ private:
     QAction *addItem(QMenu *menu, const QString &name, const QString &caption,
                      const QKeySequence &shortcut = QKeySequence());
     void connectHandlers();
+    /** Runs @p command, which the frame bound, for @p item of this window. */
+    void runCommand(DocumentCommand command, QAction *item);
     void fillWindowMenu();
     /** The text's characters changed: the document is dirty. */
     void textChanged();
@@ -202,7 +205,6 @@ private:
     void mnuEditPaste_Click();
     void mnuChildFileSave_Click();
     void mnuChildFileSaveAs_Click();
-    void mnuShowToolbars_Click();
 
     Documents *m_documents;
     int m_tag = 0;

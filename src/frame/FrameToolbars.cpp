@@ -12,42 +12,110 @@ namespace frame {
 
 namespace {
 
+using document::frmChild;
+
+/** Runs @p act on the active document, if there is one. */
+template <typename Act> void onActive(frmParent &frame, Act act)
+{
+    if (frmChild *child = frame.activeDocument())
+        act(*child, *child->editor());
+}
+
+void align(frmParent &frame, Qt::Alignment alignment)
+{
+    onActive(frame, [alignment](frmChild &, platform::RichEdit &editor) {
+        editor.setSelAlignment(alignment);
+    });
+}
+
+void triggerItem(frmParent &frame, const char *item)
+{
+    onActive(frame, [item](frmChild &child, platform::RichEdit &) {
+        child.menuItem(QLatin1String(item))->trigger();
+    });
+}
+
+// The clipboard buttons work on plain text and leave the colours alone.
+void cut(frmParent &frame)
+{
+    onActive(frame, [](frmChild &, platform::RichEdit &editor) {
+        platform::setClipboardText(editor.SelText());
+        editor.setSelText(QString());
+    });
+}
+
+void chooseFont(frmParent &frame)
+{
+    onActive(frame, [](frmChild &, platform::RichEdit &editor) {
+        if (const std::optional<QFont> font = platform::chooseFont(editor.SelFont()))
+            editor.setSelFont(*font);
+    });
+}
+
 struct ToolButtonRow {
     const char *key;
-    const char *tag;     // "1": needs a document
+    const char *tag; // "1": needs a document
     const char *tooltip;
-    const char *image;   // empty: a gap between button groups
-    void (frmParent::*command)();
+    const char *image; // empty: a gap between button groups
+    void (*command)(frmParent &frame);
 };
 
 const ToolButtonRow kTbr1Buttons[] = {
-    {"new", "", "New (Ctrl-N)", "new", &frmParent::newDocumentCommand},
-    {"open", "", "Open (Ctrl-O)", "open", &frmParent::openCommand},
-    {"SaveAs", "1", "Save", "save", nullptr},
-    {"SaveAll", "1", "Save All", "saveall", nullptr},
+    {"new", "", "New (Ctrl-N)", "new", [](frmParent &f) { f.newDocumentCommand(); }},
+    {"open", "", "Open (Ctrl-O)", "open", [](frmParent &f) { f.openCommand(); }},
+    {"SaveAs", "1", "Save", "save",
+     [](frmParent &f) {
+         if (const int index = f.documents().activeIndex())
+             f.documents().SaveDocumentAs(index);
+     }},
+    {"SaveAll", "1", "Save All", "saveall", [](frmParent &f) { f.documents().SaveAllDocuments(); }},
     {"ph1", "", "", "", nullptr},
-    {"Cut", "1", "Cut (Ctrl-X)", "cut", nullptr},
-    {"Copy", "1", "Copy (Ctrl-C)", "copy", nullptr},
-    {"Paste", "1", "Paste (Ctrl-V)", "paste", nullptr},
+    {"Cut", "1", "Cut (Ctrl-X)", "cut", &cut},
+    {"Copy", "1", "Copy (Ctrl-C)", "copy",
+     [](frmParent &f) {
+         onActive(f, [](frmChild &, platform::RichEdit &editor) {
+             platform::setClipboardText(editor.SelText());
+         });
+     }},
+    {"Paste", "1", "Paste (Ctrl-V)", "paste",
+     [](frmParent &f) {
+         onActive(f, [](frmChild &, platform::RichEdit &editor) {
+             editor.setSelText(platform::clipboardText());
+         });
+     }},
     {"ph2", "", "", "", nullptr},
-    {"Font", "1", "Change Font", "font", nullptr},
+    {"Font", "1", "Change Font", "font", &chooseFont},
 };
 
 const ToolButtonRow kTbr2Buttons[] = {
-    {"comment", "", "Comment Block (Ctrl-I)", "commentblock", nullptr},
-    {"uncomment", "", "Uncomment Block (Ctrl-U)", "uncommentblock", nullptr},
+    {"comment", "", "Comment Block (Ctrl-I)", "commentblock",
+     [](frmParent &f) {
+         onActive(f, [](frmChild &child, platform::RichEdit &) { child.CommentBlock(); });
+     }},
+    {"uncomment", "", "Uncomment Block (Ctrl-U)", "uncommentblock",
+     [](frmParent &f) {
+         onActive(f, [](frmChild &child, platform::RichEdit &) { child.UncommentBlock(); });
+     }},
     {"pSep3", "", "", "", nullptr},
-    {"leftalign", "", "Align Text Left (Ctrl-L)", "leftalign", nullptr},
-    {"center", "", "Center Text (Ctrl-E)", "center", nullptr},
-    {"rightalign", "", "Align Text Right (Ctrl-R)", "rightalign", nullptr},
+    {"leftalign", "", "Align Text Left (Ctrl-L)", "leftalign",
+     [](frmParent &f) { align(f, Qt::AlignLeft); }},
+    {"center", "", "Center Text (Ctrl-E)", "center",
+     [](frmParent &f) { align(f, Qt::AlignHCenter); }},
+    {"rightalign", "", "Align Text Right (Ctrl-R)", "rightalign",
+     [](frmParent &f) { align(f, Qt::AlignRight); }},
     {"pSep4", "", "", "", nullptr},
-    {"undo", "", "Undo (Ctrl-Z)", "undo", nullptr},
-    {"redo", "", "Redo (Ctrl-Y)", "redo", nullptr},
+    {"undo", "", "Undo (Ctrl-Z)", "undo", [](frmParent &f) { triggerItem(f, "mnuEditUndo"); }},
+    {"redo", "", "Redo (Ctrl-Y)", "redo", [](frmParent &f) { triggerItem(f, "mnuEditRedo"); }},
 };
 
 template <size_t N>
-void fillToolbar(QToolBar *toolbar, const ToolButtonRow (&rows)[N], frmParent *frame)
+QToolBar *makeToolbar(frmParent *frame, const char *name, const QString &title,
+                      const ToolButtonRow (&rows)[N])
 {
+    QToolBar *toolbar = frame->addToolBar(title);
+    toolbar->setObjectName(QLatin1String(name));
+    toolbar->setIconSize(QSize(16, 16));
+    toolbar->setMovable(false);
     for (const ToolButtonRow &row : rows) {
         QAction *button = nullptr;
         if (*row.image == '\0') {
@@ -56,12 +124,13 @@ void fillToolbar(QToolBar *toolbar, const ToolButtonRow (&rows)[N], frmParent *f
             button = toolbar->addAction(toolbarIcon(QLatin1String(row.image)),
                                         QString::fromUtf8(row.tooltip));
             button->setToolTip(QString::fromUtf8(row.tooltip));
-            if (row.command)
-                QObject::connect(button, &QAction::triggered, frame, row.command);
+            QObject::connect(button, &QAction::triggered, frame,
+                             [frame, command = row.command] { command(*frame); });
         }
         button->setObjectName(QLatin1String(row.key));
         button->setProperty("Tag", QLatin1String(row.tag));
     }
+    return toolbar;
 }
 
 QAction *button(QToolBar *toolbar, const char *key)
@@ -73,44 +142,8 @@ QAction *button(QToolBar *toolbar, const char *key)
 
 void frmParent::createToolbars()
 {
-    m_tbr1 = addToolBar(QStringLiteral("Main"));
-    m_tbr1->setObjectName(QStringLiteral("tbr1"));
-    m_tbr1->setIconSize(QSize(16, 16));
-    m_tbr1->setMovable(false);
-    fillToolbar(m_tbr1, kTbr1Buttons, this);
-    connect(button(m_tbr1, "SaveAs"), &QAction::triggered, this, &frmParent::saveAsButton);
-    connect(button(m_tbr1, "SaveAll"), &QAction::triggered, this, &frmParent::saveAllButton);
-    connect(button(m_tbr1, "Cut"), &QAction::triggered, this, &frmParent::cutButton);
-    connect(button(m_tbr1, "Copy"), &QAction::triggered, this, &frmParent::copyButton);
-    connect(button(m_tbr1, "Paste"), &QAction::triggered, this, &frmParent::pasteButton);
-    connect(button(m_tbr1, "Font"), &QAction::triggered, this, &frmParent::fontButton);
-
-    m_tbr2 = addToolBar(QStringLiteral("Editing"));
-    m_tbr2->setObjectName(QStringLiteral("tbr2"));
-    m_tbr2->setIconSize(QSize(16, 16));
-    m_tbr2->setMovable(false);
-    fillToolbar(m_tbr2, kTbr2Buttons, this);
-    connect(button(m_tbr2, "comment"), &QAction::triggered, this, [this] {
-        if (document::frmChild *child = activeDocument())
-            child->CommentBlock();
-    });
-    connect(button(m_tbr2, "uncomment"), &QAction::triggered, this, [this] {
-        if (document::frmChild *child = activeDocument())
-            child->UncommentBlock();
-    });
-    connect(button(m_tbr2, "leftalign"), &QAction::triggered, this,
-            [this] { alignButton(Qt::AlignLeft); });
-    connect(button(m_tbr2, "center"), &QAction::triggered, this,
-            [this] { alignButton(Qt::AlignHCenter); });
-    connect(button(m_tbr2, "rightalign"), &QAction::triggered, this,
-            [this] { alignButton(Qt::AlignRight); });
-    for (const char *key : {"undo", "redo"})
-        connect(button(m_tbr2, key), &QAction::triggered, this, [this, key] {
-            if (document::frmChild *child = activeDocument())
-                child->menuItem(key == QLatin1String("undo") ? QStringLiteral("mnuEditUndo")
-                                                             : QStringLiteral("mnuEditRedo"))
-                    ->trigger();
-        });
+    m_tbr1 = makeToolbar(this, "tbr1", QStringLiteral("Main"), kTbr1Buttons);
+    m_tbr2 = makeToolbar(this, "tbr2", QStringLiteral("Editing"), kTbr2Buttons);
     updateUndoButtons();
 }
 
@@ -118,56 +151,11 @@ void frmParent::createToolbars()
 void frmParent::updateUndoButtons()
 {
     document::frmChild *child = activeDocument();
-    for (const auto &[key, item] : {std::pair{"undo", "mnuEditUndo"}, std::pair{"redo", "mnuEditRedo"}}) {
+    for (const auto &[key, item] :
+         {std::pair{"undo", "mnuEditUndo"}, std::pair{"redo", "mnuEditRedo"}}) {
         QAction *source = child ? child->menuItem(QLatin1String(item)) : nullptr;
         button(m_tbr2, key)->setEnabled(source && source->isEnabled());
     }
-}
-
-void frmParent::saveAsButton()
-{
-    if (const int index = m_documents.activeIndex())
-        m_documents.SaveDocumentAs(index);
-}
-
-void frmParent::saveAllButton() { m_documents.SaveAllDocuments(); }
-
-// The clipboard buttons work on plain text and leave the colours alone.
-void frmParent::cutButton()
-{
-    if (document::frmChild *child = activeDocument()) {
-        platform::setClipboardText(child->editor()->SelText());
-        child->editor()->setSelText(QString());
-    }
-}
-
-void frmParent::copyButton()
-{
-    if (document::frmChild *child = activeDocument())
-        platform::setClipboardText(child->editor()->SelText());
-}
-
-void frmParent::pasteButton()
-{
-    if (document::frmChild *child = activeDocument())
-        child->editor()->setSelText(platform::clipboardText());
-}
-
-void frmParent::fontButton()
-{
-    document::frmChild *child = activeDocument();
-    if (!child)
-        return;
-    platform::RichEdit *editor = child->editor();
-    const std::optional<QFont> font = platform::chooseFont(editor->SelFont());
-    if (font)
-        editor->setSelFont(*font);
-}
-
-void frmParent::alignButton(Qt::Alignment alignment)
-{
-    if (document::frmChild *child = activeDocument())
-        child->editor()->setSelAlignment(alignment);
 }
 
 } // namespace frame

@@ -2,6 +2,7 @@
 
 #include "frame/ToolbarIcons.h"
 #include "platform/Dialogs.h"
+#include "platform/Singleton.h"
 
 #include <QFrame>
 #include <QHBoxLayout>
@@ -77,12 +78,7 @@ frmAbout::frmAbout() : QDialog(nullptr)
 
 frmAbout *frmAbout::showWindow()
 {
-    if (!g_window)
-        g_window = new frmAbout;
-    g_window->show();
-    g_window->raise();
-    g_window->activateWindow();
-    return g_window;
+    return platform::showSingleton(g_window, [] { return new frmAbout; });
 }
 
 } // namespace frame

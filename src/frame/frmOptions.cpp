@@ -1,8 +1,10 @@
 #include "frame/frmOptions.h"
 
 #include "frame/GameFolders.h"
+#include "platform/Design.h"
 #include "platform/Dialogs.h"
 #include "platform/IniFile.h"
+#include "platform/Singleton.h"
 
 #include <QDir>
 #include <QGridLayout>
@@ -64,7 +66,7 @@ frmOptions::frmOptions() : QDialog(nullptr)
         auto *folder = new QLineEdit(this);
         folder->setObjectName(QLatin1String(setting.textName));
         folder->setMaxLength(kMaxSettingLength);
-        folder->setMinimumWidth(2895 / 15);
+        folder->setMinimumWidth(platform::twipsToPixels(2895));
         folder->setText(shownValue(setting));
         auto *find = new QPushButton(QStringLiteral("Find"), this);
         find->setObjectName(QLatin1String(setting.buttonName));
@@ -124,12 +126,7 @@ void frmOptions::cmdOK_Click()
 
 frmOptions *frmOptions::showWindow()
 {
-    if (!g_window)
-        g_window = new frmOptions;
-    g_window->show();
-    g_window->raise();
-    g_window->activateWindow();
-    return g_window;
+    return platform::showSingleton(g_window, [] { return new frmOptions; });
 }
 
 } // namespace frame

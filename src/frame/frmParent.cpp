@@ -3,18 +3,14 @@
 #include "frame/ProblemsDock.h"
 
 #include "document/frmChild.h"
-#include "document/ContextHelp.h"
-#include "frame/OptionsCommand.h"
 #include "frame/RecentFiles.h"
 #include "frame/ToolbarIcons.h"
 #include "mods/DocumentMods.h"
-#include "mods/ModDocumentCommands.h"
 #include "mods/ModMenus.h"
-#include "mods/TemplateCommands.h"
 #include "mods/frmSelMod.h"
-#include "frame/frmAbout.h"
 #include "frame/frmProgress.h"
 #include "platform/Clipboard.h"
+#include "platform/Design.h"
 #include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
 
@@ -36,8 +32,7 @@ frmParent::frmParent(QWidget *parent) : QMainWindow(parent), m_documents(this), 
     setObjectName(QStringLiteral("frmParent"));
     setWindowTitle(platform::applicationTitle());
     setWindowIcon(applicationIcon());
-    // 9735 x 8160 twips at 15 twips a pixel.
-    resize(649, 544);
+    resize(platform::twipsToPixels(9735, 8160));
     setAcceptDrops(true);
     setContextMenuPolicy(Qt::PreventContextMenu);
 
@@ -53,6 +48,7 @@ frmParent::frmParent(QWidget *parent) : QMainWindow(parent), m_documents(this), 
     });
 
     createMenus();
+    bindDocumentCommands();
     createToolbars();
     new ProblemsDock(this, m_mdiArea);
     ShowDocumentButtons(false);
@@ -83,7 +79,7 @@ void frmParent::createMenus()
     recent->setObjectName(QStringLiteral("mnuFileRecent"));
     connect(recent, &QMenu::aboutToShow, this, [this, recent] { fillRecentFilesMenu(recent); });
     file->addSeparator()->setObjectName(QStringLiteral("mnuSep1"));
-    QAction *fileExit = file->addAction(QStringLiteral("E&xit"), this, &frmParent::exitCommand);
+    QAction *fileExit = file->addAction(QStringLiteral("E&xit"), this, [this] { close(); });
     fileExit->setObjectName(QStringLiteral("mnuFileExit"));
 
     QMenu *view = new QMenu(QStringLiteral("&View"), this);
@@ -128,12 +124,6 @@ QList<frmChild *> frmParent::documentWindows() const
 
 void frmParent::showDocumentWindow(frmChild *child)
 {
-    mods::installModCommands(child, &m_documents);
-    mods::installGameModCommand(child, &m_documents);
-    mods::installTemplateCommand(child, &m_documents);
-    document::installHelpCommands(child, &m_documents);
-    installOptionsCommand(child);
-
     for (const char *item : {"mnuEditUndo", "mnuEditRedo"})
         connect(child->menuItem(QLatin1String(item)), &QAction::changed, this,
                 &frmParent::updateUndoButtons);
@@ -208,14 +198,6 @@ void frmParent::openCommandLineFiles(const QStringList &paths)
     m_documents.endFailureBatch();
 }
 
-void frmParent::exitCommand() { close(); }
-
-void frmParent::toggleToolbars()
-{
-    m_tbr1->setVisible(!m_tbr1->isVisible());
-    m_tbr2->setVisible(!m_tbr2->isVisible());
-}
-
 document::ProgressView *frmParent::showProgressWindow()
 {
     frmProgress *window = frmProgress::showWindow();
@@ -224,24 +206,22 @@ document::ProgressView *frmParent::showProgressWindow()
     return window;
 }
 
-void frmParent::showAboutBox() { frmAbout::showWindow(); }
-
-void frmParent::arrange(int how)
+void frmParent::arrange(Arrangement how)
 {
     switch (how) {
-    case 0:
+    case Arrangement::Cascade:
         m_mdiArea->cascadeSubWindows();
         keepWindowsInside();
         break;
-    case 1:
+    case Arrangement::TileHorizontally:
         tile(Qt::Vertical);
         keepWindowsInside();
         break;
-    case 2:
+    case Arrangement::TileVertically:
         tile(Qt::Horizontal);
         keepWindowsInside();
         break;
-    default: arrangeIcons(); break;
+    case Arrangement::Icons: arrangeIcons(); break;
     }
 }
 

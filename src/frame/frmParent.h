@@ -12,6 +12,9 @@ class QToolBar;
 
 namespace frame {
 
+/** How Window > Cascade, Tile Horizontally, Tile Vertically and Arrange lay the documents out. */
+enum class Arrangement { Cascade, TileHorizontally, TileVertically, Icons };
+
 /** The frame window: the document area, its two toolbars and its own menus. */
 class frmParent : public QMainWindow, public document::DocumentHost {
     Q_OBJECT
@@ -36,15 +39,15 @@ public:
     void lastDocumentClosed() override;
     void applyModMenus(document::frmChild *child, const QString &modName) override;
     void targetOpenedDocument(document::frmChild *child) override;
-    void newDocumentCommand() override;
-    void openCommand() override;
-    void exitCommand() override;
-    void toggleToolbars() override;
     document::ProgressView *showProgressWindow() override;
-    void showAboutBox() override;
-    void arrange(int how) override;
     void fileUsed(const QString &path) override;
-    void fillRecentFilesMenu(QMenu *menu) override;
+
+    /** File > New: the Select Mod dialog. */
+    void newDocumentCommand();
+    void openCommand();
+    void arrange(Arrangement how);
+    /** Fills a Recent Files menu with the recent files, each opening its file. */
+    void fillRecentFilesMenu(QMenu *menu);
 
     /**
      * Keeps the recent files and the window placement in the settings file @p path from now
@@ -63,6 +66,8 @@ protected:
 
 private:
     void createMenus();
+    /** Binds what the items of the document windows' menus do (DocumentCommands.cpp). */
+    void bindDocumentCommands();
     void createToolbars();
     void updateMenus();
     void updateUndoButtons();
@@ -74,15 +79,6 @@ private:
     void restorePlacement();
     void savePlacement();
     void saveRecentFiles();
-
-    // Toolbar commands
-    void saveAsButton();
-    void saveAllButton();
-    void cutButton();
-    void copyButton();
-    void pasteButton();
-    void fontButton();
-    void alignButton(Qt::Alignment alignment);
 
     document::Documents m_documents;
     QMdiArea *m_mdiArea;

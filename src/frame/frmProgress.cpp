@@ -1,5 +1,8 @@
 #include "frame/frmProgress.h"
 
+#include "platform/Design.h"
+#include "platform/Singleton.h"
+
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
@@ -18,9 +21,7 @@ frmProgress::frmProgress()
     setObjectName(QStringLiteral("frmProgress"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Formatting File, Please hold...."));
-    QFont font(QStringLiteral("Tahoma"));
-    font.setStyleHint(QFont::SansSerif);
-    setFont(font);
+    setFont(platform::designFont());
     // Design positions in twips, 15 to the pixel.
     m_bar->setObjectName(QStringLiteral("pbr1"));
     m_bar->setGeometry(8, 8, 297, 17);
@@ -36,11 +37,8 @@ frmProgress::frmProgress()
 
 frmProgress *frmProgress::showWindow()
 {
-    if (!g_window)
-        g_window = new frmProgress;
-    g_window->show();
-    g_window->raise();
-    return g_window;
+    // The pass goes on in the window that has the focus.
+    return platform::showSingleton(g_window, [] { return new frmProgress; }, platform::Focus::Leave);
 }
 
 void frmProgress::setMaximum(int maximum) { m_bar->setRange(0, std::max(maximum, 1)); }

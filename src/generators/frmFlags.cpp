@@ -1,5 +1,8 @@
 #include "generators/frmFlags.h"
 
+#include "platform/Design.h"
+#include "platform/Singleton.h"
+
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -16,11 +19,10 @@ namespace {
 
 QPointer<frmFlags> g_window;
 
-// Twips to pixels at the design's 15 twips a pixel.
-constexpr int pixels(int twips) { return twips / 15; }
+using platform::twipsToPixels;
 
 // The check boxes stand at 120 twips in their frame, the total boxes further in.
-int totalIndent(FlagsFrame frame) { return pixels((frame == FlagsFrame::DMFlags ? 600 : 720) - 120); }
+int totalIndent(FlagsFrame frame) { return twipsToPixels((frame == FlagsFrame::DMFlags ? 600 : 720) - 120); }
 
 } // namespace
 
@@ -59,7 +61,7 @@ QGroupBox *frmFlags::createFrame(const FlagsFrameRow &frame)
 
     auto *total = new QLineEdit(QString::fromUtf8(frame.initialTotal), group);
     total->setObjectName(QLatin1String(frame.totalObjectName));
-    total->setFixedWidth(std::max(pixels(855), total->fontMetrics().horizontalAdvance(
+    total->setFixedWidth(std::max(twipsToPixels(855), total->fontMetrics().horizontalAdvance(
                                                     QStringLiteral("-2147483648")) + 12));
     m_totals[int(frame.frame)] = total;
 
@@ -111,12 +113,7 @@ void frmFlags::boxToggled(const FlagBox &box, bool ticked)
 
 frmFlags *frmFlags::showWindow()
 {
-    if (!g_window)
-        g_window = new frmFlags;
-    g_window->show();
-    g_window->raise();
-    g_window->activateWindow();
-    return g_window;
+    return platform::showSingleton(g_window, [] { return new frmFlags; });
 }
 
 } // namespace generators

@@ -2,6 +2,8 @@
 
 #include "generators/NameColours.h"
 #include "platform/Clipboard.h"
+#include "platform/Design.h"
+#include "platform/Singleton.h"
 
 #include <QGridLayout>
 #include <QGroupBox>
@@ -22,7 +24,7 @@ namespace {
 
 QPointer<frmNameEditor> g_window;
 
-constexpr int pixels(int twips) { return twips / 15; }
+using platform::twipsToPixels;
 
 // Mid grey, so that names in black (the colour before any code) and in white both show.
 const QColor kPreviewBackground(128, 128, 128);
@@ -66,7 +68,7 @@ frmNameEditor::frmNameEditor() : QDialog(nullptr)
 
     m_name = new QLineEdit(this);
     m_name->setObjectName(QStringLiteral("txtName"));
-    m_name->setMinimumWidth(pixels(3855));
+    m_name->setMinimumWidth(twipsToPixels(3855));
 
     auto *copy = new QPushButton(QStringLiteral("Copy"), this);
     copy->setObjectName(QStringLiteral("cmdCopy"));
@@ -86,7 +88,7 @@ frmNameEditor::frmNameEditor() : QDialog(nullptr)
     m_preview->setPalette(palette);
     // Room for a long name on a second line.
     const int lineHeight = QFontMetrics(previewFont).lineSpacing();
-    m_preview->setFixedHeight(std::max(pixels(435),
+    m_preview->setFixedHeight(std::max(twipsToPixels(435),
                                        2 * lineHeight + 2 * int(m_preview->document()->documentMargin()) +
                                            2 * m_preview->frameWidth()));
 
@@ -101,7 +103,7 @@ frmNameEditor::frmNameEditor() : QDialog(nullptr)
     right->addWidget(nameLabel);
     right->addWidget(m_name);
     right->addLayout(copyRow);
-    right->addSpacing(pixels(1440 - 840 - 315));
+    right->addSpacing(twipsToPixels(1440 - 840 - 315));
     right->addWidget(previewLabel);
     right->addWidget(m_preview);
     right->addStretch(1);
@@ -128,12 +130,7 @@ void frmNameEditor::cmdCopy_Click() { platform::setClipboardText(m_name->text())
 
 frmNameEditor *frmNameEditor::showWindow()
 {
-    if (!g_window)
-        g_window = new frmNameEditor;
-    g_window->show();
-    g_window->raise();
-    g_window->activateWindow();
-    return g_window;
+    return platform::showSingleton(g_window, [] { return new frmNameEditor; });
 }
 
 } // namespace generators

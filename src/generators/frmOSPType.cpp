@@ -2,10 +2,12 @@
 
 #include "document/DocumentHost.h"
 #include "document/Documents.h"
+#include "document/WindowGrowth.h"
 #include "document/frmChild.h"
-#include "generators/WindowGrowth.h"
+#include "platform/Design.h"
 #include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
+#include "platform/Singleton.h"
 
 #include <QGridLayout>
 #include <QPointer>
@@ -43,9 +45,7 @@ frmOSPType::frmOSPType(document::Documents *documents) : QDialog(nullptr), m_doc
     setObjectName(QStringLiteral("frmOSPType"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("OSP Template Type"));
-    QFont font(QStringLiteral("Tahoma"));
-    font.setStyleHint(QFont::SansSerif);
-    setFont(font);
+    setFont(platform::designFont());
 
     // Two rows of three, in index order; OK under the middle column.
     auto *layout = new QGridLayout(this);
@@ -77,13 +77,11 @@ frmOSPType::frmOSPType(document::Documents *documents) : QDialog(nullptr), m_doc
 frmOSPType *frmOSPType::showWindow(document::Documents *documents)
 {
     // A dialog already hidden is on its way out (deleted on close); it is not brought back.
-    if (!g_window || !g_window->isVisible())
-        g_window = new frmOSPType(documents);
-    g_window->m_documents = documents;
-    g_window->show();
-    g_window->raise();
-    g_window->activateWindow();
-    return g_window;
+    if (g_window && !g_window->isVisible())
+        g_window.clear();
+    if (g_window)
+        g_window->m_documents = documents;
+    return platform::showSingleton(g_window, [documents] { return new frmOSPType(documents); });
 }
 
 int frmOSPType::selectedIndex() const
@@ -110,7 +108,7 @@ void frmOSPType::writeConfiguration(document::frmChild *target, int index)
         platform::messageBox(QLatin1String(kOspInternalErrorMessage), platform::Buttons::Ok);
     if (!child || child->isUnloaded())
         return;
-    growDocumentWindow(child, kOspWindowGrowWidthTwips, kOspWindowGrowHeightTwips);
+    document::growDocumentWindow(child, kOspWindowGrowWidthTwips, kOspWindowGrowHeightTwips);
     child->focusEditor();
 }
 

@@ -6,11 +6,9 @@
 #include "document/Documents.h"
 #include "document/frmChild.h"
 #include "mods/ModMenus.h"
-#include "mods/frmSelMod.h"
 #include "platform/IniFile.h"
 #include "platform/RichEdit.h"
 
-#include <QAction>
 #include <QFileInfo>
 
 namespace mods {
@@ -107,12 +105,6 @@ void targetOpenedDocument(document::Documents *documents, document::frmChild *ch
             analysis::guessEngine(path, child->editor()->toPlainText().left(64 * 1024)));
     if (const std::optional<NewDocumentRequest> request = choice->request())
         retargetDocument(documents, child, *request);
-}
-
-void installGameModCommand(document::frmChild *child, document::Documents *documents)
-{
-    QObject::connect(child->menuItem(QStringLiteral("mnuFileGameMod")), &QAction::triggered, child,
-                     [child, documents] { frmSelMod::showForDocument(documents, child); });
 }
 
 } // namespace mods

@@ -51,7 +51,4 @@ void retargetDocument(document::Documents *documents, document::frmChild *child,
 /** The game and mod of a document just opened from its file: remembered, else guessed. */
 void targetOpenedDocument(document::Documents *documents, document::frmChild *child);
 
-/** Connects File > Game and Mod... of @p child to the Select Mod dialog for that document. */
-void installGameModCommand(document::frmChild *child, document::Documents *documents);
-
 } // namespace mods

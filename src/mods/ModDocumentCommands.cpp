@@ -58,20 +58,21 @@ void runSteps(document::frmChild *child, const QList<ModCommandStep> &steps)
     }
 }
 
-/** mnuOther<slot>: the command of the item's own caption, if this slot knows it. */
-void otherItemClicked(document::frmChild *child, QAction *item, int slot)
+} // namespace
+
+void otherItemClicked(document::frmChild &child, const QAction &item, int slot)
 {
-    if (child->isUnloaded())
+    if (child.isUnloaded())
         return;
-    if (const ModCommand *command = findModCommand(slot, item->text()))
-        runSteps(child, modCommandSteps(*command));
+    if (const ModCommand *command = findModCommand(slot, item.text()))
+        runSteps(&child, modCommandSteps(*command));
 }
 
-void toolsItemClicked(document::frmChild *child, QAction *item)
+void toolsItemClicked(document::frmChild &child, const QAction &item)
 {
-    if (child->isUnloaded())
+    if (child.isUnloaded())
         return;
-    const std::optional<Tool> tool = findTool(item->text());
+    const std::optional<Tool> tool = findTool(item.text());
     if (!tool)
         return;
     switch (*tool) {
@@ -84,29 +85,12 @@ void toolsItemClicked(document::frmChild *child, QAction *item)
     }
 }
 
-void viewListItemClicked(document::frmChild *child, QAction *item)
+void viewListItemClicked(document::frmChild &child, const QAction &item)
 {
-    if (child->isUnloaded())
+    if (child.isUnloaded())
         return;
-    if (const ViewListFile *list = findViewListFile(item->text()))
-        child->ShowSpecialList(list->file.toString());
-}
-
-} // namespace
-
-void installModCommands(document::frmChild *child, document::Documents *)
-{
-    for (int slot = 1; slot <= kCommandSlotCount; ++slot) {
-        if (QAction *item = child->menuItem(QStringLiteral("mnuOther%1").arg(slot)))
-            QObject::connect(item, &QAction::triggered, child,
-                             [child, item, slot] { otherItemClicked(child, item, slot); });
-    }
-    if (QAction *item = child->menuItem(QStringLiteral("mnuTools1")))
-        QObject::connect(item, &QAction::triggered, child,
-                         [child, item] { toolsItemClicked(child, item); });
-    if (QAction *item = child->menuItem(QStringLiteral("mnuView2")))
-        QObject::connect(item, &QAction::triggered, child,
-                         [child, item] { viewListItemClicked(child, item); });
+    if (const ViewListFile *list = findViewListFile(item.text()))
+        child.ShowSpecialList(list->file.toString());
 }
 
 } // namespace mods

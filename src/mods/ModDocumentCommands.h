@@ -1,16 +1,20 @@
 #pragma once
 
+class QAction;
+
 namespace document {
-class Documents;
 class frmChild;
 }
 
 namespace mods {
 
-/**
- * Connects the mod-dependent items of a new document window to their commands: the Other
- * items, the Tools item and the mod's list in the View menu. Each acts on its own caption.
- */
-void installModCommands(document::frmChild *child, document::Documents *documents);
+// The mod-dependent items of a document window; each acts on its own caption.
+
+/** Insert > Other, slot @p slot: the command of the item's caption, if the slot knows it. */
+void otherItemClicked(document::frmChild &child, const QAction &item, int slot);
+/** Tools: the mod's tool. */
+void toolsItemClicked(document::frmChild &child, const QAction &item);
+/** View: the mod's list. */
+void viewListItemClicked(document::frmChild &child, const QAction &item);
 
 } // namespace mods

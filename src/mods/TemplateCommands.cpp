@@ -2,9 +2,9 @@
 
 #include "document/DocumentHost.h"
 #include "document/Documents.h"
+#include "document/WindowGrowth.h"
 #include "document/frmChild.h"
 #include "generators/TemplateTexts.h"
-#include "generators/WindowGrowth.h"
 #include "generators/frmOSPType.h"
 #include "mods/TemplateTable.h"
 #include "platform/RichEdit.h"
@@ -36,19 +36,10 @@ void writeCommentTemplate(document::frmChild *child, CommentTemplate which)
         for (const QString &line : generators::dataFileTemplateLines(dataFileTemplate(which)))
             editor->setSelText(line + QStringLiteral("\r\n"));
     }
-    generators::growDocumentWindow(child, kCommentTemplateWidenTwips, 0);
+    document::growDocumentWindow(child, kCommentTemplateWidenTwips, 0);
 }
 
 } // namespace
-
-void installTemplateCommand(document::frmChild *child, document::Documents *documents)
-{
-    QAction *item = child->menuItem(QStringLiteral("mnuInsertTemplate"));
-    if (!item)
-        return;
-    QObject::connect(item, &QAction::triggered, child,
-                     [child, documents] { mnuInsertTemplate_Click(child, documents); });
-}
 
 void mnuInsertTemplate_Click(document::frmChild *child, document::Documents *documents)
 {

@@ -9,9 +9,6 @@ class frmChild;
 
 namespace mods {
 
-/** Connects Insert > Template of a new document window. */
-void installTemplateCommand(document::frmChild *child, document::Documents *documents);
-
 /**
  * Insert > Template of @p child: fills the document with its mod's template when it is
  * still empty, otherwise opens a new document of that mod and fills that one.

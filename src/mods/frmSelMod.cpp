@@ -5,7 +5,9 @@
 #include "document/frmChild.h"
 #include "mods/DocumentMods.h"
 #include "mods/ModMenus.h"
+#include "platform/Design.h"
 #include "platform/Dialogs.h"
+#include "platform/Singleton.h"
 
 #include <QCheckBox>
 #include <QFileInfo>
@@ -23,8 +25,7 @@ namespace {
 
 QPointer<frmSelMod> g_window;
 
-// Twips at 15 to the pixel.
-constexpr QSize kListSize(2175 / 15, 3255 / 15);
+constexpr QSize kListSize = platform::twipsToPixels(2175, 3255);
 
 constexpr int kKeyRole = Qt::UserRole;
 
@@ -40,9 +41,7 @@ frmSelMod::frmSelMod(document::Documents *documents, document::frmChild *target)
     setObjectName(QStringLiteral("frmSelMod"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QStringLiteral("Select Mod"));
-    QFont font(QStringLiteral("Tahoma"));
-    font.setStyleHint(QFont::SansSerif);
-    setFont(font);
+    setFont(platform::designFont());
 
     m_optQ2->setObjectName(QStringLiteral("optQ2"));
     m_optQ3->setObjectName(QStringLiteral("optQ3"));
@@ -235,12 +234,8 @@ frmSelMod *frmSelMod::present(document::Documents *documents, document::frmChild
         g_window->close();
         g_window = nullptr;
     }
-    if (!g_window)
-        g_window = new frmSelMod(documents, target);
-    g_window->show();
-    g_window->raise();
-    g_window->activateWindow();
-    return g_window;
+    return platform::showSingleton(g_window,
+                                   [documents, target] { return new frmSelMod(documents, target); });
 }
 
 void showSelectModDialog(document::Documents *documents)

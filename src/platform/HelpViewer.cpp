@@ -2,6 +2,7 @@
 
 #include "platform/AppPaths.h"
 #include "platform/Dialogs.h"
+#include "platform/Singleton.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -89,12 +90,7 @@ bool HelpViewer::showTopic(const QString &page, const QString &anchor)
     const QString path = pagePath(page);
     if (reportMissingPage(path))
         return false;
-    if (!g_window)
-        g_window = new HelpViewer;
-    g_window->show();
-    g_window->raise();
-    g_window->activateWindow();
-    g_window->open(path, anchor);
+    showSingleton(g_window, [] { return new HelpViewer; })->open(path, anchor);
     return true;
 }
 

@@ -1,6 +1,7 @@
 #include "platform/RichEdit.h"
 
 #include "platform/AlignedPlainLayout.h"
+#include "platform/Design.h"
 
 #include <QKeyEvent>
 #include <QMetaMethod>
@@ -61,8 +62,7 @@ RichEdit::RichEdit(QWidget *parent) : QPlainTextEdit(parent)
 {
     setDocument(newAlignedDocument(this));
     setLineWrapMode(QPlainTextEdit::NoWrap);
-    QFont font(QStringLiteral("Tahoma"), 10);
-    font.setStyleHint(QFont::SansSerif);
+    const QFont font = designFont(10);
     setFont(font);
     document()->setDefaultFont(font);
     QPalette colours = palette();

@@ -396,7 +396,7 @@ private slots:
             child->close();
         f.settle();
         for (int how = 0; how < 4; ++how)
-            f.frame->arrange(how);
+            f.frame->arrange(frame::Arrangement(how));
     }
 
     void windowsStayInsideASmallFrame()
@@ -410,7 +410,7 @@ private slots:
             QVERIFY(area.contains(f.frame->mdiArea()->currentSubWindow()->geometry()));
         }
         for (int how : {0, 1, 2}) {
-            f.frame->arrange(how);
+            f.frame->arrange(frame::Arrangement(how));
             for (QMdiSubWindow *window : f.frame->mdiArea()->subWindowList())
                 QVERIFY2(area.contains(window->geometry()), qPrintable(QString::number(how)));
         }
