@@ -28,7 +28,7 @@ QString overflowMessage(const EngineProfile &profile)
 
 void bufferOverflow(RuleContext &c)
 {
-    const qint64 size = bufferedBytes(c.input, c.profile);
+    const qint64 size = c.bufferedBytes();
     if (size < c.profile.bufferBytes)
         return;
     c.report(
@@ -43,7 +43,7 @@ void bufferOverflow(RuleContext &c)
 
 void bufferNearlyFull(RuleContext &c)
 {
-    const qint64 size = bufferedBytes(c.input, c.profile);
+    const qint64 size = c.bufferedBytes();
     if (size >= c.profile.bufferBytes || size * 10 < c.profile.bufferBytes * 9)
         return;
     c.report(0, qMin(int(c.input.text.size()), c.input.text.indexOf(u'\n') + 1),
@@ -107,7 +107,7 @@ QList<const Command *> execsOf(const QList<Command> &commands)
 {
     QList<const Command *> execs;
     for (const Command &command : commands)
-        if (!command.dropped && isCommand(command, "exec") && command.words.size() >= 2)
+        if (!command.dropped && command.verb == Verb::Exec && command.words.size() >= 2)
             execs.append(&command);
     return execs;
 }
@@ -117,7 +117,7 @@ void nestedExecOverflow(RuleContext &c)
     if (c.input.path.isEmpty())
         return;
     const QString folder = QFileInfo(c.input.path).absolutePath();
-    const qint64 size = bufferedBytes(c.input, c.profile);
+    const qint64 size = c.bufferedBytes();
     for (const Command *exec : execsOf(c.commands)) {
         QString inner;
         const QString target = execTarget(folder, exec->words.at(1).text.toString(), c.profile);
@@ -150,8 +150,8 @@ bool leadsTo(const QString &path, const QString &start, const EngineProfile &pro
     if (!readFile(path, &text))
         return false;
     const QString folder = QFileInfo(path).absolutePath();
-    const QList<Command> commands = splitCommands(text, profile);
-    for (const Command *exec : execsOf(commands)) {
+    const SplitText split = splitCommands(text, profile);
+    for (const Command *exec : execsOf(split.commands)) {
         const QString target = execTarget(folder, exec->words.at(1).text.toString(), profile);
         chain.append(QFileInfo(target).fileName());
         if (target == start)

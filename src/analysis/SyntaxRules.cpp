@@ -120,17 +120,17 @@ void nestedQuotes(RuleContext &c)
 }
 
 struct MissingCommand {
-    const char *name;
+    Verb verb;
     bool EngineProfile::*available;
     const char *instead;
 };
 
 const MissingCommand kMissingCommands[] = {
-    {"seta", &EngineProfile::hasSetA, "set"},
-    {"setu", &EngineProfile::hasSetA, "set NAME VALUE u"},
-    {"sets", &EngineProfile::hasSetA, "set NAME VALUE s"},
-    {"alias", &EngineProfile::hasAlias, "set NAME \"commands\" and vstr NAME"},
-    {"vstr", &EngineProfile::hasVstr, "an alias"},
+    {Verb::Seta, &EngineProfile::hasSetA, "set"},
+    {Verb::Setu, &EngineProfile::hasSetA, "set NAME VALUE u"},
+    {Verb::Sets, &EngineProfile::hasSetA, "set NAME VALUE s"},
+    {Verb::Alias, &EngineProfile::hasAlias, "set NAME \"commands\" and vstr NAME"},
+    {Verb::Vstr, &EngineProfile::hasVstr, "an alias"},
 };
 
 void missingCommand(RuleContext &c)
@@ -138,7 +138,7 @@ void missingCommand(RuleContext &c)
     for (const MissingCommand &missing : kMissingCommands) {
         if (c.profile.*missing.available)
             continue;
-        c.forEach({missing.name}, [&](const Command &command) {
+        c.forEach({missing.verb}, [&](const Command &command) {
             const Word &word = command.words.first();
             c.report(word.begin, word.end,
                      QStringLiteral("%1 has no '%2' command: it prints \"Unknown command\" and "
@@ -152,7 +152,7 @@ void setAArity(RuleContext &c)
 {
     if (!c.profile.hasSetA || !c.profile.setAExactArity)
         return;
-    c.forEach({"seta", "setu", "sets"}, [&](const Command &command) {
+    c.forEach({Verb::Seta, Verb::Setu, Verb::Sets}, [&](const Command &command) {
         if (command.words.size() == 3)
             return;
         const QString name = command.words.first().text.toString().toLower();
@@ -169,7 +169,7 @@ void setArity(RuleContext &c)
     const QString flags = QLatin1String(c.profile.setFlags);
     if (flags.isEmpty())
         return;
-    c.forEach({"set"}, [&](const Command &command) {
+    c.forEach({Verb::Set}, [&](const Command &command) {
         const auto &words = command.words;
         if (words.size() <= 3 || (words.size() == 4 && words.at(3).text.size() == 1 &&
                                   flags.contains(words.at(3).text.at(0).toLower())))
@@ -191,7 +191,7 @@ void aliasNameLength(RuleContext &c)
 {
     if (c.profile.aliasNameMax <= 0 || !c.profile.hasAlias)
         return;
-    c.forEach({"alias"}, [&](const Command &command) {
+    c.forEach({Verb::Alias}, [&](const Command &command) {
         if (command.words.size() < 2 || command.words.at(1).text.size() <= c.profile.aliasNameMax)
             return;
         const Word &name = command.words.at(1);
