@@ -203,8 +203,9 @@ Verb verbOf(QStringView word)
     constexpr qsizetype kLongest = 12;
     if (word.isEmpty() || word.size() > kLongest)
         return Verb::Other;
+    const char16_t initial = word.front().unicode() | 0x20; // ASCII lower case
     for (const Name &entry : kNames)
-        if (entry.name.size() == word.size() &&
+        if (entry.name.size() == word.size() && (entry.name.front() == initial || initial > 0x7f) &&
             word.compare(entry.name, Qt::CaseInsensitive) == 0)
             return entry.verb;
     return Verb::Other;

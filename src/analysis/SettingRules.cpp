@@ -195,13 +195,22 @@ void vstrOfUnsetName(RuleContext &c)
 {
     if (!c.profile.hasVstr)
         return;
+    // The few names vstr runs, then one look at the many assignments for each of them.
     const bool fold = !c.profile.caseSensitiveCvars;
-    QSet<NameKey> set;
-    set.reserve(c.assignments().size());
-    for (const Assignment &assignment : c.assignments())
-        set.insert({assignment.name->text, fold});
+    QHash<NameKey, bool> isSet;
     c.forEach({Verb::Vstr}, [&](const Command &command) {
-        if (command.words.size() < 2 || set.contains({command.words.at(1).text, fold}))
+        if (command.words.size() >= 2)
+            isSet.insert({command.words.at(1).text, fold}, false);
+    });
+    if (isSet.isEmpty())
+        return;
+    for (const Assignment &assignment : c.assignments()) {
+        const auto target = isSet.find({assignment.name->text, fold});
+        if (target != isSet.end())
+            *target = true;
+    }
+    c.forEach({Verb::Vstr}, [&](const Command &command) {
+        if (command.words.size() < 2 || isSet.value({command.words.at(1).text, fold}))
             return;
         const Word &name = command.words.at(1);
         c.report(name.begin, name.end,
