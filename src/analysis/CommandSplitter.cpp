@@ -33,6 +33,7 @@ void tokenizeQuake3(const QString &text, int at, int end, const EngineProfile &p
                     QList<Word> &words, int *commentAt)
 {
     const QChar *data = text.constData();
+    const int commandStart = at;
     while (true) {
         while (at < end && isBlank(data[at]))
             ++at;
@@ -62,8 +63,10 @@ void tokenizeQuake3(const QString &text, int at, int end, const EngineProfile &p
                     if (data[at + 1] == u'*')
                         break;
                     if (data[at + 1] == u'/') {
-                        // Quake3e keeps "scheme://" inside a word.
-                        if (profile.slashesEndWord || at == start || data[at - 1] != u':')
+                            // Quake3e keeps "scheme://" inside a word: a lower-case letter and ':'
+                        // before it, three or more characters into the command.
+                        if (profile.slashesEndWord || at == start || at - commandStart < 3 ||
+                            data[at - 1] != u':' || data[at - 2] < u'a' || data[at - 2] > u'z')
                             break;
                         at += 2;
                         continue;
@@ -116,7 +119,9 @@ bool endsLine(QChar c, const EngineProfile &profile)
 int commandEnd(const QString &text, int at, int length, const EngineProfile &profile)
 {
     const bool tracksComments = !profile.semicolonEndsLineComment;
-    const bool tracksBlocks = profile.blockComments == BlockComments::Multiline;
+    const bool tracksBlocks = profile.blockComments == BlockComments::Multiline ||
+                              profile.blockComments == BlockComments::MultilineEndsCommand;
+    const bool blockEndEndsCommand = profile.blockComments == BlockComments::MultilineEndsCommand;
     int quotes = 0;
     bool inLineComment = false;
     bool inBlock = false;
@@ -135,6 +140,8 @@ int commandEnd(const QString &text, int at, int length, const EngineProfile &pro
                 else if (tracksBlocks && !inLineComment && startsWith2(text, i, length, '/', '*'))
                     inBlock = true;
                 else if (inBlock && startsWith2(text, i, length, '*', '/')) {
+                    if (blockEndEndsCommand)
+                        return i + 1; // the '/' is overwritten by the line's end
                     inBlock = false;
                     ++i;
                     continue;

@@ -53,7 +53,7 @@ enum class Verb : quint8 {
 struct Command {
     int begin = 0; // offset of the command's first character in the file
     int end = 0;   // offset after its last character (terminator not included)
-    /** What ended it: ';', '\n', '\r', or 0 at the end of the text. */
+    /** What ended it: ';', '\n', '\r', the '/' closing a block comment, or 0 at the end. */
     char terminator = 0;
     Words words;
     /** What the first word names. */

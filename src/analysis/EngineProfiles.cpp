@@ -23,17 +23,23 @@ const QList<EngineProfile> kProfiles = {
      "code/qcommon/cvar.c Cvar_SetA_f, Cvar_Command; code/client/cl_keys.c keynames, "
      "Key_StringToKeynum"},
     {"ioq3", "ioquake3", Family::Quake3, 131072, false, false, false, true, false,
-     BlockComments::Multiline, LongCommands::CutAndRunRest, true, false,
+     BlockComments::MultilineEndsCommand, LongCommands::CutAndRunRest, true, false,
      true, false, "", false, true, 0, false, false, false, false, true, "q3config.cfg",
      ":/analysis/keys-ioq3.txt", ":/analysis/cheat-ioq3.txt",
-     "code/qcommon/cmd.c Cbuf_Execute (in_slash_comment, in_star_comment), Cmd_TokenizeString2; "
-     "code/qcommon/cvar.c Cvar_Set_f; code/client/cl_keys.c Key_StringToKeynum (tolower)"},
+     "code/qcommon/cmd.c MAX_CMD_BUFFER, Cbuf_InsertText, Cbuf_Execute (in_slash_comment, "
+     "in_star_comment, a command ends after the closing star-slash, MAX_CMD_LINE cut and i++), "
+     "Cmd_TokenizeString2, Cmd_Exec_f (COM_DefaultExtension), Cmd_Vstr_f; code/qcommon/cvar.c "
+     "Cvar_Set_f (Cmd_ArgsFrom), Cvar_Command (Cmd_Args); code/client/cl_keys.c keynames, "
+     "Key_StringToKeynum (tolower); checked at 5956299e"},
     {"quake3e", "Quake3e", Family::Quake3, 65536, false, false, false, true, false,
-     BlockComments::Multiline, LongCommands::Truncate, false, false,
+     BlockComments::MultilineEndsCommand, LongCommands::Truncate, false, false,
      true, false, "", false, true, 0, false, false, true, false, true, "q3config.cfg",
      ":/analysis/keys-quake3e.txt", ":/analysis/cheat-quake3e.txt",
-     "code/qcommon/cmd.c Cbuf_Execute, Cmd_TokenizeString2 (keeps scheme://); "
-     "code/qcommon/cvar.c Cvar_Set_f; code/client/cl_keys.c keynames"},
+     "code/qcommon/cmd.c MAX_CMD_BUFFER, Cbuf_Execute (a command ends after the closing "
+     "star-slash; longer lines truncated at MAX_CMD_LINE - 1), Cmd_TokenizeString2 (keeps "
+     "\"[a-z]://\" three or more characters into the line), Cmd_Vstr_f; code/qcommon/cvar.c "
+     "Cvar_Set_f; code/client/cl_keys.c Key_StringToKeynum; code/qcommon/keys.c keynames; "
+     "checked at f8372fd8"},
     {"q2", "Quake II 3.21", Family::Quake2, 8192, false, true, false, false, true,
      BlockComments::None, LongCommands::Overrun, false, true,
      false, false, "us", true, false, 31, true, true, true, true, false, "config.cfg",
