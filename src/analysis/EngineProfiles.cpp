@@ -56,9 +56,12 @@ const QList<EngineProfile> kProfiles = {
     {"q2pro", "Q2PRO", Family::Quake2, 65536, true, false, true, false, false,
      BlockComments::Multiline, LongCommands::Discard, false, true,
      true, false, "", true, false, 0, false, true, false, true, true, "config.cfg",
-     "", "",
+     ":/analysis/keys-q2pro.txt", ":/analysis/cheat-q2pro.txt",
      "src/common/cmd.c Cmd_ExecuteFile (COM_Compress, \"File too large\", \"Invalid file "
-     "format\", \"Infinite loop avoided\"), Cbuf_Execute; src/common/cvar.c Cvar_Set_f"},
+     "format\", \"Infinite loop avoided\"), Cbuf_Execute (only ';' and LF end a command, "
+     "\"Line exceeded 1024 chars, discarded.\"), c_cmd (alias, no vstr); src/common/cvar.c "
+     "Cvar_Set_f; src/client/keys.c keynames (K macro), Key_StringToKeynum (Q_tolower); "
+     "CVAR_CHEAT in src/client/{input,main,view}.c, src/refresh/main.c; checked at 3aa0d40b"},
 };
 // clang-format on
 
