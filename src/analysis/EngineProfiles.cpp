@@ -46,13 +46,17 @@ const QList<EngineProfile> kProfiles = {
      ":/analysis/keys-q2-3.21.txt", "",
      "qcommon/cmd.c Cbuf_AddText, Cbuf_InsertText, Cbuf_Execute, Cmd_Alias_f (MAX_ALIAS_NAME), "
      "Cmd_MacroExpandString (unmatched quote); qcommon/common.c SZ_GetSpace; "
-     "qcommon/cvar.c Cvar_Set_f (u/s flags); client/keys.c keynames, Key_Event"},
+     "qcommon/cvar.c Cvar_Set_f (3 or 4 words, strcmp u/s flags); client/keys.c keynames, "
+     "Key_Event"},
     {"yquake2", "Yamagi Quake II", Family::Quake2, 32768, false, true, false, false, true,
      BlockComments::None, LongCommands::Truncate, false, true,
      false, false, "aus", true, true, 31, true, true, true, true, false, "config.cfg",
      ":/analysis/keys-yquake2.txt", "",
-     "src/common/cmdparser.c Cbuf_Execute, Cmd_Exec_f, Cmd_Vstr_f; src/common/cvar.c "
-     "Cvar_Set_f (a/u/s flags); src/client/input/keyboard.c keynames"},
+     "src/common/cmdparser.c cmd_text_buf, Cbuf_Execute (only ';' and LF, line[1024] "
+     "truncated), Cmd_Exec_f (no .cfg added), Cmd_Alias_f (MAX_ALIAS_NAME), Cmd_Vstr_f, "
+     "Cmd_TokenizeString (unmatched quote); src/common/cvar.c Cvar_Set_f (3 or 4 words, strcmp "
+     "a/u/s flags), Cvar_Command; src/client/cl_keyboard.c keynames, Key_StringToKeynum (a "
+     "single character as written); no CVAR_CHEAT; checked at 69599f5a"},
     {"q2pro", "Q2PRO", Family::Quake2, 65536, true, false, true, false, false,
      BlockComments::Multiline, LongCommands::Discard, false, true,
      true, false, "", true, false, 0, false, true, false, true, true, "config.cfg",

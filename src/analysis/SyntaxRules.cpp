@@ -171,19 +171,27 @@ void setArity(RuleContext &c)
         return;
     c.forEach({Verb::Set}, [&](const Command &command) {
         const auto &words = command.words;
-        if (words.size() <= 3 || (words.size() == 4 && words.at(3).text.size() == 1 &&
-                                  flags.contains(words.at(3).text.at(0).toLower())))
+        // The flag is compared case-sensitively (strcmp): 'U' is no flag.
+        if (words.size() < 2 || words.size() == 3 || (words.size() == 4 && words.at(3).text.size() == 1 &&
+                                  flags.contains(words.at(3).text.at(0))))
             return;
-        c.report(command.begin, command.end,
-                 words.size() > 4
-                     ? QStringLiteral("%1's set takes a name, a value and one flag: with %2 "
-                                      "words it prints its usage and sets nothing. Put the value "
-                                      "in quotes.")
-                           .arg(c.engine(), QString::number(words.size()))
-                     : QStringLiteral("%1's set takes only the flags %2 after the value: it "
-                                      "prints an error for %3 and sets nothing. Put the value in "
-                                      "quotes.")
-                           .arg(c.engine(), flags, quoted(words.at(3).text.toString())));
+        QString message;
+        if (words.size() == 2)
+            message = QStringLiteral("%1's set needs a name and a value: with the name alone it "
+                                     "prints its usage and sets nothing. Add the value (\"\" "
+                                     "for an empty one).")
+                          .arg(c.engine());
+        else if (words.size() > 4)
+            message = QStringLiteral("%1's set takes a name, a value and one flag: with %2 "
+                                     "words it prints its usage and sets nothing. Put the value "
+                                     "in quotes.")
+                          .arg(c.engine(), QString::number(words.size()));
+        else
+            message = QStringLiteral("%1's set takes only the flags %2 (lower case) after the "
+                                     "value: it prints an error for %3 and sets nothing. Put the "
+                                     "value in quotes.")
+                          .arg(c.engine(), flags, quoted(words.at(3).text));
+        c.report(command.begin, command.end, message);
     });
 }
 
