@@ -101,23 +101,29 @@ auto withCase(QStringView text, bool upper, Use use)
     return use(QStringView(buffer, text.size()));
 }
 
-/** A name that hashes and compares in lower case when @c fold is set (cvars of most engines). */
+/**
+ * A name that hashes and compares in lower case (upper case with @c upper) when @c fold is set,
+ * as cvar names of most engines and key names do.
+ */
 struct NameKey {
     QStringView text;
     bool fold = true;
+    bool upper = false;
     friend bool operator==(NameKey a, NameKey b)
     {
         if (!a.fold)
             return a.text == b.text;
-        return withCase(a.text, false, [&](QStringView lowerA) {
-            return withCase(b.text, false, [&](QStringView lowerB) { return lowerA == lowerB; });
+        return withCase(a.text, a.upper, [&](QStringView foldedA) {
+            return withCase(b.text, b.upper,
+                            [&](QStringView foldedB) { return foldedA == foldedB; });
         });
     }
     friend size_t qHash(NameKey key, size_t seed = 0)
     {
         if (!key.fold)
             return qHash(key.text, seed);
-        return withCase(key.text, false, [&](QStringView lower) { return qHash(lower, seed); });
+        return withCase(key.text, key.upper,
+                        [&](QStringView folded) { return qHash(folded, seed); });
     }
 };
 QString bytes(qint64 count);

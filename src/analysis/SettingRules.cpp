@@ -159,14 +159,16 @@ void decimalComma(RuleContext &c)
     }
 }
 
-QString keyOf(const QString &key, const EngineProfile &profile)
+// A key name as the engine looks it up: a single character as written where the engine takes
+// it so, any other name in any letter case.
+NameKey keyOf(QStringView key, const EngineProfile &profile)
 {
-    return key.size() == 1 && profile.singleKeyCaseSensitive ? key : key.toUpper();
+    return {key, key.size() != 1 || !profile.singleKeyCaseSensitive, true};
 }
 
 void duplicateBind(RuleContext &c)
 {
-    QHash<QString, int> boundAt;
+    QHash<NameKey, int> boundAt;
     for (const Command &command : c.commands) {
         if (command.dropped)
             continue;
@@ -175,7 +177,7 @@ void duplicateBind(RuleContext &c)
         if (command.words.size() < 2 ||
             (command.verb != Verb::Bind && command.verb != Verb::Unbind))
             continue;
-        const QString key = keyOf(command.words.at(1).text.toString(), c.profile);
+        const NameKey key = keyOf(command.words.at(1).text, c.profile);
         if (command.verb == Verb::Unbind)
             boundAt.remove(key);
         if (command.verb != Verb::Bind || command.words.size() < 3)
@@ -225,25 +227,22 @@ void cvarCaseNearMiss(RuleContext &c)
     if (!c.profile.caseSensitiveCvars)
         return;
     // Each name in lower case to its spelling: the game's own names, then the file's first.
-    static const QHash<NameKey, QStringView> known = [] {
+    static const QHash<NameKey, QStringView> gameNames = [] {
         QHash<NameKey, QStringView> names;
         for (const QString &name : knownCvars(Family::Quake2))
             names.insert({name}, name);
         return names;
     }();
-    const QHash<NameKey, QStringView> &game =
-        c.profile.family == Family::Quake2 ? known : QHash<NameKey, QStringView>();
-    QHash<NameKey, QStringView> inFile;
-    const QList<Assignment> &found = c.assignments();
-    for (const Assignment &set : found)
-        if (!game.contains({set.name->text}) && !inFile.contains({set.name->text}))
-            inFile.insert({set.name->text}, set.name->text);
-    for (const Assignment &set : found) {
+    QHash<NameKey, QStringView> spelling =
+        c.profile.family == Family::Quake2 ? gameNames : QHash<NameKey, QStringView>();
+    for (const Assignment &set : c.assignments()) {
         const QStringView name = set.name->text;
-        const auto inGame = game.constFind({name});
-        const QString known = (inGame != game.constEnd() ? *inGame : inFile.value({name})).toString();
-        if (known == name || known.isEmpty())
+        auto first = spelling.find({name});
+        if (first == spelling.end())
+            first = spelling.insert({name}, name);
+        if (*first == name || first->isEmpty())
             continue;
+        const QString known = first->toString();
         c.report(set.name->begin, set.name->end,
                  QStringLiteral("%1 tells cvar names apart by letter case: %2 is a new cvar, "
                                 "not %3. Write '%4'.")
