@@ -112,6 +112,62 @@ QList<const Command *> execsOf(const QList<Command> &commands)
     return execs;
 }
 
+QString overflowEffect(const EngineProfile &profile)
+{
+    return profile.nestedOverflowIsFatal
+               ? QStringLiteral("the game quits with \"SZ_GetSpace: overflow without "
+                                "allowoverflow set\"")
+               : QStringLiteral("the file is not run");
+}
+
+/** Where an exec deeper down doesn't fit: the files from the first exec'd one to it. */
+struct DeepOverflow {
+    QStringList chain;
+    qint64 size = 0;
+    qint64 waiting = 0;
+};
+
+// Follows the execs of @p path in the order the engine runs them, with @p pending bytes of the
+// files that exec it still in the buffer, to the first exec'd file that doesn't fit beside them.
+bool overflowsInside(const QString &path, qint64 pending, const EngineProfile &profile,
+                     DeepOverflow &found)
+{
+    QString text;
+    if (found.chain.size() > kMaxExecDepth || !readFile(path, &text))
+        return false;
+    const qint64 own = bufferedBytes({text, path, -1}, profile);
+    const QString folder = QFileInfo(path).absolutePath();
+    const SplitText split = splitCommands(text, profile);
+    for (const Command *exec : execsOf(split.commands)) {
+        const QString target = execTarget(folder, exec->words.at(1).text.toString(), profile);
+        QString inner;
+        if (found.chain.contains(target) || !readFile(target, &inner)) // a loop: exec-loop's
+            continue;
+        const qint64 size = bufferedBytes({inner, target, -1}, profile);
+        if (size >= profile.bufferBytes)
+            continue;
+        const qint64 waiting = qMax<qint64>(0, own - exec->end) + 1 + pending;
+        found.chain.append(target);
+        if (size + 1 + waiting > profile.bufferBytes) {
+            found.size = size;
+            found.waiting = waiting;
+            return true;
+        }
+        if (overflowsInside(target, waiting, profile, found))
+            return true;
+        found.chain.removeLast();
+    }
+    return false;
+}
+
+QStringList fileNames(const QStringList &paths)
+{
+    QStringList names;
+    for (const QString &path : paths)
+        names.append(QFileInfo(path).fileName());
+    return names;
+}
+
 void nestedExecOverflow(RuleContext &c)
 {
     if (c.input.path.isEmpty())
@@ -126,17 +182,29 @@ void nestedExecOverflow(RuleContext &c)
         const CheckInput innerInput{inner, target, -1};
         const qint64 innerSize = bufferedBytes(innerInput, c.profile);
         const qint64 rest = qMax<qint64>(0, size - exec->end);
-        if (innerSize >= c.profile.bufferBytes || innerSize + 1 + rest <= c.profile.bufferBytes)
+        if (innerSize >= c.profile.bufferBytes)
             continue;
+        DeepOverflow deeper{{QDir::cleanPath(QFileInfo(c.input.path).absoluteFilePath()), target}};
+        if (innerSize + 1 + rest <= c.profile.bufferBytes) {
+            if (overflowsInside(target, rest, c.profile, deeper))
+                c.report(exec->begin, exec->end,
+                         QStringLiteral("%1 fits, but %2 (%3 bytes), which runs in turn (%4), "
+                                        "has no room in %5's command buffer beside the %6 bytes "
+                                        "still to run of the files that exec it: %7. Exec it "
+                                        "from the end of a smaller file, or shorten the files.")
+                             .arg(QFileInfo(target).fileName(),
+                                  QFileInfo(deeper.chain.last()).fileName(), bytes(deeper.size),
+                                  fileNames(deeper.chain).join(QStringLiteral(" -> ")),
+                                  c.engine(), bytes(deeper.waiting),
+                                  overflowEffect(c.profile)));
+            continue;
+        }
         c.report(exec->begin, exec->end,
                  QStringLiteral("%1 (%2 bytes) doesn't fit in %3's command buffer beside the "
                                 "%4 bytes still to run after this line: %5. Exec it from the "
                                 "end of a smaller file, or shorten either file.")
                      .arg(QFileInfo(target).fileName(), bytes(innerSize), c.engine(), bytes(rest),
-                          c.profile.nestedOverflowIsFatal
-                              ? QStringLiteral("the game quits with \"SZ_GetSpace: overflow "
-                                               "without allowoverflow set\"")
-                              : QStringLiteral("the file is not run")));
+                          overflowEffect(c.profile)));
     }
 }
 
