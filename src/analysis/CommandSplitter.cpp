@@ -63,7 +63,7 @@ void tokenizeQuake3(const QString &text, int at, int end, const EngineProfile &p
                     if (data[at + 1] == u'*')
                         break;
                     if (data[at + 1] == u'/') {
-                            // Quake3e keeps "scheme://" inside a word: a lower-case letter and ':'
+                        // Quake3e keeps "scheme://" inside a word: a lower-case letter and ':'
                         // before it, three or more characters into the command.
                         if (profile.slashesEndWord || at == start || at - commandStart < 3 ||
                             data[at - 1] != u':' || data[at - 2] < u'a' || data[at - 2] > u'z')
@@ -287,7 +287,8 @@ SplitText splitCommands(const QString &text, const EngineProfile &profile)
         at = next;
     }
     for (qsizetype i = 0; i < commands.size(); ++i)
-        commands[i].words = Words(words.constData() + firstWords.at(i), commands.at(i).words.size());
+        commands[i].words =
+            Words(words.constData() + firstWords.at(i), commands.at(i).words.size());
     return split;
 }
 

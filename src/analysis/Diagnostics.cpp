@@ -62,12 +62,6 @@ qint64 RuleContext::bufferedBytes() const
     return m_bufferedBytes;
 }
 
-bool sameName(QStringView word, const char *name)
-{
-    const QLatin1String latin(name);
-    return word.size() == latin.size() && word.compare(latin, Qt::CaseInsensitive) == 0;
-}
-
 bool isSetCommand(const Command &command)
 {
     return command.verb >= Verb::Set && command.verb <= Verb::Sets;

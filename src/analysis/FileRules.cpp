@@ -194,9 +194,8 @@ void nestedExecOverflow(RuleContext &c)
                                         "from the end of a smaller file, or shorten the files.")
                              .arg(QFileInfo(target).fileName(),
                                   QFileInfo(deeper.chain.last()).fileName(), bytes(deeper.size),
-                                  fileNames(deeper.chain).join(QStringLiteral(" -> ")),
-                                  c.engine(), bytes(deeper.waiting),
-                                  overflowEffect(c.profile)));
+                                  fileNames(deeper.chain).join(QStringLiteral(" -> ")), c.engine(),
+                                  bytes(deeper.waiting), overflowEffect(c.profile)));
             continue;
         }
         c.report(exec->begin, exec->end,

@@ -38,11 +38,11 @@ struct RuleContext {
     }
     const QString &engine() const { return m_engine; }
     /** Runs @p visit for each command the engine runs whose first word is one of @p verbs. */
-    template <typename Visit>
-    void forEach(std::initializer_list<Verb> verbs, Visit visit) const
+    template <typename Visit> void forEach(std::initializer_list<Verb> verbs, Visit visit) const
     {
         for (const Command &command : commands)
-            if (!command.dropped && std::find(verbs.begin(), verbs.end(), command.verb) != verbs.end())
+            if (!command.dropped &&
+                std::find(verbs.begin(), verbs.end(), command.verb) != verbs.end())
                 visit(command);
     }
     /** Every cvar the commands give a value, in file order (worked out once per check). */
@@ -69,8 +69,6 @@ const QList<Rule> &syntaxRules();
 const QList<Rule> &settingRules();
 
 // Small helpers shared by the rule files.
-/** @p word is @p name in any letter case. */
-bool sameName(QStringView word, const char *name);
 bool isSetCommand(const Command &command);
 QString quoted(QStringView text);
 
@@ -78,8 +76,7 @@ QString quoted(QStringView text);
  * Calls @p use with @p text in lower (or upper) case, as QString::toLower() (toUpper()) gives
  * it, without allocating for the short Latin-1 (ASCII) names configs consist of.
  */
-template <typename Use>
-auto withCase(QStringView text, bool upper, Use use)
+template <typename Use> auto withCase(QStringView text, bool upper, Use use)
 {
     constexpr qsizetype kShort = 64;
     const char16_t limit = upper ? 0x80 : 0x100; // no special case mappings below these

@@ -128,12 +128,11 @@ void gameCvarWithoutSet(RuleContext &c)
                            name.startsWith(u"cg_", Qt::CaseInsensitive) ||
                            name.startsWith(u"ui_", Qt::CaseInsensitive)))
             continue;
-        c.report(
-            set.name->begin, set.command->end,
-            QStringLiteral("%1 belongs to the game module, which %2 hasn't loaded while "
-                           "configs run at start-up: without set it prints \"Unknown "
-                           "command\". Write 'seta %3 ...'.")
-                .arg(quoted(set.name->text), c.engine(), set.name->text.toString()));
+        c.report(set.name->begin, set.command->end,
+                 QStringLiteral("%1 belongs to the game module, which %2 hasn't loaded while "
+                                "configs run at start-up: without set it prints \"Unknown "
+                                "command\". Write 'seta %3 ...'.")
+                     .arg(quoted(set.name->text), c.engine(), set.name->text.toString()));
     }
 }
 

@@ -172,8 +172,9 @@ void setArity(RuleContext &c)
     c.forEach({Verb::Set}, [&](const Command &command) {
         const auto &words = command.words;
         // The flag is compared case-sensitively (strcmp): 'U' is no flag.
-        if (words.size() < 2 || words.size() == 3 || (words.size() == 4 && words.at(3).text.size() == 1 &&
-                                  flags.contains(words.at(3).text.at(0))))
+        if (words.size() < 2 || words.size() == 3 ||
+            (words.size() == 4 && words.at(3).text.size() == 1 &&
+             flags.contains(words.at(3).text.at(0))))
             return;
         QString message;
         if (words.size() == 2)
