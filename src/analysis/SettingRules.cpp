@@ -69,7 +69,7 @@ void unknownKey(RuleContext &c)
         c.report(key.begin, key.end,
                  QStringLiteral("%1 has no key called %2: it prints '\"%3\" isn't a valid key' "
                                 "and binds nothing. Use a key name of this engine.")
-                     .arg(c.engine(), quoted(key.text), key.text.toString()));
+                     .arg(c.engine(), quoted(key.text), key.text));
     });
 }
 
@@ -86,7 +86,7 @@ void capitalKey(RuleContext &c)
         c.report(key.begin, key.end,
                  QStringLiteral("%1 takes a single letter as written: '%2' is a code no key "
                                 "sends, so this bind never fires. Write '%3'.")
-                     .arg(c.engine(), key.text.toString(), key.text.toString().toLower()));
+                     .arg(c.engine(), key.text, key.text.toString().toLower()));
     });
 }
 
@@ -99,7 +99,7 @@ void semicolonKey(RuleContext &c)
                  QStringLiteral("A ';' ends the command, so %1 runs '%2' alone and the rest of "
                                 "the line as commands of their own. Write the key as "
                                 "SEMICOLON.")
-                     .arg(c.engine(), command.words.first().text.toString()));
+                     .arg(c.engine(), command.words.first().text));
     });
 }
 
@@ -132,7 +132,7 @@ void gameCvarWithoutSet(RuleContext &c)
                  QStringLiteral("%1 belongs to the game module, which %2 hasn't loaded while "
                                 "configs run at start-up: without set it prints \"Unknown "
                                 "command\". Write 'seta %3 ...'.")
-                     .arg(quoted(set.name->text), c.engine(), set.name->text.toString()));
+                     .arg(quoted(set.name->text), c.engine(), set.name->text));
     }
 }
 

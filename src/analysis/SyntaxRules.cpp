@@ -143,7 +143,7 @@ void missingCommand(RuleContext &c)
             c.report(word.begin, word.end,
                      QStringLiteral("%1 has no '%2' command: it prints \"Unknown command\" and "
                                     "this line does nothing. Use %3 instead.")
-                         .arg(c.engine(), word.text.toString(), QLatin1String(missing.instead)));
+                         .arg(c.engine(), word.text, QLatin1String(missing.instead)));
         });
     }
 }
