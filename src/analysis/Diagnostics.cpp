@@ -4,6 +4,7 @@
 
 #include <QLocale>
 #include <algorithm>
+#include <vector>
 
 namespace analysis {
 
@@ -36,42 +37,45 @@ QString severityName(Severity severity)
     return {};
 }
 
-void RuleContext::forEach(std::initializer_list<const char *> names,
-                          const std::function<void(const Command &)> &visit) const
+const QList<Assignment> &RuleContext::assignments() const
 {
+    if (m_assignments)
+        return *m_assignments;
+    QList<Assignment> &found = m_assignments.emplace();
     for (const Command &command : commands) {
-        if (command.dropped || command.words.isEmpty())
+        const auto &words = command.words;
+        if (command.dropped || words.size() < 2)
             continue;
-        for (const char *name : names)
-            if (isCommand(command, name)) {
-                visit(command);
-                break;
-            }
+        if (isSetCommand(command) && words.size() >= 3)
+            found.append({&command, &words.at(1), &words.at(2), false});
+        else if (!words.first().quoted && command.verb == Verb::Other &&
+                 !words.first().text.startsWith(u'+') && !words.first().text.startsWith(u'-'))
+            found.append({&command, &words.at(0), &words.at(1), true});
     }
+    return found;
 }
 
-bool sameName(QStringView word, const char *name)
+qint64 RuleContext::bufferedBytes() const
 {
-    const QLatin1String latin(name);
-    return word.size() == latin.size() && word.compare(latin, Qt::CaseInsensitive) == 0;
-}
-
-bool isCommand(const Command &command, const char *name)
-{
-    return !command.words.isEmpty() && sameName(command.words.first().text, name);
+    if (m_bufferedBytes < 0)
+        m_bufferedBytes = analysis::bufferedBytes(input, profile);
+    return m_bufferedBytes;
 }
 
 bool isSetCommand(const Command &command)
 {
-    return isCommand(command, "set") || isCommand(command, "seta") || isCommand(command, "setu") ||
-           isCommand(command, "sets");
+    return command.verb >= Verb::Set && command.verb <= Verb::Sets;
 }
 
-QString quoted(const QString &text)
+QString quoted(QStringView text)
 {
     const int kShown = 60;
-    const QString shown = text.size() > kShown ? text.left(kShown) + QStringLiteral("...") : text;
-    return QLatin1Char('\'') + shown + QLatin1Char('\'');
+    const bool cut = text.size() > kShown;
+    QString result;
+    result.reserve(qMin<qsizetype>(text.size(), kShown) + 5);
+    result.append(u'\'').append(cut ? text.left(kShown) : text);
+    result.append(cut ? QLatin1String("...'") : QLatin1String("'"));
+    return result;
 }
 
 QString bytes(qint64 count)
@@ -79,21 +83,42 @@ QString bytes(qint64 count)
     return QLocale(QLocale::English).toString(count);
 }
 
+namespace {
+
+// Stable by offset: findings at one place keep the order of the rule table. Sorts the offsets
+// and moves each finding once.
+QList<Diagnostic> inTextOrder(QList<Diagnostic> found)
+{
+    const auto byBegin = [](const Diagnostic &a, const Diagnostic &b) { return a.begin < b.begin; };
+    if (std::is_sorted(found.cbegin(), found.cend(), byBegin))
+        return found;
+    std::vector<std::pair<int, int>> order; // (offset, index)
+    order.reserve(found.size());
+    for (int i = 0; i < int(found.size()); ++i)
+        order.emplace_back(found.at(i).begin, i);
+    std::sort(order.begin(), order.end());
+    QList<Diagnostic> sorted;
+    sorted.reserve(found.size());
+    for (const auto &[begin, index] : order)
+        sorted.append(std::move(found[index]));
+    return sorted;
+}
+
+} // namespace
+
 QList<Diagnostic> check(const CheckInput &input, const EngineProfile &profile)
 {
-    const QList<Command> commands = splitCommands(input.text, profile);
+    const SplitText split = splitCommands(input.text, profile);
     const LineIndex lines(input.text);
     QList<Diagnostic> found;
-    RuleContext context{input, profile, commands, lines, found, {}, Severity::Warning};
+    RuleContext context(input, profile, split.commands, lines, found);
     for (const QList<Rule> *rules : {&fileRules(), &syntaxRules(), &settingRules()})
         for (const Rule &rule : *rules) {
             context.rule = QLatin1String(rule.id);
             context.severity = rule.severity;
             rule.run(context);
         }
-    std::stable_sort(found.begin(), found.end(),
-                     [](const Diagnostic &a, const Diagnostic &b) { return a.begin < b.begin; });
-    return found;
+    return inTextOrder(std::move(found));
 }
 
 } // namespace analysis

@@ -23,36 +23,49 @@ const QList<EngineProfile> kProfiles = {
      "code/qcommon/cvar.c Cvar_SetA_f, Cvar_Command; code/client/cl_keys.c keynames, "
      "Key_StringToKeynum"},
     {"ioq3", "ioquake3", Family::Quake3, 131072, false, false, false, true, false,
-     BlockComments::Multiline, LongCommands::CutAndRunRest, true, false,
+     BlockComments::MultilineEndsCommand, LongCommands::CutAndRunRest, true, false,
      true, false, "", false, true, 0, false, false, false, false, true, "q3config.cfg",
      ":/analysis/keys-ioq3.txt", ":/analysis/cheat-ioq3.txt",
-     "code/qcommon/cmd.c Cbuf_Execute (in_slash_comment, in_star_comment), Cmd_TokenizeString2; "
-     "code/qcommon/cvar.c Cvar_Set_f; code/client/cl_keys.c Key_StringToKeynum (tolower)"},
+     "code/qcommon/cmd.c MAX_CMD_BUFFER, Cbuf_InsertText, Cbuf_Execute (in_slash_comment, "
+     "in_star_comment, a command ends after the closing star-slash, MAX_CMD_LINE cut and i++), "
+     "Cmd_TokenizeString2, Cmd_Exec_f (COM_DefaultExtension), Cmd_Vstr_f; code/qcommon/cvar.c "
+     "Cvar_Set_f (Cmd_ArgsFrom), Cvar_Command (Cmd_Args); code/client/cl_keys.c keynames, "
+     "Key_StringToKeynum (tolower); checked at 5956299e"},
     {"quake3e", "Quake3e", Family::Quake3, 65536, false, false, false, true, false,
-     BlockComments::Multiline, LongCommands::Truncate, false, false,
+     BlockComments::MultilineEndsCommand, LongCommands::Truncate, false, false,
      true, false, "", false, true, 0, false, false, true, false, true, "q3config.cfg",
      ":/analysis/keys-quake3e.txt", ":/analysis/cheat-quake3e.txt",
-     "code/qcommon/cmd.c Cbuf_Execute, Cmd_TokenizeString2 (keeps scheme://); "
-     "code/qcommon/cvar.c Cvar_Set_f; code/client/cl_keys.c keynames"},
+     "code/qcommon/cmd.c MAX_CMD_BUFFER, Cbuf_Execute (a command ends after the closing "
+     "star-slash; longer lines truncated at MAX_CMD_LINE - 1), Cmd_TokenizeString2 (keeps "
+     "\"[a-z]://\" three or more characters into the line), Cmd_Vstr_f; code/qcommon/cvar.c "
+     "Cvar_Set_f; code/client/cl_keys.c Key_StringToKeynum; code/qcommon/keys.c keynames; "
+     "checked at f8372fd8"},
     {"q2", "Quake II 3.21", Family::Quake2, 8192, false, true, false, false, true,
      BlockComments::None, LongCommands::Overrun, false, true,
      false, false, "us", true, false, 31, true, true, true, true, false, "config.cfg",
      ":/analysis/keys-q2-3.21.txt", "",
      "qcommon/cmd.c Cbuf_AddText, Cbuf_InsertText, Cbuf_Execute, Cmd_Alias_f (MAX_ALIAS_NAME), "
      "Cmd_MacroExpandString (unmatched quote); qcommon/common.c SZ_GetSpace; "
-     "qcommon/cvar.c Cvar_Set_f (u/s flags); client/keys.c keynames, Key_Event"},
+     "qcommon/cvar.c Cvar_Set_f (3 or 4 words, strcmp u/s flags); client/keys.c keynames, "
+     "Key_Event"},
     {"yquake2", "Yamagi Quake II", Family::Quake2, 32768, false, true, false, false, true,
      BlockComments::None, LongCommands::Truncate, false, true,
      false, false, "aus", true, true, 31, true, true, true, true, false, "config.cfg",
      ":/analysis/keys-yquake2.txt", "",
-     "src/common/cmdparser.c Cbuf_Execute, Cmd_Exec_f, Cmd_Vstr_f; src/common/cvar.c "
-     "Cvar_Set_f (a/u/s flags); src/client/input/keyboard.c keynames"},
+     "src/common/cmdparser.c cmd_text_buf, Cbuf_Execute (only ';' and LF, line[1024] "
+     "truncated), Cmd_Exec_f (no .cfg added), Cmd_Alias_f (MAX_ALIAS_NAME), Cmd_Vstr_f, "
+     "Cmd_TokenizeString (unmatched quote); src/common/cvar.c Cvar_Set_f (3 or 4 words, strcmp "
+     "a/u/s flags), Cvar_Command; src/client/cl_keyboard.c keynames, Key_StringToKeynum (a "
+     "single character as written); no CVAR_CHEAT; checked at 69599f5a"},
     {"q2pro", "Q2PRO", Family::Quake2, 65536, true, false, true, false, false,
      BlockComments::Multiline, LongCommands::Discard, false, true,
      true, false, "", true, false, 0, false, true, false, true, true, "config.cfg",
-     "", "",
+     ":/analysis/keys-q2pro.txt", ":/analysis/cheat-q2pro.txt",
      "src/common/cmd.c Cmd_ExecuteFile (COM_Compress, \"File too large\", \"Invalid file "
-     "format\", \"Infinite loop avoided\"), Cbuf_Execute; src/common/cvar.c Cvar_Set_f"},
+     "format\", \"Infinite loop avoided\"), Cbuf_Execute (only ';' and LF end a command, "
+     "\"Line exceeded 1024 chars, discarded.\"), c_cmd (alias, no vstr); src/common/cvar.c "
+     "Cvar_Set_f; src/client/keys.c keynames (K macro), Key_StringToKeynum (Q_tolower); "
+     "CVAR_CHEAT in src/client/{input,main,view}.c, src/refresh/main.c; checked at 3aa0d40b"},
 };
 // clang-format on
 

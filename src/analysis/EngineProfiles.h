@@ -10,9 +10,12 @@ enum class Family { Quake3, Quake2 };
 
 // What an engine does with block comments (slash-star ... star-slash) in a config.
 enum class BlockComments {
-    None,     // `/*` is an ordinary word (a command of its own)
-    OneLine,  // skipped inside one line; a block over several lines runs its inner lines
-    Multiline // skipped across lines
+    None,      // `/*` is an ordinary word (a command of its own)
+    OneLine,   // skipped inside one line; a block over several lines runs its inner lines
+    Multiline, // skipped across lines (stripped from the file before it runs)
+    /** Skipped across lines, and the command ends at the closing star-slash: text after it
+        on the line runs as a command of its own. */
+    MultilineEndsCommand
 };
 
 /** What an engine does with a command longer than 1023 characters. */

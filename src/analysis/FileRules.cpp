@@ -28,7 +28,7 @@ QString overflowMessage(const EngineProfile &profile)
 
 void bufferOverflow(RuleContext &c)
 {
-    const qint64 size = bufferedBytes(c.input, c.profile);
+    const qint64 size = c.bufferedBytes();
     if (size < c.profile.bufferBytes)
         return;
     c.report(
@@ -43,7 +43,7 @@ void bufferOverflow(RuleContext &c)
 
 void bufferNearlyFull(RuleContext &c)
 {
-    const qint64 size = bufferedBytes(c.input, c.profile);
+    const qint64 size = c.bufferedBytes();
     if (size >= c.profile.bufferBytes || size * 10 < c.profile.bufferBytes * 9)
         return;
     c.report(0, qMin(int(c.input.text.size()), c.input.text.indexOf(u'\n') + 1),
@@ -107,9 +107,65 @@ QList<const Command *> execsOf(const QList<Command> &commands)
 {
     QList<const Command *> execs;
     for (const Command &command : commands)
-        if (!command.dropped && isCommand(command, "exec") && command.words.size() >= 2)
+        if (!command.dropped && command.verb == Verb::Exec && command.words.size() >= 2)
             execs.append(&command);
     return execs;
+}
+
+QString overflowEffect(const EngineProfile &profile)
+{
+    return profile.nestedOverflowIsFatal
+               ? QStringLiteral("the game quits with \"SZ_GetSpace: overflow without "
+                                "allowoverflow set\"")
+               : QStringLiteral("the file is not run");
+}
+
+/** Where an exec deeper down doesn't fit: the files from the first exec'd one to it. */
+struct DeepOverflow {
+    QStringList chain;
+    qint64 size = 0;
+    qint64 waiting = 0;
+};
+
+// Follows the execs of @p path in the order the engine runs them, with @p pending bytes of the
+// files that exec it still in the buffer, to the first exec'd file that doesn't fit beside them.
+bool overflowsInside(const QString &path, qint64 pending, const EngineProfile &profile,
+                     DeepOverflow &found)
+{
+    QString text;
+    if (found.chain.size() > kMaxExecDepth || !readFile(path, &text))
+        return false;
+    const qint64 own = bufferedBytes({text, path, -1}, profile);
+    const QString folder = QFileInfo(path).absolutePath();
+    const SplitText split = splitCommands(text, profile);
+    for (const Command *exec : execsOf(split.commands)) {
+        const QString target = execTarget(folder, exec->words.at(1).text.toString(), profile);
+        QString inner;
+        if (found.chain.contains(target) || !readFile(target, &inner)) // a loop: exec-loop's
+            continue;
+        const qint64 size = bufferedBytes({inner, target, -1}, profile);
+        if (size >= profile.bufferBytes)
+            continue;
+        const qint64 waiting = qMax<qint64>(0, own - exec->end) + 1 + pending;
+        found.chain.append(target);
+        if (size + 1 + waiting > profile.bufferBytes) {
+            found.size = size;
+            found.waiting = waiting;
+            return true;
+        }
+        if (overflowsInside(target, waiting, profile, found))
+            return true;
+        found.chain.removeLast();
+    }
+    return false;
+}
+
+QStringList fileNames(const QStringList &paths)
+{
+    QStringList names;
+    for (const QString &path : paths)
+        names.append(QFileInfo(path).fileName());
+    return names;
 }
 
 void nestedExecOverflow(RuleContext &c)
@@ -117,7 +173,7 @@ void nestedExecOverflow(RuleContext &c)
     if (c.input.path.isEmpty())
         return;
     const QString folder = QFileInfo(c.input.path).absolutePath();
-    const qint64 size = bufferedBytes(c.input, c.profile);
+    const qint64 size = c.bufferedBytes();
     for (const Command *exec : execsOf(c.commands)) {
         QString inner;
         const QString target = execTarget(folder, exec->words.at(1).text.toString(), c.profile);
@@ -126,17 +182,28 @@ void nestedExecOverflow(RuleContext &c)
         const CheckInput innerInput{inner, target, -1};
         const qint64 innerSize = bufferedBytes(innerInput, c.profile);
         const qint64 rest = qMax<qint64>(0, size - exec->end);
-        if (innerSize >= c.profile.bufferBytes || innerSize + 1 + rest <= c.profile.bufferBytes)
+        if (innerSize >= c.profile.bufferBytes)
             continue;
+        DeepOverflow deeper{{QDir::cleanPath(QFileInfo(c.input.path).absoluteFilePath()), target}};
+        if (innerSize + 1 + rest <= c.profile.bufferBytes) {
+            if (overflowsInside(target, rest, c.profile, deeper))
+                c.report(exec->begin, exec->end,
+                         QStringLiteral("%1 fits, but %2 (%3 bytes), which runs in turn (%4), "
+                                        "has no room in %5's command buffer beside the %6 bytes "
+                                        "still to run of the files that exec it: %7. Exec it "
+                                        "from the end of a smaller file, or shorten the files.")
+                             .arg(QFileInfo(target).fileName(),
+                                  QFileInfo(deeper.chain.last()).fileName(), bytes(deeper.size),
+                                  fileNames(deeper.chain).join(QStringLiteral(" -> ")), c.engine(),
+                                  bytes(deeper.waiting), overflowEffect(c.profile)));
+            continue;
+        }
         c.report(exec->begin, exec->end,
                  QStringLiteral("%1 (%2 bytes) doesn't fit in %3's command buffer beside the "
                                 "%4 bytes still to run after this line: %5. Exec it from the "
                                 "end of a smaller file, or shorten either file.")
                      .arg(QFileInfo(target).fileName(), bytes(innerSize), c.engine(), bytes(rest),
-                          c.profile.nestedOverflowIsFatal
-                              ? QStringLiteral("the game quits with \"SZ_GetSpace: overflow "
-                                               "without allowoverflow set\"")
-                              : QStringLiteral("the file is not run")));
+                          overflowEffect(c.profile)));
     }
 }
 
@@ -150,8 +217,8 @@ bool leadsTo(const QString &path, const QString &start, const EngineProfile &pro
     if (!readFile(path, &text))
         return false;
     const QString folder = QFileInfo(path).absolutePath();
-    const QList<Command> commands = splitCommands(text, profile);
-    for (const Command *exec : execsOf(commands)) {
+    const SplitText split = splitCommands(text, profile);
+    for (const Command *exec : execsOf(split.commands)) {
         const QString target = execTarget(folder, exec->words.at(1).text.toString(), profile);
         chain.append(QFileInfo(target).fileName());
         if (target == start)

@@ -1,61 +1,17 @@
 #include "analysis/RuleContext.h"
 
 #include <QHash>
-#include <QRegularExpression>
+#include <algorithm>
 
 namespace analysis {
 
 namespace {
 
-// First words that are commands, not cvars, in every engine (a bare `name value` sets a cvar).
-const char *const kCommandWords[] = {
-    "bind",  "unbind",       "unbindall",   "exec",     "vstr",    "echo",
-    "say",   "say_team",     "alias",       "set",      "seta",    "setu",
-    "sets",  "toggle",       "cmd",         "wait",     "connect", "map",
-    "reset", "cvar_restart", "writeconfig", "bindlist", "cvarlist"};
-
-bool isCommandWord(QStringView word)
-{
-    for (const char *name : kCommandWords)
-        if (sameName(word, name))
-            return true;
-    return false;
-}
-
-/** A cvar given a value: by the set family, or bare as `name value`. */
-struct Assignment {
-    const Command *command;
-    const Word *name;
-    const Word *value;
-    bool bare;
-};
-
-QList<Assignment> assignments(const RuleContext &c)
-{
-    QList<Assignment> found;
-    for (const Command &command : c.commands) {
-        const auto &words = command.words;
-        if (command.dropped || words.size() < 2)
-            continue;
-        if (isSetCommand(command) && words.size() >= 3)
-            found.append({&command, &words.at(1), &words.at(2), false});
-        else if (!words.first().quoted && !isCommandWord(words.first().text) &&
-                 !words.first().text.startsWith(u'+') && !words.first().text.startsWith(u'-'))
-            found.append({&command, &words.at(0), &words.at(1), true});
-    }
-    return found;
-}
-
-QString cvarKey(const QString &name, const EngineProfile &profile)
-{
-    return profile.caseSensitiveCvars ? name : name.toLower();
-}
-
 void plusInsideBind(RuleContext &c)
 {
     if (!c.profile.plusOnlyFirstReleased)
         return;
-    c.forEach({"bind"}, [&](const Command &command) {
+    c.forEach({Verb::Bind}, [&](const Command &command) {
         if (command.words.size() < 3)
             return;
         QStringList parts;
@@ -77,10 +33,21 @@ void plusInsideBind(RuleContext &c)
     });
 }
 
-bool isHexKey(const QString &key, const EngineProfile &profile)
+bool isHexDigit(QChar c)
 {
-    static const QRegularExpression hex(QStringLiteral("^0x[0-9a-fA-F]{2}$"));
-    return profile.family == Family::Quake3 && hex.match(key).hasMatch();
+    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+}
+
+bool isDigit(QChar c)
+{
+    return c >= u'0' && c <= u'9';
+}
+
+// "0x" and two hex digits: Quake III binds a key by its code written so.
+bool isHexKey(QStringView key, const EngineProfile &profile)
+{
+    return profile.family == Family::Quake3 && key.size() == 4 && key.startsWith(u"0x") &&
+           isHexDigit(key[2]) && isHexDigit(key[3]);
 }
 
 void unknownKey(RuleContext &c)
@@ -88,17 +55,21 @@ void unknownKey(RuleContext &c)
     const QSet<QString> &names = keyNames(c.profile);
     if (names.isEmpty())
         return;
-    c.forEach({"bind", "unbind"}, [&](const Command &command) {
+    c.forEach({Verb::Bind, Verb::Unbind}, [&](const Command &command) {
         if (command.words.size() < 2)
             return;
         const Word &key = command.words.at(1);
-        if (key.text.size() == 1 || names.contains(key.text.toString().toUpper()) ||
-            isHexKey(key.text.toString(), c.profile))
+        if (key.text.size() == 1 ||
+            withCase(key.text, true,
+                     [&](QStringView upper) {
+                         return names.contains(QString::fromRawData(upper.data(), upper.size()));
+                     }) ||
+            isHexKey(key.text, c.profile))
             return;
         c.report(key.begin, key.end,
                  QStringLiteral("%1 has no key called %2: it prints '\"%3\" isn't a valid key' "
                                 "and binds nothing. Use a key name of this engine.")
-                     .arg(c.engine(), quoted(key.text.toString()), key.text.toString()));
+                     .arg(c.engine(), quoted(key.text), key.text));
     });
 }
 
@@ -106,7 +77,7 @@ void capitalKey(RuleContext &c)
 {
     if (!c.profile.singleKeyCaseSensitive)
         return;
-    c.forEach({"bind", "unbind"}, [&](const Command &command) {
+    c.forEach({Verb::Bind, Verb::Unbind}, [&](const Command &command) {
         if (command.words.size() < 2)
             return;
         const Word &key = command.words.at(1);
@@ -115,20 +86,20 @@ void capitalKey(RuleContext &c)
         c.report(key.begin, key.end,
                  QStringLiteral("%1 takes a single letter as written: '%2' is a code no key "
                                 "sends, so this bind never fires. Write '%3'.")
-                     .arg(c.engine(), key.text.toString(), key.text.toString().toLower()));
+                     .arg(c.engine(), key.text, key.text.toString().toLower()));
     });
 }
 
 void semicolonKey(RuleContext &c)
 {
-    c.forEach({"bind", "unbind"}, [&](const Command &command) {
+    c.forEach({Verb::Bind, Verb::Unbind}, [&](const Command &command) {
         if (command.words.size() != 1 || command.terminator != ';')
             return;
         c.report(command.begin, command.end + 1,
                  QStringLiteral("A ';' ends the command, so %1 runs '%2' alone and the rest of "
                                 "the line as commands of their own. Write the key as "
                                 "SEMICOLON.")
-                     .arg(c.engine(), command.words.first().text.toString()));
+                     .arg(c.engine(), command.words.first().text));
     });
 }
 
@@ -137,76 +108,85 @@ void cheatCvar(RuleContext &c)
     const QSet<QString> &cheats = cheatCvars(c.profile);
     if (cheats.isEmpty())
         return;
-    for (const Assignment &set : assignments(c))
-        if (cheats.contains(set.name->text.toString().toLower()))
+    for (const Assignment &set : c.assignments())
+        if (withCase(set.name->text, false, [&](QStringView lower) {
+                return cheats.contains(QString::fromRawData(lower.data(), lower.size()));
+            }))
             c.report(set.name->begin, set.name->end,
                      QStringLiteral("%1 is cheat protected in %2: it is reset to its default "
                                     "when you join a server without cheats. Drop this line.")
-                         .arg(quoted(set.name->text.toString()), c.engine()));
+                         .arg(quoted(set.name->text), c.engine()));
 }
 
 void gameCvarWithoutSet(RuleContext &c)
 {
-    static const QRegularExpression gameCvar(QStringLiteral("^(g|cg|ui)_"),
-                                             QRegularExpression::CaseInsensitiveOption);
     if (c.profile.family != Family::Quake3)
         return;
-    for (const Assignment &set : assignments(c)) {
-        if (!set.bare || !set.name->text.contains(u'_') ||
-            !gameCvar.match(set.name->text.toString()).hasMatch())
+    for (const Assignment &set : c.assignments()) {
+        const QStringView name = set.name->text;
+        if (!set.bare || !(name.startsWith(u"g_", Qt::CaseInsensitive) ||
+                           name.startsWith(u"cg_", Qt::CaseInsensitive) ||
+                           name.startsWith(u"ui_", Qt::CaseInsensitive)))
             continue;
-        c.report(
-            set.name->begin, set.command->end,
-            QStringLiteral("%1 belongs to the game module, which %2 hasn't loaded while "
-                           "configs run at start-up: without set it prints \"Unknown "
-                           "command\". Write 'seta %3 ...'.")
-                .arg(quoted(set.name->text.toString()), c.engine(), set.name->text.toString()));
+        c.report(set.name->begin, set.command->end,
+                 QStringLiteral("%1 belongs to the game module, which %2 hasn't loaded while "
+                                "configs run at start-up: without set it prints \"Unknown "
+                                "command\". Write 'seta %3 ...'.")
+                     .arg(quoted(set.name->text), c.engine(), set.name->text));
     }
 }
 
 void decimalComma(RuleContext &c)
 {
-    static const QRegularExpression number(QStringLiteral("^[+-]?(\\d*),(\\d+)$"));
-    for (const Assignment &set : assignments(c)) {
-        if (!set.value->text.contains(u','))
+    for (const Assignment &set : c.assignments()) {
+        // An optional sign, digits, one comma, at least one digit.
+        const QStringView value = set.value->text;
+        const qsizetype comma = value.indexOf(u',');
+        if (comma < 0)
             continue;
-        const QRegularExpressionMatch match = number.match(set.value->text.toString());
-        if (!match.hasMatch())
+        const qsizetype digits = value.startsWith(u'+') || value.startsWith(u'-') ? 1 : 0;
+        const QStringView whole = value.mid(digits, comma - digits);
+        const QStringView part = value.mid(comma + 1);
+        if (part.isEmpty() || !std::all_of(whole.begin(), whole.end(), isDigit) ||
+            !std::all_of(part.begin(), part.end(), isDigit))
             continue;
-        const QString read = match.captured(1).isEmpty() ? QStringLiteral("0") : match.captured(1);
+        const QString read = whole.isEmpty() ? QStringLiteral("0") : whole.toString();
         c.report(set.value->begin, set.value->end,
                  QStringLiteral("%1 reads numbers up to the comma: %2 counts as %3. Write '%4'.")
-                     .arg(c.engine(), quoted(set.value->text.toString()), read,
+                     .arg(c.engine(), quoted(set.value->text), read,
                           QString(set.value->text.toString()).replace(u',', u'.')));
     }
 }
 
-QString keyOf(const QString &key, const EngineProfile &profile)
+// A key name as the engine looks it up: a single character as written where the engine takes
+// it so, any other name in any letter case.
+NameKey keyOf(QStringView key, const EngineProfile &profile)
 {
-    return key.size() == 1 && profile.singleKeyCaseSensitive ? key : key.toUpper();
+    return {key, key.size() != 1 || !profile.singleKeyCaseSensitive, true};
 }
 
 void duplicateBind(RuleContext &c)
 {
-    QHash<QString, int> boundAt;
+    QHash<NameKey, int> boundAt;
     for (const Command &command : c.commands) {
-        if (command.dropped || command.words.isEmpty())
+        if (command.dropped)
             continue;
-        if (isCommand(command, "unbindall"))
+        if (command.verb == Verb::Unbindall)
             boundAt.clear();
-        if (command.words.size() < 2)
+        if (command.words.size() < 2 ||
+            (command.verb != Verb::Bind && command.verb != Verb::Unbind))
             continue;
-        const QString key = keyOf(command.words.at(1).text.toString(), c.profile);
-        if (isCommand(command, "unbind"))
+        const NameKey key = keyOf(command.words.at(1).text, c.profile);
+        if (command.verb == Verb::Unbind)
             boundAt.remove(key);
-        if (!isCommand(command, "bind") || command.words.size() < 3)
+        if (command.verb != Verb::Bind || command.words.size() < 3)
             continue;
         const auto earlier = boundAt.constFind(key);
         if (earlier != boundAt.constEnd())
             c.report(command.words.at(1).begin, command.words.at(1).end,
                      QStringLiteral("%1 is bound again here: %2 keeps only this bind, the one on "
                                     "line %3 no longer applies. Remove one of them.")
-                         .arg(quoted(command.words.at(1).text.toString()), c.engine(),
+                         .arg(quoted(command.words.at(1).text), c.engine(),
                               QString::number(c.lines.line(*earlier))));
         boundAt.insert(key, command.begin);
     }
@@ -216,18 +196,28 @@ void vstrOfUnsetName(RuleContext &c)
 {
     if (!c.profile.hasVstr)
         return;
-    QSet<QString> set;
-    for (const Assignment &assignment : assignments(c))
-        set.insert(cvarKey(assignment.name->text.toString(), c.profile));
-    c.forEach({"vstr"}, [&](const Command &command) {
-        if (command.words.size() < 2 ||
-            set.contains(cvarKey(command.words.at(1).text.toString(), c.profile)))
+    // The few names vstr runs, then one look at the many assignments for each of them.
+    const bool fold = !c.profile.caseSensitiveCvars;
+    QHash<NameKey, bool> isSet;
+    c.forEach({Verb::Vstr}, [&](const Command &command) {
+        if (command.words.size() >= 2)
+            isSet.insert({command.words.at(1).text, fold}, false);
+    });
+    if (isSet.isEmpty())
+        return;
+    for (const Assignment &assignment : c.assignments()) {
+        const auto target = isSet.find({assignment.name->text, fold});
+        if (target != isSet.end())
+            *target = true;
+    }
+    c.forEach({Verb::Vstr}, [&](const Command &command) {
+        if (command.words.size() < 2 || isSet.value({command.words.at(1).text, fold}))
             return;
         const Word &name = command.words.at(1);
         c.report(name.begin, name.end,
                  QStringLiteral("%1 is never set in this file: unless another config sets it, "
                                 "%2 runs nothing here. Set it before this line.")
-                     .arg(quoted(name.text.toString()), c.engine()));
+                     .arg(quoted(name.text), c.engine()));
     });
 }
 
@@ -235,18 +225,23 @@ void cvarCaseNearMiss(RuleContext &c)
 {
     if (!c.profile.caseSensitiveCvars)
         return;
-    QHash<QString, QString> byLowerName;
-    for (const QString &name : knownCvars(c.profile.family))
-        byLowerName.insert(name.toLower(), name);
-    const QList<Assignment> found = assignments(c);
-    for (const Assignment &set : found)
-        if (!byLowerName.contains(set.name->text.toString().toLower()))
-            byLowerName.insert(set.name->text.toString().toLower(), set.name->text.toString());
-    for (const Assignment &set : found) {
-        const QString name = set.name->text.toString();
-        const QString known = byLowerName.value(name.toLower());
-        if (known == name || known.isEmpty())
+    // Each name in lower case to its spelling: the game's own names, then the file's first.
+    static const QHash<NameKey, QStringView> gameNames = [] {
+        QHash<NameKey, QStringView> names;
+        for (const QString &name : knownCvars(Family::Quake2))
+            names.insert({name}, name);
+        return names;
+    }();
+    QHash<NameKey, QStringView> spelling =
+        c.profile.family == Family::Quake2 ? gameNames : QHash<NameKey, QStringView>();
+    for (const Assignment &set : c.assignments()) {
+        const QStringView name = set.name->text;
+        auto first = spelling.find({name});
+        if (first == spelling.end())
+            first = spelling.insert({name}, name);
+        if (*first == name || first->isEmpty())
             continue;
+        const QString known = first->toString();
         c.report(set.name->begin, set.name->end,
                  QStringLiteral("%1 tells cvar names apart by letter case: %2 is a new cvar, "
                                 "not %3. Write '%4'.")

@@ -120,17 +120,17 @@ void nestedQuotes(RuleContext &c)
 }
 
 struct MissingCommand {
-    const char *name;
+    Verb verb;
     bool EngineProfile::*available;
     const char *instead;
 };
 
 const MissingCommand kMissingCommands[] = {
-    {"seta", &EngineProfile::hasSetA, "set"},
-    {"setu", &EngineProfile::hasSetA, "set NAME VALUE u"},
-    {"sets", &EngineProfile::hasSetA, "set NAME VALUE s"},
-    {"alias", &EngineProfile::hasAlias, "set NAME \"commands\" and vstr NAME"},
-    {"vstr", &EngineProfile::hasVstr, "an alias"},
+    {Verb::Seta, &EngineProfile::hasSetA, "set"},
+    {Verb::Setu, &EngineProfile::hasSetA, "set NAME VALUE u"},
+    {Verb::Sets, &EngineProfile::hasSetA, "set NAME VALUE s"},
+    {Verb::Alias, &EngineProfile::hasAlias, "set NAME \"commands\" and vstr NAME"},
+    {Verb::Vstr, &EngineProfile::hasVstr, "an alias"},
 };
 
 void missingCommand(RuleContext &c)
@@ -138,12 +138,12 @@ void missingCommand(RuleContext &c)
     for (const MissingCommand &missing : kMissingCommands) {
         if (c.profile.*missing.available)
             continue;
-        c.forEach({missing.name}, [&](const Command &command) {
+        c.forEach({missing.verb}, [&](const Command &command) {
             const Word &word = command.words.first();
             c.report(word.begin, word.end,
                      QStringLiteral("%1 has no '%2' command: it prints \"Unknown command\" and "
                                     "this line does nothing. Use %3 instead.")
-                         .arg(c.engine(), word.text.toString(), QLatin1String(missing.instead)));
+                         .arg(c.engine(), word.text, QLatin1String(missing.instead)));
         });
     }
 }
@@ -152,7 +152,7 @@ void setAArity(RuleContext &c)
 {
     if (!c.profile.hasSetA || !c.profile.setAExactArity)
         return;
-    c.forEach({"seta", "setu", "sets"}, [&](const Command &command) {
+    c.forEach({Verb::Seta, Verb::Setu, Verb::Sets}, [&](const Command &command) {
         if (command.words.size() == 3)
             return;
         const QString name = command.words.first().text.toString().toLower();
@@ -169,21 +169,30 @@ void setArity(RuleContext &c)
     const QString flags = QLatin1String(c.profile.setFlags);
     if (flags.isEmpty())
         return;
-    c.forEach({"set"}, [&](const Command &command) {
+    c.forEach({Verb::Set}, [&](const Command &command) {
         const auto &words = command.words;
-        if (words.size() <= 3 || (words.size() == 4 && words.at(3).text.size() == 1 &&
-                                  flags.contains(words.at(3).text.at(0).toLower())))
+        // The flag is compared case-sensitively (strcmp): 'U' is no flag.
+        if (words.size() < 2 || words.size() == 3 ||
+            (words.size() == 4 && words.at(3).text.size() == 1 &&
+             flags.contains(words.at(3).text.at(0))))
             return;
-        c.report(command.begin, command.end,
-                 words.size() > 4
-                     ? QStringLiteral("%1's set takes a name, a value and one flag: with %2 "
-                                      "words it prints its usage and sets nothing. Put the value "
-                                      "in quotes.")
-                           .arg(c.engine(), QString::number(words.size()))
-                     : QStringLiteral("%1's set takes only the flags %2 after the value: it "
-                                      "prints an error for %3 and sets nothing. Put the value in "
-                                      "quotes.")
-                           .arg(c.engine(), flags, quoted(words.at(3).text.toString())));
+        QString message;
+        if (words.size() == 2)
+            message = QStringLiteral("%1's set needs a name and a value: with the name alone it "
+                                     "prints its usage and sets nothing. Add the value (\"\" "
+                                     "for an empty one).")
+                          .arg(c.engine());
+        else if (words.size() > 4)
+            message = QStringLiteral("%1's set takes a name, a value and one flag: with %2 "
+                                     "words it prints its usage and sets nothing. Put the value "
+                                     "in quotes.")
+                          .arg(c.engine(), QString::number(words.size()));
+        else
+            message = QStringLiteral("%1's set takes only the flags %2 (lower case) after the "
+                                     "value: it prints an error for %3 and sets nothing. Put the "
+                                     "value in quotes.")
+                          .arg(c.engine(), flags, quoted(words.at(3).text));
+        c.report(command.begin, command.end, message);
     });
 }
 
@@ -191,7 +200,7 @@ void aliasNameLength(RuleContext &c)
 {
     if (c.profile.aliasNameMax <= 0 || !c.profile.hasAlias)
         return;
-    c.forEach({"alias"}, [&](const Command &command) {
+    c.forEach({Verb::Alias}, [&](const Command &command) {
         if (command.words.size() < 2 || command.words.at(1).text.size() <= c.profile.aliasNameMax)
             return;
         const Word &name = command.words.at(1);
