@@ -29,11 +29,11 @@ int lineOf(const QString &text, int offset)
 }
 
 /** The words of @p words from @p first on, joined by blanks. */
-QString joined(const QList<analysis::Word> &words, qsizetype first)
+QString joined(const analysis::Words &words, qsizetype first)
 {
     QStringList texts;
     for (qsizetype word = first; word < words.size(); ++word)
-        texts << words[word].text.toString();
+        texts << words.at(word).text.toString();
     return texts.join(u' ');
 }
 
@@ -48,7 +48,8 @@ ValueInText lastValue(const QString &text, const analysis::EngineProfile &profil
 {
     ValueInText found;
     const QString read = text.left(analysis::readableLength(text));
-    for (const analysis::Command &command : analysis::splitCommands(read, profile)) {
+    const analysis::SplitText split = analysis::splitCommands(read, profile);
+    for (const analysis::Command &command : split.commands) {
         if (command.dropped || command.words.size() < 2)
             continue;
         if (const std::optional<QString> value = valueOf(command.words))
@@ -75,32 +76,32 @@ TextSpan wordAt(const QString &text, int position)
 ValueInText valueSetIn(const QString &text, const QString &name,
                        const analysis::EngineProfile &profile, bool bareNameSets)
 {
-    using Words = QList<analysis::Word>;
+    using analysis::Words;
     return lastValue(text, profile, [&](const Words &words) -> std::optional<QString> {
-        if (isSetCommand(words[0].text)) {
-            if (words.size() < 3 || !sameName(words[1], name))
+        if (isSetCommand(words.at(0).text)) {
+            if (words.size() < 3 || !sameName(words.at(1), name))
                 return std::nullopt;
-            const bool plainSet = words[0].text.compare(u"set", Qt::CaseInsensitive) == 0;
+            const bool plainSet = words.at(0).text.compare(u"set", Qt::CaseInsensitive) == 0;
             // An engine with `set` flags takes a fourth word as the flag, more as a mistake.
             if (plainSet && *profile.setFlags)
-                return words.size() <= 4 ? std::optional(words[2].text.toString()) : std::nullopt;
+                return words.size() <= 4 ? std::optional(words.at(2).text.toString()) : std::nullopt;
             if (!plainSet && profile.setAExactArity && words.size() != 3)
                 return std::nullopt;
             return joined(words, 2);
         }
-        if (!bareNameSets || !sameName(words[0], name))
+        if (!bareNameSets || !sameName(words.at(0), name))
             return std::nullopt;
-        return profile.bareCvarUsesFirstWord ? words[1].text.toString() : joined(words, 1);
+        return profile.bareCvarUsesFirstWord ? words.at(1).text.toString() : joined(words, 1);
     });
 }
 
 ValueInText bindingIn(const QString &text, const QString &key,
                       const analysis::EngineProfile &profile)
 {
-    using Words = QList<analysis::Word>;
+    using analysis::Words;
     return lastValue(text, profile, [&](const Words &words) -> std::optional<QString> {
-        if (words.size() < 3 || words[0].text.compare(u"bind", Qt::CaseInsensitive) != 0 ||
-            !sameName(words[1], key))
+        if (words.size() < 3 || words.at(0).text.compare(u"bind", Qt::CaseInsensitive) != 0 ||
+            !sameName(words.at(1), key))
             return std::nullopt;
         return joined(words, 2);
     });

@@ -1,6 +1,7 @@
 #include "mods/DocumentMods.h"
 
 #include "analysis/EngineGuess.h"
+#include "analysis/EngineProfiles.h"
 #include "document/DocumentDiagnostics.h"
 #include "document/DocumentHost.h"
 #include "document/Documents.h"
@@ -100,9 +101,20 @@ void targetOpenedDocument(document::Documents *documents, document::frmChild *ch
 {
     const QString path = child->Caption();
     std::optional<ModChoice> choice = rememberedChoice(path);
-    if (!choice)
-        choice = choiceOfGuess(
-            analysis::guessEngine(path, child->editor()->toPlainText().left(64 * 1024)));
+    if (!choice) {
+        analysis::EngineGuess guess =
+            analysis::guessEngine(path, child->editor()->toPlainText().left(64 * 1024));
+        // An engine the user picked for this file says which game it is for.
+        const analysis::EngineProfile *picked = analysis::engineProfile(
+            platform::IniFile::readValue(platform::settingsFilePath(),
+                                         document::DocumentDiagnostics::settingsSection(),
+                                         platform::settingsKeyOfPath(path)));
+        const QString pickedGame =
+            picked && picked->family == analysis::Family::Quake2 ? kQuake2Value : kQuake3Value;
+        if (picked && pickedGame != guess.game)
+            guess = {QString::fromLatin1(picked->id), pickedGame, QString(), kBaseEntry};
+        choice = choiceOfGuess(guess);
+    }
     if (const std::optional<NewDocumentRequest> request = choice->request())
         retargetDocument(documents, child, *request);
 }
