@@ -456,6 +456,11 @@ int RichEdit::lineEndOf(int position) const
     return toModelPosition(block.position() + block.length() - 1);
 }
 
+QString RichEdit::lineTextOf(int position) const
+{
+    return doc()->findBlock(toDocumentPosition(position)).text();
+}
+
 int RichEdit::GetLineFromChar(int position) const
 {
     return doc()->findBlock(toDocumentPosition(position)).blockNumber();

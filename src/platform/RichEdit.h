@@ -87,6 +87,8 @@ public:
     /** Positions of the first character of @p position's line and of its line break (or the end). */
     int lineStartOf(int position) const;
     int lineEndOf(int position) const;
+    /** The text of @p position's line, without its line break. */
+    QString lineTextOf(int position) const;
 
     /** 0-based line of @p position. */
     int GetLineFromChar(int position) const;
