@@ -423,28 +423,6 @@ void RichEdit::setSelAlignment(Qt::Alignment alignment)
     commit(cursor);
 }
 
-void RichEdit::SpanBackward(const QString &characterSet, bool negate)
-{
-    const auto inRun = [&](QChar ch) { return characterSet.contains(ch) != negate; };
-    const bool breakInRun = inRun(QLatin1Char('\r')) && inRun(QLatin1Char('\n'));
-    const int start = SelStart();
-    const int documentStart = toDocumentPosition(start);
-
-    QTextBlock block = doc()->findBlock(documentStart);
-    int offset = documentStart - block.position();
-    for (;;) {
-        const QString line = block.text();
-        while (offset > 0 && inRun(line.at(offset - 1)))
-            --offset;
-        if (offset > 0 || !breakInRun || !block.previous().isValid())
-            break;
-        block = block.previous();
-        offset = block.length() - 1;
-    }
-    const int runStart = toModelPosition(block.position() + offset);
-    Select(runStart, start - runStart);
-}
-
 int RichEdit::lineStartOf(int position) const
 {
     return toModelPosition(doc()->findBlock(toDocumentPosition(position)).position());

@@ -76,14 +76,6 @@ public:
     Qt::Alignment SelAlignment() const;
     void setSelAlignment(Qt::Alignment alignment);
 
-    /**
-     * Selects the run of characters that ends at the selection start and extends backward
-     * while its characters are in @p characterSet (or not in it, when @p negate).
-     * Only the backward direction exists; a line break is in the set only when both CR
-     * and LF are.
-     */
-    void SpanBackward(const QString &characterSet, bool negate);
-
     /** Positions of the first character of @p position's line and of its line break (or the end). */
     int lineStartOf(int position) const;
     int lineEndOf(int position) const;
