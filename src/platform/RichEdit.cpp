@@ -216,8 +216,6 @@ int RichEdit::SelLength() const
     return toModelPosition(cursor.selectionEnd()) - toModelPosition(cursor.selectionStart());
 }
 
-void RichEdit::setSelLength(int length) { Select(SelStart(), length); }
-
 void RichEdit::Select(int start, int length) { commit(documentCursor(start, length)); }
 
 QString RichEdit::SelText() const { return fromDocumentText(workCursor().selectedText()); }

@@ -39,7 +39,6 @@ public:
     int SelStart() const;
     void setSelStart(int position);
     int SelLength() const;
-    void setSelLength(int length);
     /** Selects @p length characters from @p start (the caret ends at the far end). */
     void Select(int start, int length);
 
