@@ -4,7 +4,6 @@
 #include "document/DocumentHost.h"
 #include "document/Documents.h"
 #include "document/FindBar.h"
-#include "document/KeywordScan.h"
 #include "document/frmChild.h"
 #include "platform/RichEdit.h"
 
@@ -245,9 +244,9 @@ void frmChild::connectHandlers()
         {"mnuFormatCommentBlock", [this] { CommentBlock(); }},
         {"mnuFormatUncommentBlock", [this] { UncommentBlock(); }},
         {"mnuInsertCommandBind", [this] { InsertBind(); }},
-        {"mnuInsertCommandsSet", [this] { InsertText(QStringLiteral("set"), 3, setColor()); }},
+        {"mnuInsertCommandsSet", [this] { InsertText(QStringLiteral("set"), core::Keyword::Set); }},
         {"mnuInsertComment", [this] { m_editor->setSelText(QStringLiteral("//")); }},
-        {"mnuInsertEOF", [this] { InsertText(QStringLiteral("//EOF"), 5, QColor(0, 0, 0)); }},
+        {"mnuInsertEOF", [this] { InsertText(QStringLiteral("//EOF"), core::Keyword::EndOfFile); }},
         {"mnuViewActions", [this] { ShowBindsList(); }},
         {"mnuViewBindableKeys", [this] { ShowKeysList(); }},
         {"mnuViewCVars", [this] { ShowCVarsList(); }},

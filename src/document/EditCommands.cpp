@@ -1,5 +1,6 @@
 // The Edit and Format commands of a document window: clipboard, select all, alignment,
 // and putting the "//" comment prefix on or off lines.
+#include "document/EditText.h"
 #include "document/Formatting.h"
 #include "document/frmChild.h"
 #include "platform/Clipboard.h"
@@ -7,11 +8,6 @@
 #include "platform/RtfCodec.h"
 
 namespace document {
-
-namespace {
-const QString kCommentPrefix = QStringLiteral("//");
-const QString kLineBreak = QStringLiteral("\r\n");
-} // namespace
 
 // The clipboard gets the plain text for other programs and the coloured text as RTF,
 // which a paste into any Tessel document takes back with its colours.
@@ -59,25 +55,15 @@ void frmChild::CommentBlock()
     if (selection.isEmpty()) {
         const int caret = m_editor->SelStart();
         SelectCurrentLine();
-        m_editor->setSelText(kCommentPrefix + m_editor->SelText());
+        m_editor->setSelText(commentLines(m_editor->SelText()));
         m_editor->Select(caret + 2, 0);
         return;
     }
-    if (!selection.contains(QLatin1Char('\n'))) {
-        m_editor->setSelText(kCommentPrefix + selection);
-        return;
-    }
     const int start = m_editor->SelStart();
-    QString out;
-    qsizetype from = 0;
-    while (from < selection.size()) {
-        const qsizetype lineFeed = selection.indexOf(QLatin1Char('\n'), from);
-        const qsizetype next = lineFeed < 0 ? selection.size() : lineFeed + 1;
-        out += kCommentPrefix + selection.mid(from, next - from);
-        from = next;
-    }
-    m_editor->setSelText(out);
-    m_editor->Select(start, int(out.size()));
+    const QString commented = commentLines(selection);
+    m_editor->setSelText(commented);
+    if (selection.contains(QLatin1Char('\n')))
+        m_editor->Select(start, int(commented.size()));
 }
 
 void frmChild::UncommentBlock()
@@ -88,27 +74,17 @@ void frmChild::UncommentBlock()
         const int caret = m_editor->SelStart();
         SelectCurrentLine();
         const QString line = m_editor->SelText();
-        if (line.isEmpty()) {
+        const QString uncommented = uncommentLines(line);
+        if (uncommented == line) {
             m_editor->Select(caret, 0);
             return;
         }
-        if (line.startsWith(kCommentPrefix)) {
-            m_editor->setSelText(line.mid(2));
-            m_editor->Select(std::max(caret - 2, 0), 0);
-        } else {
-            m_editor->Select(caret, 0);
-        }
+        m_editor->setSelText(uncommented);
+        m_editor->Select(std::max(caret - 2, 0), 0);
         return;
     }
-    // Only a prefix that begins a line of the selection goes; slashes elsewhere (a web
-    // address, a path) stay. The selection's first line counts from the selection start,
-    // where Comment Block puts its prefix.
     const int start = m_editor->SelStart();
-    QStringList lines = selection.split(kLineBreak);
-    for (QString &line : lines)
-        if (line.startsWith(kCommentPrefix))
-            line.remove(0, 2);
-    m_editor->setSelText(lines.join(kLineBreak));
+    m_editor->setSelText(uncommentLines(selection));
     m_editor->Select(start, 0);
 }
 

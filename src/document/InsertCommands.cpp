@@ -1,5 +1,4 @@
 // The Insert menu: bind with its lists, set, comment and the end-of-file marker.
-#include "document/KeywordScan.h"
 #include "document/frmChild.h"
 #include "platform/RichEdit.h"
 
@@ -7,23 +6,24 @@
 
 namespace document {
 
-void frmChild::InsertText(const QString &text, int keywordLength, const QColor &color)
+void frmChild::InsertText(const QString &text, core::Keyword keyword)
 {
     // Text and colour are one undo step.
     platform::RichEdit::Freeze freeze(m_editor);
     m_editor->setSelText(text);
-    HighlightBeforeCaret(int(text.size()), keywordLength, color);
+    const core::KeywordRow &row = core::keywordRow(keyword);
+    HighlightBeforeCaret(int(text.size()), int(row.spelling.size()), row.color);
 }
 
 void frmChild::InsertBind()
 {
     const QString key = m_editor->SelText();
     if (!key.isEmpty()) {
-        InsertText(QStringLiteral("bind ") + key + QLatin1Char(' '), 4, bindColor());
+        InsertText(QStringLiteral("bind ") + key + QLatin1Char(' '), core::Keyword::Bind);
         ShowBindsList();
         return;
     }
-    InsertText(QStringLiteral("bind "), 4, bindColor());
+    InsertText(QStringLiteral("bind "), core::Keyword::Bind);
     ShowKeysList();
     setSpaceTyped(false);
     // The user picks a key and types a space; a window closed meanwhile ends the command.

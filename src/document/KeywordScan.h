@@ -7,12 +7,6 @@
 
 namespace document {
 
-/** Keyword colours: bind blue, the set family red, vstr green, alias magenta, //EOF black. */
-QColor bindColor();
-QColor setColor();
-QColor vstrColor();
-QColor aliasColor();
-
 /** A stretch of text to colour and make bold; positions count a line break as two. */
 struct KeywordRange {
     int start = 0;
@@ -20,16 +14,6 @@ struct KeywordRange {
     QColor color;
     bool operator==(const KeywordRange &) const = default;
 };
-
-/** The colour of a known keyword (any letter case); nothing for other words. */
-std::optional<QColor> keywordColor(const QString &word);
-
-/**
- * 1-based position of the last @p find in @p text that begins before position @p limit
- * (-1: the whole text); 0 when there is none.
- */
-int LastInStr(const QString &text, const QString &find, int limit = -1,
-              Qt::CaseSensitivity compare = Qt::CaseSensitive);
 
 /** One step of the whole-file pass: a segment examined, and the keyword it coloured, if any. */
 struct FormatStep {

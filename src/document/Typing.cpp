@@ -1,6 +1,6 @@
 // The editor's keyboard and mouse handling: shortcuts, colouring the word before the
 // caret as the user types, and the prompt for a key after a typed "bind ".
-#include "document/KeywordScan.h"
+#include "document/EditText.h"
 #include "document/frmChild.h"
 #include "lists/ListSearch.h"
 #include "platform/RichEdit.h"
@@ -104,45 +104,30 @@ void frmChild::rtbMain_KeyUp(QKeyEvent *event)
         // The recolouring belongs to the keystroke's undo step: undo takes both back.
         platform::RichEdit::JoinedStep step(m_editor);
         platform::RichEdit::Freeze freeze(m_editor);
-        if (key == Qt::Key_Space || key == Qt::Key_Right)
-            m_editor->SpanBackward(QStringLiteral(" "), false);
-        else if (key == Qt::Key_Return || key == Qt::Key_Enter)
-            m_editor->SpanBackward(QStringLiteral("\r\n"), false);
-        else
-            m_editor->Select(caret, 0);
-        ColorCurrentWord();
+        int end = caret;
+        // Return recolours the last word above the line breaks.
+        if (key == Qt::Key_Return || key == Qt::Key_Enter)
+            while (end > 0 && end == m_editor->lineStartOf(end))
+                end -= 2;
+        ColorCurrentWord(end, key == Qt::Key_Space || key == Qt::Key_Right);
         RestoreCaret(caret);
     }
     if (key == Qt::Key_Space)
         bindPrompt();
 }
 
-void frmChild::ColorCurrentWord()
+void frmChild::ColorCurrentWord(int end, bool passSpaces)
 {
-    m_editor->SpanBackward(QStringLiteral(" "), true);
-    // Only spaces: a line break before the word is cut off below.
-    QString word = m_editor->SelText();
-    while (word.startsWith(QLatin1Char(' ')))
-        word.remove(0, 1);
-    while (word.endsWith(QLatin1Char(' ')))
-        word.chop(1);
-    const int start = m_editor->SelStart();
-    const int length = m_editor->SelLength();
-    const int lineBreak = LastInStr(word, QStringLiteral("\r\n"));
-    if (lineBreak != 0) {
-        m_editor->Select(start + lineBreak + 1, length - lineBreak - 1);
-        word = m_editor->SelText();
-    }
-    if (!KeyWords.IfKeyIsThere(m_editor->SelText())) {
-        m_editor->setSelBold(false);
-        m_editor->setSelColor(platform::RichEdit::black());
-        return;
-    }
-    m_editor->setSelBold(true);
-    m_editor->setSelColor(keywordColor(m_editor->SelText()).value_or(bindColor()));
-    const QString stored = KeyWords.Item(word).toString();
-    if (m_editor->SelText() != stored)
-        m_editor->setSelText(stored);
+    const int lineStart = m_editor->lineStartOf(end);
+    const QString line = m_editor->lineTextOf(end);
+    const WordSpan span = wordBeforeCaret(line, end - lineStart, passSpaces);
+    const QString word = line.mid(span.start, span.length);
+    const WordLook look = keywordDecision(word);
+    m_editor->Select(lineStart + span.start, span.length);
+    m_editor->setSelBold(look.bold);
+    m_editor->setSelColor(look.color);
+    if (look.text != word)
+        m_editor->setSelText(look.text);
 }
 
 void frmChild::RestoreCaret(int position)
@@ -151,32 +136,13 @@ void frmChild::RestoreCaret(int position)
     m_editor->setSelColor(platform::RichEdit::black());
 }
 
-QString frmChild::GetWordBeforeCaret(int position, bool restore)
-{
-    platform::RichEdit::Freeze freeze(m_editor);
-    int index = position - 1;
-    while (index >= 0) {
-        m_editor->Select(index, 1);
-        const QString character = m_editor->SelText();
-        --index;
-        if (character == QLatin1String(" ") || character.isEmpty())
-            break;
-    }
-    m_editor->Select(index == -1 ? 0 : index + 2, 0);
-    m_editor->setSelLength(position - (index + 1));
-    const QString word = m_editor->SelText();
-    if (restore)
-        m_editor->setSelStart(position);
-    return word;
-}
-
 void frmChild::bindPrompt()
 {
     setSpaceTyped(true);
     const int caret = m_editor->SelStart();
-    const QString word = GetWordBeforeCaret(caret - 1, true).toUpper();
-    m_editor->setSelStart(caret);
-    if (word != QLatin1String("BIND") && word != QLatin1String("BIND "))
+    // Typing goes on in the format of the character before the caret.
+    m_editor->Select(caret, 0);
+    if (!endsBindWord(m_editor->lineTextOf(caret), caret - 1 - m_editor->lineStartOf(caret)))
         return;
     ShowKeysList();
     setSpaceTyped(false);

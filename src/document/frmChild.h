@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/Game.h"
+#include "core/Keywords.h"
 #include "document/ConfigFile.h"
-#include "document/VBKeyWord.h"
 #include "platform/EventWait.h"
 
 #include <QHash>
@@ -82,8 +82,6 @@ public:
     /** The text now is the text on disk: clears the changed mark until the next edit or undo. */
     void markSaved();
 
-    /** The document's keyword table. */
-    VBKeyWord KeyWords;
     /** Set when a Space is released in the editor; ends a waiting bind command. */
     bool SpaceTyped() const { return m_spaceTyped; }
     void setSpaceTyped(bool typed);
@@ -126,9 +124,6 @@ public:
 
     /** Colours the keyword a writer has just inserted; see document::HighlightBeforeCaret. */
     void HighlightBeforeCaret(int back, int length, const QColor &color);
-
-    /** Selects and returns the word that ends at @p position (with the blank behind it, if any). */
-    QString GetWordBeforeCaret(int position, bool restore);
 
 Q_SIGNALS:
     void captionChanged(const QString &caption);
@@ -194,12 +189,13 @@ private:
     void rtbMain_KeyUp(QKeyEvent *event);
     void rtbMain_GotFocus();
     void rtbMain_MouseDown();
-    void ColorCurrentWord();
+    /** Colours the word that ends at @p end as keyword or plain; see wordBeforeCaret. */
+    void ColorCurrentWord(int end, bool passSpaces);
     void RestoreCaret(int position);
     void bindPrompt();
 
-    /** Writes @p text at the caret and highlights its first @p keywordLength characters. */
-    void InsertText(const QString &text, int keywordLength, const QColor &color);
+    /** Writes @p text, which begins with @p keyword, at the caret and highlights the keyword. */
+    void InsertText(const QString &text, core::Keyword keyword);
     void mnuEditCut_Click();
     void mnuEditCopy_Click();
     void mnuEditPaste_Click();

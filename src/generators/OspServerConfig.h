@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Keywords.h"
+
 #include <QList>
 #include <QString>
 
@@ -39,9 +41,8 @@ struct OspLine {
     int highlightBack() const { return int(text.size()) + 2; }
 };
 
-/** The keyword highlight every setting line gets: "set", bold, OLE colour 255 (red). */
-inline constexpr int kOspHighlightLength = 3;
-inline constexpr unsigned kOspHighlightOleColor = 0x0000FF;
+/** The keyword every setting line begins with, highlighted once the line is in. */
+inline constexpr core::Keyword kOspHighlightKeyword = core::Keyword::Set;
 
 /** How much the document window grows after the text is written, in twips. */
 inline constexpr int kOspWindowGrowWidthTwips = 1700;

@@ -20,21 +20,16 @@ namespace {
 
 QPointer<frmOSPType> g_window;
 
-QColor highlightColor()
-{
-    return QColor(int(kOspHighlightOleColor & 0xFF), int((kOspHighlightOleColor >> 8) & 0xFF),
-                  int((kOspHighlightOleColor >> 16) & 0xFF));
-}
-
 // One insertion per line, so each setting line's keyword can be coloured as it lands.
 void insertLines(document::frmChild *child, const QList<OspLine> &lines)
 {
     platform::RichEdit *editor = child->editor();
-    const QColor color = highlightColor();
+    const core::KeywordRow &keyword = core::keywordRow(kOspHighlightKeyword);
     for (const OspLine &line : lines) {
         editor->setSelText(line.withLineEnd());
         if (line.isHighlighted())
-            child->HighlightBeforeCaret(line.highlightBack(), kOspHighlightLength, color);
+            child->HighlightBeforeCaret(line.highlightBack(), int(keyword.spelling.size()),
+                                        keyword.color);
     }
 }
 

@@ -11,12 +11,12 @@ struct ScriptStep {
     std::span<const Highlight> highlights = {};
 };
 
-constexpr Highlight kBindWord[] = {{5, 4, kBindBlue}};
+constexpr Highlight kBindWord[] = {{5, core::Keyword::Bind}};
 
 // Each script line is written with its CR LF, so Back counts from behind the line break.
-constexpr Highlight kMp3Line1[] = {{26, 3, kSetRed}, {14, 4, kVstrGreen}};
-constexpr Highlight kMp3Line2[] = {{57, 3, kSetRed}, {35, 3, kSetRed}, {24, 4, kVstrGreen}};
-constexpr Highlight kMp3Line3[] = {{59, 3, kSetRed}, {36, 3, kSetRed}, {25, 4, kVstrGreen}};
+constexpr Highlight kMp3Line1[] = {{26, core::Keyword::Set}, {14, core::Keyword::Vstr}};
+constexpr Highlight kMp3Line2[] = {{57, core::Keyword::Set}, {35, core::Keyword::Set}, {24, core::Keyword::Vstr}};
+constexpr Highlight kMp3Line3[] = {{59, core::Keyword::Set}, {36, core::Keyword::Set}, {25, core::Keyword::Vstr}};
 
 // clang-format off
 constexpr ScriptStep kMp3Script[] = {
@@ -40,8 +40,8 @@ constexpr ScriptStep kTeamSoundBind[] = {
     {StepKind::Write, u"\""},
 };
 
-constexpr Highlight kMotdLine[] = {{21, 3, kSetRed}};
-constexpr Highlight kLastMotdLine[] = {{19, 3, kSetRed}};
+constexpr Highlight kMotdLine[] = {{21, core::Keyword::Set}};
+constexpr Highlight kLastMotdLine[] = {{19, core::Keyword::Set}};
 
 constexpr ScriptStep kMotdLines[] = {
     {StepKind::Write, u"set server_motd1 \"\"\r\n", kMotdLine},
@@ -73,7 +73,7 @@ ModCommandStep write(const QString &text, QList<Highlight> highlights = {})
 
 QList<Highlight> setWordAtStartOf(const QString &text)
 {
-    return {{int(text.size()), 3, kSetRed}};
+    return {{int(text.size()), core::Keyword::Set}};
 }
 
 } // namespace

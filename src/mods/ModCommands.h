@@ -1,6 +1,6 @@
 #pragma once
 
-#include "mods/ModColors.h"
+#include "core/Keywords.h"
 
 #include <QList>
 #include <QString>
@@ -15,7 +15,7 @@ inline constexpr int kCommandSlotCount = 24;
 
 /** What a mod command writes; T is the row's text. modCommandSteps() spells each kind out. */
 enum class ModCommandKind {
-    KeyBind,             // "bind " (bind blue), keys list and wait, then space + "T" in quotes
+    KeyBind,             // "bind " (coloured), keys list and wait, then space + "T" in quotes
     SetLine,             // T, "set" red
     SetLineOpeningQuote, // T and a double quote, "set" red
     Text,                // T, no colouring
@@ -34,12 +34,10 @@ struct ModCommand {
     QStringView text;    // T; empty for Mp3Script, TeamSoundBind and MotdLines
 };
 
-/** HighlightBeforeCaret(back, length, color): bold and colour the length characters that
- *  begin back characters before the caret; the caret stays. */
+/** Bold and colour the keyword that begins back characters before the caret; the caret stays. */
 struct Highlight {
     int back;
-    int length;
-    OleColor color;
+    core::Keyword keyword;
 };
 
 enum class StepKind {

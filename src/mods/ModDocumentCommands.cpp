@@ -13,8 +13,6 @@ namespace mods {
 
 namespace {
 
-QColor toColor(OleColor color) { return QColor(oleRed(color), oleGreen(color), oleBlue(color)); }
-
 /**
  * Performs the steps on @p child's own editor. A list step waits, with the program
  * responsive, until the list is hidden again; other commands may run meanwhile, and a
@@ -33,9 +31,10 @@ void runSteps(document::frmChild *child, const QList<ModCommandStep> &steps)
             // A written piece and its colours are one undo step.
             platform::RichEdit::Freeze freeze(editor);
             editor->setSelText(step.text);
-            for (const Highlight &highlight : step.highlights)
-                window->HighlightBeforeCaret(highlight.back, highlight.length,
-                                             toColor(highlight.color));
+            for (const Highlight &highlight : step.highlights) {
+                const core::KeywordRow &row = core::keywordRow(highlight.keyword);
+                window->HighlightBeforeCaret(highlight.back, int(row.spelling.size()), row.color);
+            }
             break;
         }
         case StepKind::ShowKeysListAndWait:

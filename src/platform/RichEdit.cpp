@@ -216,8 +216,6 @@ int RichEdit::SelLength() const
     return toModelPosition(cursor.selectionEnd()) - toModelPosition(cursor.selectionStart());
 }
 
-void RichEdit::setSelLength(int length) { Select(SelStart(), length); }
-
 void RichEdit::Select(int start, int length) { commit(documentCursor(start, length)); }
 
 QString RichEdit::SelText() const { return fromDocumentText(workCursor().selectedText()); }
@@ -423,28 +421,6 @@ void RichEdit::setSelAlignment(Qt::Alignment alignment)
     commit(cursor);
 }
 
-void RichEdit::SpanBackward(const QString &characterSet, bool negate)
-{
-    const auto inRun = [&](QChar ch) { return characterSet.contains(ch) != negate; };
-    const bool breakInRun = inRun(QLatin1Char('\r')) && inRun(QLatin1Char('\n'));
-    const int start = SelStart();
-    const int documentStart = toDocumentPosition(start);
-
-    QTextBlock block = doc()->findBlock(documentStart);
-    int offset = documentStart - block.position();
-    for (;;) {
-        const QString line = block.text();
-        while (offset > 0 && inRun(line.at(offset - 1)))
-            --offset;
-        if (offset > 0 || !breakInRun || !block.previous().isValid())
-            break;
-        block = block.previous();
-        offset = block.length() - 1;
-    }
-    const int runStart = toModelPosition(block.position() + offset);
-    Select(runStart, start - runStart);
-}
-
 int RichEdit::lineStartOf(int position) const
 {
     return toModelPosition(doc()->findBlock(toDocumentPosition(position)).position());
@@ -454,6 +430,11 @@ int RichEdit::lineEndOf(int position) const
 {
     const QTextBlock block = doc()->findBlock(toDocumentPosition(position));
     return toModelPosition(block.position() + block.length() - 1);
+}
+
+QString RichEdit::lineTextOf(int position) const
+{
+    return doc()->findBlock(toDocumentPosition(position)).text();
 }
 
 int RichEdit::GetLineFromChar(int position) const

@@ -39,7 +39,6 @@ public:
     int SelStart() const;
     void setSelStart(int position);
     int SelLength() const;
-    void setSelLength(int length);
     /** Selects @p length characters from @p start (the caret ends at the far end). */
     void Select(int start, int length);
 
@@ -76,17 +75,11 @@ public:
     Qt::Alignment SelAlignment() const;
     void setSelAlignment(Qt::Alignment alignment);
 
-    /**
-     * Selects the run of characters that ends at the selection start and extends backward
-     * while its characters are in @p characterSet (or not in it, when @p negate).
-     * Only the backward direction exists; a line break is in the set only when both CR
-     * and LF are.
-     */
-    void SpanBackward(const QString &characterSet, bool negate);
-
     /** Positions of the first character of @p position's line and of its line break (or the end). */
     int lineStartOf(int position) const;
     int lineEndOf(int position) const;
+    /** The text of @p position's line, without its line break. */
+    QString lineTextOf(int position) const;
 
     /** 0-based line of @p position. */
     int GetLineFromChar(int position) const;

@@ -1,7 +1,7 @@
 // Recovery copies: their file format, and a real Tessel killed with unsaved text.
 #include "EditorProbe.h"
 #include "FrameFixture.h"
-#include "document/KeywordScan.h"
+#include "core/Keywords.h"
 #include "document/Recovery.h"
 #include "document/RecoveryFile.h"
 
@@ -114,7 +114,7 @@ void TestRecovery::killedTesselIsRecovered()
         QCOMPARE(child->Caption(), cfg);
         QVERIFY(f.slotOf(child).Dirty);
         QCOMPARE(child->editor()->Text(), QStringLiteral("bind x \"+attack\"\r\nseta name Slim\r\n"));
-        QVERIFY(looksLike(child->editor(), 0, 4, document::bindColor(), true));
+        QVERIFY(looksLike(child->editor(), 0, 4, core::keywordRow(core::Keyword::Bind).color, true));
         QVERIFY(looksLike(child->editor(), 4, 3, Qt::black, false));
         QVERIFY(!child->menuItem(QStringLiteral("mnuEditUndo"))->isEnabled()); // Undo can't take it away
         FrameFixture::trigger(child, "mnuChildFileSave");

@@ -3,7 +3,7 @@
 // Run under a sanitizer build, closing windows also checks that nothing touches a window that
 // is being destroyed.
 #include "FrameFixture.h"
-#include "document/KeywordScan.h"
+#include "core/Keywords.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -247,7 +247,7 @@ private slots:
         platform::RichEdit *editor = f.newDocument()->editor();
         editor->LoadPlainText(QStringLiteral("bind x +attack\r\nset a 1"));
         editor->Select(0, 4);
-        editor->setSelColor(document::bindColor());
+        editor->setSelColor(core::keywordRow(core::Keyword::Bind).color);
         editor->setSelBold(true);
         QClipboard *clipboard = QGuiApplication::clipboard();
         // Other programs get the platform's line ends, and no formatting.
@@ -285,7 +285,7 @@ private slots:
         platform::RichEdit *editor = f.newDocument()->editor();
         editor->LoadPlainText(QStringLiteral("bind x +attack\r\none\r\nthree"));
         editor->Select(0, 4);
-        editor->setSelColor(document::bindColor());
+        editor->setSelColor(core::keywordRow(core::Keyword::Bind).color);
         editor->Select(5, 9);
         editor->setSelFont(QFont(QStringLiteral("Courier New"), 15, QFont::Normal, true));
         const auto face = [](const QFont &font) {

@@ -362,19 +362,6 @@ private slots:
             halves << (edit.Select(start, length), edit.SelText());
         QCOMPARE(halves, (QStringList{"", "", "\r\n"}));
         QCOMPARE(edit.GetLineFromChar(2) * 10 + edit.GetLineFromChar(4), 1);
-        // Spanning backward over a set of characters, or over everything else.
-        const std::tuple<const char *, int, const char *, bool, const char *> spans[] = {
-            {"bind   x", 7, " ", false, "   "},
-            {"bind   x", 4, " ", false, ""},
-            {"a b\r\nc\r\nset", 11, " ", true, "b\r\nc\r\nset"},
-            {"vstr\r\n\r\n", 8, "\r\n", false, "\r\n\r\n"}};
-        for (const auto &[text, from, characters, overOthers, spanned] : spans) {
-            edit.LoadPlainText(QLatin1String(text));
-            edit.setSelStart(from);
-            edit.SpanBackward(QLatin1String(characters), overOthers);
-            QCOMPARE(edit.SelText(), QLatin1String(spanned));
-            QCOMPARE(edit.SelStart() + edit.SelLength(), from);
-        }
         // New text takes the format before it; without a selection the colour set is the next
         // text's.
         edit.LoadPlainText(QStringLiteral("bind x"));
