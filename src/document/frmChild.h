@@ -16,7 +16,10 @@ class QKeyEvent;
 class QLabel;
 class QMenu;
 class QStatusBar;
+
+namespace lists {
 class ListSearch;
+}
 
 namespace platform {
 class RichEdit;
@@ -28,6 +31,7 @@ class Documents;
 enum class DocumentCommand;
 class LineEndsPanel;
 class FindBar;
+using lists::ListSearch;
 
 /** Full path of a mod list named like "\Quake2\wf.txt" below the Configs folder. */
 QString specialListFile(const QString &fileName);
