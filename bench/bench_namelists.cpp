@@ -45,7 +45,7 @@ int main(int argc, char **argv)
     write(listFile, list);
     write(dir.filePath(QStringLiteral("list.tsv")), names);
 
-    ListSearch control;
+    lists::ListSearch control;
     control.show();
     QElapsedTimer timer;
     timer.start();

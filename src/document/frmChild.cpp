@@ -4,7 +4,9 @@
 #include "document/Documents.h"
 #include "document/FindBar.h"
 #include "document/Formatting.h"
+#include "document/Insertion.h"
 #include "document/LineEndsPanel.h"
+#include "lists/ListSearch.h"
 #include "platform/Design.h"
 #include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
@@ -51,7 +53,11 @@ frmChild::frmChild(Documents *documents, QWidget *parent)
     connect(m_lineEndsPanel, &LineEndsPanel::chosen, this,
             [this](LineEnds lineEnds) { m_documents->setLineEnds(m_tag, lineEnds); });
     connectHandlers();
-    createLists();
+    m_lists = new PopupLists(this);
+    m_lsBinds = m_lists->binds();
+    m_lsCVars = m_lists->cvars();
+    m_lsKeys = m_lists->keys();
+    m_lsSpecial = m_lists->special();
     m_editor->installEventFilter(this);
     m_editor->viewport()->installEventFilter(this);
     connect(m_editor, &platform::RichEdit::textChanged, this, &frmChild::textChanged);
@@ -64,6 +70,23 @@ frmChild::frmChild(Documents *documents, QWidget *parent)
 }
 
 frmChild::~frmChild() = default;
+
+core::Game frmChild::game() const
+{
+    if (m_tag >= 1 && m_tag <= m_documents->slotCount())
+        return m_documents->slot(m_tag).Game;
+    return core::Game::Quake2;
+}
+
+bool frmChild::waitForListHidden(ListSearch *list)
+{
+    return waitUntil(list, &ListSearch::hidden, [list] { return !list->isVisible(); });
+}
+
+void frmChild::HighlightBeforeCaret(int back, int length, const QColor &color)
+{
+    document::HighlightBeforeCaret(m_editor, back, length, color);
+}
 
 void frmChild::setCaption(const QString &caption)
 {

@@ -3,6 +3,7 @@
 #include "core/Game.h"
 #include "core/Keywords.h"
 #include "document/ConfigFile.h"
+#include "document/PopupLists.h"
 #include "platform/EventWait.h"
 
 #include <QHash>
@@ -16,7 +17,6 @@ class QKeyEvent;
 class QLabel;
 class QMenu;
 class QStatusBar;
-class ListSearch;
 
 namespace platform {
 class RichEdit;
@@ -28,9 +28,6 @@ class Documents;
 enum class DocumentCommand;
 class LineEndsPanel;
 class FindBar;
-
-/** Full path of a mod list named like "\Quake2\wf.txt" below the Configs folder. */
-QString specialListFile(const QString &fileName);
 
 /** A document window: the editor, its status bar and its own menus. */
 class frmChild : public QWidget {
@@ -92,20 +89,20 @@ public:
      */
     bool waitForSpace();
 
-    ListSearch *lsBinds() const { return m_lsBinds; }
-    ListSearch *lsCVars() const { return m_lsCVars; }
-    ListSearch *lsKeys() const { return m_lsKeys; }
-    ListSearch *lsSpecial() const { return m_lsSpecial; }
+    ListSearch *lsBinds() const { return m_lists->binds(); }
+    ListSearch *lsCVars() const { return m_lists->cvars(); }
+    ListSearch *lsKeys() const { return m_lists->keys(); }
+    ListSearch *lsSpecial() const { return m_lists->special(); }
 
     /** The game of this document. */
     core::Game game() const;
 
     /** Fill a reference list for the document's game and pop it up at the caret. */
-    void ShowBindsList();
-    void ShowKeysList();
-    void ShowCVarsList();
+    void ShowBindsList() { m_lists->showBinds(); }
+    void ShowKeysList() { m_lists->showKeys(); }
+    void ShowCVarsList() { m_lists->showCVars(); }
     /** Pops up the mod list @p fileName ("\Quake2\wf.txt"), taken below the Configs folder. */
-    void ShowSpecialList(const QString &fileName);
+    void ShowSpecialList(const QString &fileName) { m_lists->showSpecial(fileName); }
     /**
      * Waits, with the program responsive, until @p list is hidden again (a pick or a
      * cancel). False when the window was closed meanwhile: the caller must stop then.
@@ -174,17 +171,7 @@ private:
         endWait();
         return open;
     }
-    void createLists();
-    void PlaceListAtCaret(ListSearch *list);
-    /** Fills @p list from @p file, sizes it to its rows (at least @p size) and pops it up. */
-    void popUp(ListSearch *list, const QString &file, QSize size);
-    /** Tells the user, once, about the malformed lines of the names file @p nameFile. */
-    void reportNameProblems(const QString &nameFile);
-    /** The tooltip for the name under the mouse; false when it is no name of the lists. */
-    bool showHoverHelp(const QHelpEvent *help);
-    void setEditorTabStop(bool tabStop);
-    void listDone(ListSearch *list, const QString &item);
-    void listEscape(ListSearch *list);
+    bool showHoverHelp(const QHelpEvent *help) { return m_lists->showHoverHelp(help); }
     bool rtbMain_KeyDown(QKeyEvent *event);
     void rtbMain_KeyUp(QKeyEvent *event);
     void rtbMain_GotFocus();
@@ -219,12 +206,12 @@ private:
     bool m_unloaded = false;
     int m_waitDepth = 0;
     bool m_spaceTyped = false;
-    ListSearch *m_lsBinds = nullptr;
-    ListSearch *m_lsCVars = nullptr;
-    ListSearch *m_lsKeys = nullptr;
-    ListSearch *m_lsSpecial = nullptr;
-    /** The mod list this window showed last: its names are explained on hover too. */
-    QString m_specialListFile;
+    PopupLists *m_lists;
+    // The lists by the names the editor's key and mouse handling use.
+    ListSearch *m_lsBinds;
+    ListSearch *m_lsCVars;
+    ListSearch *m_lsKeys;
+    ListSearch *m_lsSpecial;
     bool m_destroyPending = false;
     QSet<int> m_keysDown;
 };

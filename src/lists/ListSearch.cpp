@@ -1,18 +1,17 @@
 #include "ListSearch.h"
 
 #include "lists/EntryDelegate.h"
-#include "lists/NameInfo.h"
+#include "lists/ListFile.h"
 #include "platform/Dialogs.h"
 
 #include <algorithm>
 
-#include <QFile>
-#include <QFileInfo>
-#include <QFontDatabase>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QVBoxLayout>
+
+namespace lists {
 
 namespace {
 
@@ -54,7 +53,7 @@ int widestOf(const QFontMetrics &metrics, QStringList texts)
 }
 
 /** What the list shows beside an entry's name. */
-QString detailOf(const lists::ListEntry &entry)
+QString detailOf(const ListEntry &entry)
 {
     if (entry.defaultValue.isEmpty())
         return entry.description;
@@ -108,74 +107,16 @@ QSize ListSearch::sizeHint() const
 
 int ListSearch::FillWithTags(const QString &fileName, bool uppercase)
 {
-    m_entries.clear();
-    m_list->clear();
-
-    const QFileInfo info(fileName);
-    if (fileName.isEmpty() || !info.exists())
-        return reportFileError(QStringLiteral("Couldn't find ") + fileName + QStringLiteral("!"),
-                               QStringLiteral("Error"));
-
-    // Devices, pipes and sockets could block or never end; directories are left to QFile,
-    // which names them in its own error.
-    if (!info.isFile() && !info.isDir())
-        return reportFileError(QStringLiteral("file to open is not a regular file"),
-                               QStringLiteral("Error #%1").arg(int(QFileDevice::OpenError)));
-
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return reportFileError(file.errorString(),
-                               QStringLiteral("Error #%1").arg(int(file.error())));
-
-    QByteArray bytes = file.read(MaxFileBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        return reportFileError(file.errorString(),
-                               QStringLiteral("Error #%1").arg(int(file.error())));
-    file.close();
-
-    if (bytes.contains('\0'))
-        return reportFileError(fileName + QStringLiteral(" is not a text file."),
-                               QStringLiteral("Error"));
-
-    if (bytes.size() > MaxFileBytes) {
-        // Only whole lines count: drop the line the cap cut through.
-        bytes.truncate(MaxFileBytes);
-        const qsizetype lastBreak = std::max(bytes.lastIndexOf('\n'), bytes.lastIndexOf('\r'));
-        bytes.truncate(std::max<qsizetype>(lastBreak, 0));
+    const ListFile file = readListFile(fileName, uppercase);
+    if (!file.error.isEmpty()) {
+        m_entries.clear();
+        m_list->clear();
+        platform::messageBox(file.error, platform::Buttons::Ok, platform::Icon::Exclamation,
+                             file.errorTitle);
+        return 0;
     }
-
-    // A lone CR or LF ends a line as well as CR LF; the empty piece between CR and LF is
-    // skipped with the empty lines.
-    const lists::NameTable &names = lists::cachedNameTable(lists::nameFileFor(fileName));
-    QList<lists::ListEntry> entries;
-    const QString text = QString::fromLatin1(bytes);
-    qsizetype start = 0;
-    while (start < text.size() && entries.size() < MaxEntries) {
-        qsizetype end = start;
-        while (end < text.size() && text[end] != u'\r' && text[end] != u'\n')
-            ++end;
-        if (end > start) {
-            const QString line = text.mid(start, end - start);
-            lists::ListEntry entry{uppercase ? line.toUpper() : line.toLower(), {}, {}};
-            if (const lists::NameInfo *info = names.find(line)) {
-                entry.description = info->description;
-                entry.defaultValue = info->defaultValue;
-            }
-            entries << entry;
-        }
-        start = end + 1;
-    }
-
-    replaceEntries(entries);
+    setEntries(file.entries);
     return 1;
-}
-
-void ListSearch::FillWithFonts()
-{
-    QList<lists::ListEntry> entries;
-    for (const QString &family : QFontDatabase::families())
-        entries << lists::ListEntry{family, {}, {}};
-    replaceEntries(entries);
 }
 
 void ListSearch::setEntryFont(const QFont &font)
@@ -187,7 +128,7 @@ void ListSearch::setEntryFont(const QFont &font)
     measureRows();
 }
 
-void ListSearch::replaceEntries(const QList<lists::ListEntry> &entries)
+void ListSearch::setEntries(const QList<ListEntry> &entries)
 {
     // A list pops up filled from the same file again and again: measure only what changed.
     if (entries != m_entries) {
@@ -202,7 +143,7 @@ void ListSearch::measureRows()
 {
     QStringList names;
     QStringList details;
-    for (const lists::ListEntry &entry : std::as_const(m_entries)) {
+    for (const ListEntry &entry : std::as_const(m_entries)) {
         names << entry.name;
         details << detailOf(entry);
     }
@@ -219,7 +160,7 @@ void ListSearch::showMatches(const QString &typed, const QString &keep)
 {
     if (typed.isEmpty() && m_showsAll)
         return;
-    const QList<int> rows = lists::matchingEntries(m_entries, typed);
+    const QList<int> rows = matchingEntries(m_entries, typed);
     // Text that finds nothing leaves the list and its selection as they were, so a typo
     // doesn't lose the place; Enter still takes the typed text.
     if (rows.isEmpty() && !typed.isEmpty())
@@ -252,14 +193,6 @@ void ListSearch::showMatches(const QString &typed, const QString &keep)
         if (!kept.isEmpty())
             selectEntry(m_list->row(kept.first()));
     }
-}
-
-int ListSearch::reportFileError(const QString &text, const QString &title)
-{
-    m_entries.clear();
-    m_list->clear();
-    platform::messageBox(text, platform::Buttons::Ok, platform::Icon::Exclamation, title);
-    return 0;
 }
 
 bool ListSearch::eventFilter(QObject *watched, QEvent *event)
@@ -408,3 +341,5 @@ void ListSearch::hideEvent(QHideEvent *event)
     QFrame::hideEvent(event);
     emit hidden();
 }
+
+} // namespace lists

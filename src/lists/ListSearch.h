@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lists/EntryMatch.h"
+#include "lists/ListFile.h"
 
 #include <QFrame>
 #include <QSet>
@@ -11,10 +11,12 @@ class QLineEdit;
 class QListWidget;
 class QListWidgetItem;
 
+namespace lists {
+
 /**
  * A search box above a list: typing the first letters of an entry selects the first
  * entry that begins with them. The list shows what the box finds (see
- * lists::matchingEntries; text that finds nothing leaves the list as it was), each entry with its
+ * matchingEntries; text that finds nothing leaves the list as it was), each entry with its
  * description and default, when known, dimmed beside the name. Enter, Tab or a double click hands
  * the chosen text to the host through Done; Escape cancels through Escape. The host positions,
  * shows, hides and focuses the control; the control never hides itself.
@@ -26,23 +28,18 @@ class ListSearch : public QFrame {
     Q_CLASSINFO("ProgId", "Tessel.ListSearch")
 
 public:
-    /** Most bytes FillWithTags reads from a file; the rest of a larger file is ignored. */
-    static constexpr qint64 MaxFileBytes = 4 * 1024 * 1024;
-    /** Most entries FillWithTags adds; further lines are ignored. */
-    static constexpr int MaxEntries = 100000;
+    static constexpr qint64 MaxFileBytes = MaxListFileBytes;
+    static constexpr int MaxEntries = MaxListEntries;
 
     explicit ListSearch(QWidget *parent = nullptr);
 
     /**
-     * Replaces the entries with the non-empty lines of @p fileName (Latin-1; lines end at
-     * CR LF, LF or CR), each upper-cased or lower-cased, described by the rows of the `.tsv`
-     * file beside it (lists::nameFileFor). Returns 1 on success; on failure shows an error
-     * message box and returns 0, leaving the list empty.
+     * Replaces the entries with those of the list file @p fileName (see readListFile).
+     * Returns 1 on success; on failure shows an error message box and returns 0, leaving
+     * the list empty.
      */
     int FillWithTags(const QString &fileName, bool uppercase = false);
-
-    /** Replaces the entries with the font families installed on the system. */
-    void FillWithFonts();
+    void setEntries(const QList<ListEntry> &entries);
 
     QSize sizeHint() const override;
 
@@ -75,16 +72,14 @@ private:
     void selectEntry(int row);
     void finish(const QString &item);
     void cancel();
-    void replaceEntries(const QList<lists::ListEntry> &entries);
     /** Shows the entries @p typed finds; @p keep stays selected when still shown. */
     void showMatches(const QString &typed, const QString &keep = QString());
     void measureRows();
-    int reportFileError(const QString &text, const QString &title);
 
     QLineEdit *m_search;
     QListWidget *m_list;
     EntryDelegate *m_delegate;
-    QList<lists::ListEntry> m_entries;
+    QList<ListEntry> m_entries;
     int m_rowsWidth = 0;
     // Every entry is shown: an empty box needn't refill the list.
     bool m_showsAll = false;
@@ -92,3 +87,5 @@ private:
     // release of a key pressed elsewhere (say the Space that popped the list up) is ignored.
     QSet<int> m_keysDownInSearch;
 };
+
+} // namespace lists

@@ -15,11 +15,11 @@ using document::frmChild;
 
 namespace {
 
-QLineEdit *searchOf(ListSearch *list)
+QLineEdit *searchOf(lists::ListSearch *list)
 {
     return list->findChild<QLineEdit *>(QStringLiteral("txtSearch"));
 }
-QListWidget *entriesOf(ListSearch *list)
+QListWidget *entriesOf(lists::ListSearch *list)
 {
     return list->findChild<QListWidget *>(QStringLiteral("lstMain"));
 }
@@ -31,7 +31,7 @@ frmChild *documentOfGame(FrameFixture &f, int16_t game)
     return child;
 }
 
-void pick(ListSearch *list, const QString &typed)
+void pick(lists::ListSearch *list, const QString &typed)
 {
     QTest::keyClicks(searchOf(list), typed);
     QTest::keyClick(searchOf(list), Qt::Key_Tab);
@@ -148,7 +148,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), child->editor());
 
         // Enter takes the typed text, Escape nothing; a click in the editor hides every list.
-        const std::pair<const char *, ListSearch *> views[] = {
+        const std::pair<const char *, lists::ListSearch *> views[] = {
             {"mnuViewBindableKeys", child->lsKeys()},
             {"mnuViewActions", child->lsBinds()},
             {"mnuViewCVars", child->lsCVars()}};
@@ -167,7 +167,7 @@ private slots:
         child->ShowSpecialList(QStringLiteral("\\Quake2\\q2ctf.txt"));
         QVERIFY(entriesOf(child->lsSpecial())->count() > 0);
         QTest::mouseClick(child->editor()->viewport(), Qt::LeftButton);
-        for (ListSearch *list :
+        for (lists::ListSearch *list :
              {child->lsKeys(), child->lsBinds(), child->lsCVars(), child->lsSpecial()})
             QVERIFY(!list->isVisible());
     }

@@ -13,16 +13,16 @@
 class TestListSearch : public QObject {
     Q_OBJECT
     QTemporaryDir m_dir;
-    static QLineEdit *searchBox(ListSearch &c) { return c.findChild<QLineEdit *>("txtSearch"); }
-    static QListWidget *list(ListSearch &c) { return c.findChild<QListWidget *>("lstMain"); }
-    static QStringList entries(ListSearch &control)
+    static QLineEdit *searchBox(lists::ListSearch &c) { return c.findChild<QLineEdit *>("txtSearch"); }
+    static QListWidget *list(lists::ListSearch &c) { return c.findChild<QListWidget *>("lstMain"); }
+    static QStringList entries(lists::ListSearch &control)
     {
         QStringList texts;
         for (int row = 0; row < list(control)->count(); ++row)
             texts << list(control)->item(row)->text();
         return texts;
     }
-    static QString selected(ListSearch &control)
+    static QString selected(lists::ListSearch &control)
     {
         const QList<QListWidgetItem *> items = list(control)->selectedItems();
         return items.isEmpty() ? QString() : items.first()->text();
@@ -71,7 +71,7 @@ private slots:
             QVERIFY(::mkfifo(QFile::encodeName(path).constData(), 0600) == 0);
 
         RecordingDialogs dialogs;
-        ListSearch control;
+        lists::ListSearch control;
         QCOMPARE(control.FillWithTags(write(QStringLiteral("old.txt"), "old\r\n")), 1);
         const bool filled = control.FillWithTags(path, uppercase) == 1;
         QStringList shown;
@@ -88,17 +88,17 @@ private slots:
     void bigFilesAreCapped()
     {
         RecordingDialogs dialogs;
-        ListSearch control;
+        lists::ListSearch control;
         QByteArray bytes;
         for (int i = 0; i < 400000; ++i) // over the byte cap and the entry cap
             bytes += "Entry" + QByteArray::number(i).rightJustified(7, '0') + "\r\n";
         QCOMPARE(control.FillWithTags(write(QStringLiteral("huge.txt"), bytes)), 1);
-        QCOMPARE(list(control)->count(), ListSearch::MaxEntries);
-        QCOMPARE(entries(control).last(), QStringLiteral("entry%1").arg(ListSearch::MaxEntries - 1, 7, 10, QLatin1Char('0')));
+        QCOMPARE(list(control)->count(), lists::ListSearch::MaxEntries);
+        QCOMPARE(entries(control).last(), QStringLiteral("entry%1").arg(lists::ListSearch::MaxEntries - 1, 7, 10, QLatin1Char('0')));
         // A line cut by the byte cap is left out.
         const QByteArray line = QByteArray(100 * 1024, 'x') + "\r\n";
         QCOMPARE(control.FillWithTags(write(QStringLiteral("long.txt"), line.repeated(50))), 1);
-        QCOMPARE(entries(control), QStringList(ListSearch::MaxFileBytes / line.size(), QString(line.size() - 2, 'x')));
+        QCOMPARE(entries(control), QStringList(lists::ListSearch::MaxFileBytes / line.size(), QString(line.size() - 2, 'x')));
         QVERIFY(dialogs.messages.isEmpty());
     }
 
@@ -131,14 +131,14 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, keys);
         QFETCH(QString, outcome);
-        ListSearch control;
+        lists::ListSearch control;
         QCOMPARE(control.FillWithTags(write(QStringLiteral("keys.txt"), lines)), 1);
         control.show();
         QVERIFY(QTest::qWaitForWindowExposed(&control));
         searchBox(control)->setFocus();
         QStringList seen;
-        connect(&control, &ListSearch::Done, this, [&](const QString &text) { seen << "done:" + text; });
-        connect(&control, &ListSearch::Escape, this, [&] { seen << QStringLiteral("escape"); });
+        connect(&control, &lists::ListSearch::Done, this, [&](const QString &text) { seen << "done:" + text; });
+        connect(&control, &lists::ListSearch::Escape, this, [&] { seen << QStringLiteral("escape"); });
         QTest::keyClicks(searchBox(control), typed);
         const QHash<QString, Qt::Key> named{{"Return", Qt::Key_Return}, {"Tab", Qt::Key_Tab}, {"Space", Qt::Key_Space},
                                             {"Escape", Qt::Key_Escape}, {"Down", Qt::Key_Down}, {"(", Qt::Key_ParenLeft}};
@@ -162,7 +162,7 @@ private slots:
 
     void typingAndClicksSelect()
     {
-        ListSearch control;
+        lists::ListSearch control;
         QCOMPARE(control.FillWithTags(write("keys.txt", "Alpha\r\nBracket\r\nBravo\r\nCharlie\r\n")), 1);
         control.show();
         QVERIFY(QTest::qWaitForWindowExposed(&control));
@@ -187,7 +187,7 @@ private slots:
 
         // The view wants the press of the first click before the double click, as a real mouse
         // gives.
-        QSignalSpy done(&control, &ListSearch::Done);
+        QSignalSpy done(&control, &lists::ListSearch::Done);
         const QPoint centre = list(control)->visualItemRect(list(control)->item(2)).center();
         QTest::mouseClick(list(control)->viewport(), Qt::LeftButton, {}, centre);
         QTest::mouseDClick(list(control)->viewport(), Qt::LeftButton, {}, centre);

@@ -81,7 +81,7 @@ QString seen(platform::RichEdit *editor)
     return out;
 }
 
-QStringList entries(ListSearch *list)
+QStringList entries(lists::ListSearch *list)
 {
     QStringList result;
     auto *items = list->findChild<QListWidget *>(QStringLiteral("lstMain"));
@@ -103,7 +103,7 @@ bool ListAnswerer::eventFilter(QObject *watched, QEvent *event)
     ++shown;
     QStringList &answers = watched == m_keys ? keys : specials;
     const QString answer = answers.isEmpty() ? QString() : answers.takeFirst();
-    QPointer<ListSearch> list = static_cast<ListSearch *>(watched);
+    QPointer<lists::ListSearch> list = static_cast<lists::ListSearch *>(watched);
     // Answered from the event loop the command waits in.
     QTimer::singleShot(0, this, [list, answer] {
         if (!list || !list->isVisible())

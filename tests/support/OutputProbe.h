@@ -5,7 +5,7 @@
 #include <QColor>
 #include <QProcess>
 
-class ListSearch;
+namespace lists { class ListSearch; }
 
 /** What the user sees of Tessel's output, and the helpers the output tests share. */
 namespace probe {
@@ -28,7 +28,7 @@ void closeToolWindows();
 QString seen(platform::RichEdit *editor);
 
 /** The entries a list shows. */
-QStringList entries(ListSearch *list);
+QStringList entries(lists::ListSearch *list);
 
 /**
  * Answers the keys and special lists of a window each time one pops up: the next queued text
@@ -45,7 +45,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
-    ListSearch *m_keys;
+    lists::ListSearch *m_keys;
 };
 
 /** The tessel program next to the test, run with no way to reach a display. */

@@ -92,7 +92,7 @@ void TestHelpLinks::everyListWordHasItsHelpAnchor()
         QVERIFY(child);
         const std::int32_t modId = fixture.slotOf(child).ModId;
         const QString label = child->windowTitle();
-        const auto shownEntries = [](ListSearch *list) { return list->hide(), probe::entries(list); };
+        const auto shownEntries = [](lists::ListSearch *list) { return list->hide(), probe::entries(list); };
         child->ShowBindsList();
         child->ShowKeysList();
         child->ShowCVarsList();

@@ -1,11 +1,9 @@
-// The four reference lists of a document window: filled for the document's game each
-// time they pop up at the caret, and writing the picked entry into the script.
+#include "document/PopupLists.h"
+
 #include "analysis/EngineProfiles.h"
 #include "document/DiagnosticsController.h"
 #include "document/DocumentDiagnostics.h"
-#include "document/Documents.h"
 #include "document/HoverHelp.h"
-#include "document/Insertion.h"
 #include "document/frmChild.h"
 #include "lists/ListSearch.h"
 #include "lists/NameInfo.h"
@@ -68,120 +66,105 @@ QString specialListFile(const QString &fileName)
     return platform::configsFolder() + relative;
 }
 
-void frmChild::createLists()
+PopupLists::PopupLists(frmChild *window) : QObject(window), m_window(window)
 {
     const struct {
         ListSearch **list;
         const char *name;
         QSize size;
     } lists[] = {
-        {&m_lsBinds, "lsBinds", kBindsSize},
-        {&m_lsCVars, "lsCVars", kCVarsSize},
-        {&m_lsKeys, "lsKeys", kKeysSize},
-        {&m_lsSpecial, "lsSpecial", kSpecialSize},
+        {&m_binds, "lsBinds", kBindsSize},
+        {&m_cvars, "lsCVars", kCVarsSize},
+        {&m_keys, "lsKeys", kKeysSize},
+        {&m_special, "lsSpecial", kSpecialSize},
     };
     for (const auto &entry : lists) {
-        auto *list = new ListSearch(this);
+        auto *list = new ListSearch(window);
         list->setObjectName(QLatin1String(entry.name));
         list->resize(entry.size);
         list->hide();
-        connect(list, &ListSearch::Done, this, [this, list](const QString &item) { listDone(list, item); });
-        connect(list, &ListSearch::Escape, this, [this, list] { listEscape(list); });
+        connect(list, &ListSearch::Done, this, [this, list](const QString &item) {
+            editor()->setSelText(item);
+            close(list);
+        });
+        connect(list, &ListSearch::Escape, this, [this, list] { close(list); });
         *entry.list = list;
     }
 }
 
-core::Game frmChild::game() const
+platform::RichEdit *PopupLists::editor() const { return m_window->editor(); }
+
+void PopupLists::showBinds()
 {
-    if (m_tag >= 1 && m_tag <= m_documents->slotCount())
-        return m_documents->slot(m_tag).Game;
-    return core::Game::Quake2;
+    popUp(m_binds, gameListFile(GameList::Binds, m_window->game()), kBindsSize);
 }
 
-void frmChild::ShowBindsList()
+void PopupLists::showKeys()
 {
-    popUp(m_lsBinds, gameListFile(GameList::Binds, game()), kBindsSize);
+    popUp(m_keys, gameListFile(GameList::Keys, m_window->game()), kKeysSize);
 }
 
-void frmChild::ShowKeysList()
+void PopupLists::showCVars()
 {
-    popUp(m_lsKeys, gameListFile(GameList::Keys, game()), kKeysSize);
+    popUp(m_cvars, gameListFile(GameList::CVars, m_window->game()), kCVarsSize);
 }
 
-void frmChild::ShowCVarsList()
-{
-    popUp(m_lsCVars, gameListFile(GameList::CVars, game()), kCVarsSize);
-}
-
-void frmChild::ShowSpecialList(const QString &fileName)
+void PopupLists::showSpecial(const QString &fileName)
 {
     m_specialListFile = specialListFile(fileName);
-    popUp(m_lsSpecial, m_specialListFile, kSpecialSize);
+    popUp(m_special, m_specialListFile, kSpecialSize);
 }
 
-void frmChild::PlaceListAtCaret(ListSearch *list)
+void PopupLists::placeAtCaret(ListSearch *list)
 {
-    const QPoint caret = m_editor->viewport()->mapTo(this, m_editor->cursorRect().topLeft());
+    const QPoint caret = editor()->viewport()->mapTo(m_window, editor()->cursorRect().topLeft());
     // The font size in points is added as a number of twips.
-    const double fontTwips = m_editor->font().pointSizeF();
+    const double fontTwips = editor()->font().pointSizeF();
     int left = caret.x() + int(fontTwips / 15.0);
     int top = caret.y() + int(2 * fontTwips / 15.0);
-    if (left + list->width() > width())
+    if (left + list->width() > m_window->width())
         left = std::max(0, caret.x() - list->width());
-    if (top + list->height() > height())
+    if (top + list->height() > m_window->height())
         top = std::max(0, caret.y() - list->height());
     list->move(left, top);
 }
 
-void frmChild::popUp(ListSearch *list, const QString &file, QSize size)
+void PopupLists::popUp(ListSearch *list, const QString &file, QSize size)
 {
-    if (m_unloaded)
+    if (m_window->isUnloaded())
         return;
-    list->setEntryFont(m_editor->font());
+    list->setEntryFont(editor()->font());
     // A game without lists shows whatever the list held before.
     if (!file.isEmpty() && list->FillWithTags(file, false) == 0)
         return;
     reportNameProblems(lists::nameFileFor(file));
     // Wide enough for the longest row, but no wider than the room on the roomier side of the
     // caret (the list opens beside it) or the screen; never narrower than it was designed.
-    const QPoint caret = m_editor->viewport()->mapTo(this, m_editor->cursorRect().topLeft());
+    const QPoint caret = editor()->viewport()->mapTo(m_window, editor()->cursorRect().topLeft());
     const int room =
-        std::max(width() - caret.x() - int(m_editor->font().pointSizeF() / 15.0), caret.x());
-    const int widest = std::min(room, screen()->availableGeometry().width());
+        std::max(m_window->width() - caret.x() - int(editor()->font().pointSizeF() / 15.0), caret.x());
+    const int widest = std::min(room, m_window->screen()->availableGeometry().width());
     list->resize(std::max(size.width(), std::min(list->rowsWidth(), widest)), size.height());
-    PlaceListAtCaret(list);
+    placeAtCaret(list);
     setEditorTabStop(false);
     list->show();
     list->raise();
     list->setFocus(Qt::PopupFocusReason);
 }
 
-void frmChild::setEditorTabStop(bool tabStop)
+void PopupLists::setEditorTabStop(bool tabStop)
 {
-    m_editor->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
+    editor()->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::ClickFocus);
 }
 
-void frmChild::listDone(ListSearch *list, const QString &item)
+void PopupLists::close(ListSearch *list)
 {
-    m_editor->setSelText(item);
     list->hide();
-    focusEditor();
+    m_window->focusEditor();
     setEditorTabStop(true);
 }
 
-void frmChild::listEscape(ListSearch *list)
-{
-    list->hide();
-    focusEditor();
-    setEditorTabStop(true);
-}
-
-bool frmChild::waitForListHidden(ListSearch *list)
-{
-    return waitUntil(list, &ListSearch::hidden, [list] { return !list->isVisible(); });
-}
-
-void frmChild::reportNameProblems(const QString &nameFile)
+void PopupLists::reportNameProblems(const QString &nameFile)
 {
     // Once per file and run, in the status bar, so typing goes on undisturbed; every line
     // goes to the log.
@@ -200,40 +183,40 @@ void frmChild::reportNameProblems(const QString &nameFile)
         text.replace(0, nameFile.size(), QFileInfo(nameFile).fileName());
     if (problems.size() > 1)
         text += QStringLiteral(" (and %1 more)").arg(problems.size() - 1);
-    m_statusBar->showMessage(QStringLiteral("Skipped ") + text, 30000);
+    m_window->statusBar()->showMessage(QStringLiteral("Skipped ") + text, 30000);
 }
 
-bool frmChild::showHoverHelp(const QHelpEvent *help)
+bool PopupLists::showHoverHelp(const QHelpEvent *help)
 {
-    const QString text = m_editor->toPlainText();
-    const TextSpan word = wordAt(text, m_editor->cursorForPosition(help->pos()).position());
+    const QString text = editor()->toPlainText();
+    const TextSpan word = wordAt(text, editor()->cursorForPosition(help->pos()).position());
     if (word.isEmpty())
         return false;
     // The mouse must rest on the word itself, not on the blank beyond the end of its line.
-    QTextCursor edge(m_editor->document());
+    QTextCursor edge(editor()->document());
     edge.setPosition(word.begin);
-    const QRect first = m_editor->cursorRect(edge);
+    const QRect first = editor()->cursorRect(edge);
     edge.setPosition(word.end);
-    const QRect last = m_editor->cursorRect(edge);
+    const QRect last = editor()->cursorRect(edge);
     if (help->pos().x() < first.left() || help->pos().x() > last.right() ||
         help->pos().y() < first.top() || help->pos().y() > last.bottom())
         return false;
 
     const QString name = text.mid(word.begin, word.end - word.begin);
-    const auto *diagnostics = DocumentDiagnostics::of(this);
+    const auto *diagnostics = DocumentDiagnostics::of(m_window);
     const analysis::EngineProfile *profile =
         diagnostics && diagnostics->controller()->profile()
             ? diagnostics->controller()->profile()
-            : analysis::engineProfile(game() == core::Game::Quake3 ? QStringLiteral("q3")
+            : analysis::engineProfile(m_window->game() == core::Game::Quake3 ? QStringLiteral("q3")
                                                                   : QStringLiteral("q2"));
     const struct {
         QString listFile;
         bool isCVars;
         bool isKeys;
     } sources[] = {
-        {gameListFile(GameList::CVars, game()), true, false},
-        {gameListFile(GameList::Binds, game()), false, false},
-        {gameListFile(GameList::Keys, game()), false, true},
+        {gameListFile(GameList::CVars, m_window->game()), true, false},
+        {gameListFile(GameList::Binds, m_window->game()), false, false},
+        {gameListFile(GameList::Keys, m_window->game()), false, true},
         {m_specialListFile, false, false},
     };
     for (const auto &source : sources) {
@@ -246,16 +229,11 @@ bool frmChild::showHoverHelp(const QHelpEvent *help)
             continue;
         const ValueInText set = valueSetIn(text, name, *profile, source.isCVars);
         const ValueInText bound = source.isKeys ? bindingIn(text, name, *profile) : ValueInText();
-        QToolTip::showText(help->globalPos(), hoverText(*info, set, bound), m_editor->viewport(),
+        QToolTip::showText(help->globalPos(), hoverText(*info, set, bound), editor()->viewport(),
                            QRect(first.topLeft(), last.bottomRight()));
         return true;
     }
     return false;
-}
-
-void frmChild::HighlightBeforeCaret(int back, int length, const QColor &color)
-{
-    document::HighlightBeforeCaret(m_editor, back, length, color);
 }
 
 } // namespace document
