@@ -5,16 +5,16 @@
 #include "document/FindBar.h"
 #include "document/Formatting.h"
 #include "document/LineEndsPanel.h"
+#include "document/TypingHighlighter.h"
 #include "platform/Design.h"
 #include "platform/Dialogs.h"
 #include "platform/RichEdit.h"
 #include "platform/StaticEdge.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
-#include <QMenu>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -23,7 +23,9 @@ namespace document {
 frmChild::frmChild(Documents *documents, QWidget *parent)
     : QWidget(parent), m_documents(documents), m_editor(new platform::RichEdit(this)),
       m_statusBar(new QStatusBar(this)), m_charCount(new QLabel(m_statusBar)),
-      m_findBar(new FindBar(m_editor, this))
+      m_findBar(new FindBar(m_editor, this)),
+      m_typing(new TypingHighlighter(
+          m_editor, [this] { ShowKeysList(); }, [this] { return waitForSpace(); }, this))
 {
     setObjectName(QStringLiteral("frmChild"));
     setFont(platform::designFont());
@@ -78,7 +80,8 @@ void frmChild::setCaption(const QString &caption)
 void frmChild::textChanged()
 {
     // The changed mark follows the document, so undoing back to the saved text clears it.
-    if (m_tag >= 1 && m_tag <= m_documents->slotCount() && m_documents->slot(m_tag).Window == this) {
+    if (m_tag >= 1 && m_tag <= m_documents->slotCount() &&
+        m_documents->slot(m_tag).Window == this) {
         m_documents->slot(m_tag).Dirty = m_editor->document()->isModified();
         m_documents->documentEdited(m_tag);
     }
@@ -95,16 +98,10 @@ void frmChild::markSaved()
 
 void frmChild::updateUndoItems()
 {
-    m_items.value(QStringLiteral("mnuEditUndo"))->setEnabled(m_editor->document()->isUndoAvailable());
-    m_items.value(QStringLiteral("mnuEditRedo"))->setEnabled(m_editor->document()->isRedoAvailable());
-}
-
-bool frmChild::isReleaseOfOwnPress(const QKeyEvent *event)
-{
-    // Auto-repeat releases come between the presses of a key that is still held.
-    if (event->isAutoRepeat())
-        return m_keysDown.contains(event->key());
-    return m_keysDown.remove(event->key());
+    m_items.value(QStringLiteral("mnuEditUndo"))
+        ->setEnabled(m_editor->document()->isUndoAvailable());
+    m_items.value(QStringLiteral("mnuEditRedo"))
+        ->setEnabled(m_editor->document()->isRedoAvailable());
 }
 
 void frmChild::updateCharCount()
@@ -112,9 +109,15 @@ void frmChild::updateCharCount()
     m_charCount->setText(QString::number(m_editor->TextLength()) + QStringLiteral(" Chars"));
 }
 
-void frmChild::showLineEnds(LineEnds lineEnds) { m_lineEndsPanel->showLineEnds(lineEnds); }
+void frmChild::showLineEnds(LineEnds lineEnds)
+{
+    m_lineEndsPanel->showLineEnds(lineEnds);
+}
 
-LineEnds frmChild::lineEnds() const { return m_lineEndsPanel->lineEnds(); }
+LineEnds frmChild::lineEnds() const
+{
+    return m_lineEndsPanel->lineEnds();
+}
 
 // "Ln 3, Col 5" beside the character count, following the caret.
 void frmChild::addCaretPanel()
@@ -190,7 +193,10 @@ void frmChild::unload()
     window->deleteLater();
 }
 
-void frmChild::beginWait() { ++m_waitDepth; }
+void frmChild::beginWait()
+{
+    ++m_waitDepth;
+}
 
 void frmChild::endWait()
 {
@@ -202,8 +208,14 @@ void frmChild::endWait()
     }
 }
 
-void frmChild::mnuChildFileSave_Click() { m_documents->SaveOrSaveAs(m_tag); }
+void frmChild::mnuChildFileSave_Click()
+{
+    m_documents->SaveOrSaveAs(m_tag);
+}
 
-void frmChild::mnuChildFileSaveAs_Click() { m_documents->SaveDocumentAs(m_tag); }
+void frmChild::mnuChildFileSaveAs_Click()
+{
+    m_documents->SaveDocumentAs(m_tag);
+}
 
 } // namespace document

@@ -6,7 +6,6 @@
 #include "platform/EventWait.h"
 
 #include <QHash>
-#include <QSet>
 #include <QWidget>
 #include <functional>
 
@@ -28,6 +27,7 @@ class Documents;
 enum class DocumentCommand;
 class LineEndsPanel;
 class FindBar;
+class TypingHighlighter;
 
 /** Full path of a mod list named like "\Quake2\wf.txt" below the Configs folder. */
 QString specialListFile(const QString &fileName);
@@ -83,7 +83,7 @@ public:
     void markSaved();
 
     /** Set when a Space is released in the editor; ends a waiting bind command. */
-    bool SpaceTyped() const { return m_spaceTyped; }
+    bool SpaceTyped() const;
     void setSpaceTyped(bool typed);
 
     /**
@@ -127,7 +127,6 @@ public:
 
 Q_SIGNALS:
     void captionChanged(const QString &caption);
-    void spaceTypedChanged();
     /** The window has unloaded: the command that waits in it must stop. */
     void unloaded();
 
@@ -148,11 +147,6 @@ private:
     void textChanged();
     void updateUndoItems();
     void addCaretPanel();
-    /**
-     * Whether the editor heard @p event's key go down: a key pressed in a dialog that then
-     * closed is released here, and that release is none of the editor's business.
-     */
-    bool isReleaseOfOwnPress(const QKeyEvent *event);
     void unload();
 
     /**
@@ -189,10 +183,6 @@ private:
     void rtbMain_KeyUp(QKeyEvent *event);
     void rtbMain_GotFocus();
     void rtbMain_MouseDown();
-    /** Colours the word that ends at @p end as keyword or plain; see wordBeforeCaret. */
-    void ColorCurrentWord(int end, bool passSpaces);
-    void RestoreCaret(int position);
-    void bindPrompt();
 
     /** Writes @p text, which begins with @p keyword, at the caret and highlights the keyword. */
     void InsertText(const QString &text, core::Keyword keyword);
@@ -210,6 +200,7 @@ private:
     QLabel *m_charCount;
     LineEndsPanel *m_lineEndsPanel = nullptr;
     FindBar *m_findBar;
+    TypingHighlighter *m_typing;
     QList<QMenu *> m_menus;
     QHash<QString, QAction *> m_items;
     QMenu *m_windowMenu = nullptr;
@@ -218,7 +209,6 @@ private:
     bool m_skipQuestion = false;
     bool m_unloaded = false;
     int m_waitDepth = 0;
-    bool m_spaceTyped = false;
     ListSearch *m_lsBinds = nullptr;
     ListSearch *m_lsCVars = nullptr;
     ListSearch *m_lsKeys = nullptr;
@@ -226,7 +216,6 @@ private:
     /** The mod list this window showed last: its names are explained on hover too. */
     QString m_specialListFile;
     bool m_destroyPending = false;
-    QSet<int> m_keysDown;
 };
 
 } // namespace document
