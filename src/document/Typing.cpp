@@ -20,21 +20,14 @@ struct EditorShortcut {
 
 // Ctrl with these keys runs the command and keeps the editor's own handling from running.
 const EditorShortcut kEditorShortcuts[] = {
-    {Qt::Key_A, "mnuEditSelectAll"},
-    {Qt::Key_C, "mnuEditCopy"},
-    {Qt::Key_E, "mnuFormatCenterText"},
-    {Qt::Key_L, "mnuAlignTextLeft"},
-    {Qt::Key_R, "mnuAlignTextRight"},
-    {Qt::Key_V, "mnuEditPaste"},
-    {Qt::Key_X, "mnuEditCut"},
-    {Qt::Key_Z, "mnuEditUndo"},
-    {Qt::Key_F4, "mnuView2"},
-    {Qt::Key_Y, "mnuEditRedo"},
+    {Qt::Key_A, "mnuEditSelectAll"},    {Qt::Key_C, "mnuEditCopy"},
+    {Qt::Key_E, "mnuFormatCenterText"}, {Qt::Key_L, "mnuAlignTextLeft"},
+    {Qt::Key_R, "mnuAlignTextRight"},   {Qt::Key_V, "mnuEditPaste"},
+    {Qt::Key_X, "mnuEditCut"},          {Qt::Key_Z, "mnuEditUndo"},
+    {Qt::Key_F4, "mnuView2"},           {Qt::Key_Y, "mnuEditRedo"},
     {Qt::Key_Z, "mnuEditRedo", Qt::ControlModifier | Qt::ShiftModifier},
-    {Qt::Key_F, "mnuEditFind"},
-    {Qt::Key_H, "mnuEditReplace"},
-    {Qt::Key_G, "mnuEditGoToLine"},
-    {Qt::Key_F3, "mnuEditFindNext", Qt::NoModifier},
+    {Qt::Key_F, "mnuEditFind"},         {Qt::Key_H, "mnuEditReplace"},
+    {Qt::Key_G, "mnuEditGoToLine"},     {Qt::Key_F3, "mnuEditFindNext", Qt::NoModifier},
     {Qt::Key_F3, "mnuEditFindPrevious", Qt::ShiftModifier},
 };
 
@@ -67,9 +60,14 @@ bool frmChild::eventFilter(QObject *watched, QEvent *event)
             if (m_typing->isReleaseOfOwnPress(static_cast<QKeyEvent *>(event)))
                 rtbMain_KeyUp(static_cast<QKeyEvent *>(event));
             break;
-        case QEvent::FocusOut: m_typing->focusLost(); break;
-        case QEvent::FocusIn: rtbMain_GotFocus(); break;
-        default: break;
+        case QEvent::FocusOut:
+            m_typing->focusLost();
+            break;
+        case QEvent::FocusIn:
+            rtbMain_GotFocus();
+            break;
+        default:
+            break;
         }
     } else if (watched == m_editor->viewport() && event->type() == QEvent::MouseButtonPress) {
         rtbMain_MouseDown();
@@ -96,16 +94,6 @@ void frmChild::rtbMain_KeyUp(QKeyEvent *event)
         m_typing->keyReleased(event);
 }
 
-bool frmChild::SpaceTyped() const
-{
-    return m_typing->SpaceTyped();
-}
-
-void frmChild::setSpaceTyped(bool typed)
-{
-    m_typing->setSpaceTyped(typed);
-}
-
 bool frmChild::waitForSpace()
 {
     // Waits nest: an inner wait may take the Space this one also heard; then wait on.
@@ -117,7 +105,7 @@ void frmChild::rtbMain_GotFocus()
 {
     for (ListSearch *list : {m_lsKeys, m_lsBinds}) {
         if (list->isVisible()) {
-            setSpaceTyped(false);
+            m_typing->setSpaceTyped(false);
             list->hide();
         }
     }

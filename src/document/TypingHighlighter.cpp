@@ -46,8 +46,14 @@ void TypingHighlighter::keyReleased(const QKeyEvent *event)
         ColorCurrentWord(end, key == Qt::Key_Space || key == Qt::Key_Right);
         RestoreCaret(caret);
     }
-    if (key == Qt::Key_Space)
-        bindPrompt();
+    if (key != Qt::Key_Space)
+        return;
+    setSpaceTyped(true);
+    const int at = m_editor->SelStart();
+    // Typing goes on in the format of the character before the caret.
+    m_editor->Select(at, 0);
+    if (endsBindWord(m_editor->lineTextOf(at), at - 1 - m_editor->lineStartOf(at)))
+        promptForKey();
 }
 
 void TypingHighlighter::ColorCurrentWord(int end, bool passSpaces)
@@ -70,18 +76,14 @@ void TypingHighlighter::RestoreCaret(int position)
     m_editor->setSelColor(platform::RichEdit::black());
 }
 
-void TypingHighlighter::bindPrompt()
+bool TypingHighlighter::promptForKey()
 {
-    setSpaceTyped(true);
-    const int caret = m_editor->SelStart();
-    // Typing goes on in the format of the character before the caret.
-    m_editor->Select(caret, 0);
-    if (!endsBindWord(m_editor->lineTextOf(caret), caret - 1 - m_editor->lineStartOf(caret)))
-        return;
     m_showKeysList();
     setSpaceTyped(false);
-    if (m_waitForSpace())
-        setSpaceTyped(false);
+    if (!m_waitForSpace())
+        return false;
+    setSpaceTyped(false);
+    return true;
 }
 
 void TypingHighlighter::setSpaceTyped(bool typed)

@@ -36,6 +36,8 @@ public:
     /** Set when a Space is released in the editor; ends a waiting bind command. */
     bool SpaceTyped() const { return m_spaceTyped; }
     void setSpaceTyped(bool typed);
+    /** Pops up the keys list and waits for a Space; false when the window closed meanwhile. */
+    bool promptForKey();
 
     /** Colours the word that ends at @p end as keyword or plain; see wordBeforeCaret. */
     void ColorCurrentWord(int end, bool passSpaces);
@@ -45,7 +47,6 @@ Q_SIGNALS:
 
 private:
     void RestoreCaret(int position);
-    void bindPrompt();
 
     platform::RichEdit *m_editor;
     std::function<void()> m_showKeysList;

@@ -13,8 +13,8 @@
 
 #include <QCloseEvent>
 #include <QLabel>
-#include <QMdiSubWindow>
 #include <QMenu>
+#include <QMdiSubWindow>
 #include <QStatusBar>
 #include <QVBoxLayout>
 
@@ -80,8 +80,7 @@ void frmChild::setCaption(const QString &caption)
 void frmChild::textChanged()
 {
     // The changed mark follows the document, so undoing back to the saved text clears it.
-    if (m_tag >= 1 && m_tag <= m_documents->slotCount() &&
-        m_documents->slot(m_tag).Window == this) {
+    if (m_tag >= 1 && m_tag <= m_documents->slotCount() && m_documents->slot(m_tag).Window == this) {
         m_documents->slot(m_tag).Dirty = m_editor->document()->isModified();
         m_documents->documentEdited(m_tag);
     }
@@ -98,10 +97,8 @@ void frmChild::markSaved()
 
 void frmChild::updateUndoItems()
 {
-    m_items.value(QStringLiteral("mnuEditUndo"))
-        ->setEnabled(m_editor->document()->isUndoAvailable());
-    m_items.value(QStringLiteral("mnuEditRedo"))
-        ->setEnabled(m_editor->document()->isRedoAvailable());
+    m_items.value(QStringLiteral("mnuEditUndo"))->setEnabled(m_editor->document()->isUndoAvailable());
+    m_items.value(QStringLiteral("mnuEditRedo"))->setEnabled(m_editor->document()->isRedoAvailable());
 }
 
 void frmChild::updateCharCount()
@@ -109,15 +106,9 @@ void frmChild::updateCharCount()
     m_charCount->setText(QString::number(m_editor->TextLength()) + QStringLiteral(" Chars"));
 }
 
-void frmChild::showLineEnds(LineEnds lineEnds)
-{
-    m_lineEndsPanel->showLineEnds(lineEnds);
-}
+void frmChild::showLineEnds(LineEnds lineEnds) { m_lineEndsPanel->showLineEnds(lineEnds); }
 
-LineEnds frmChild::lineEnds() const
-{
-    return m_lineEndsPanel->lineEnds();
-}
+LineEnds frmChild::lineEnds() const { return m_lineEndsPanel->lineEnds(); }
 
 // "Ln 3, Col 5" beside the character count, following the caret.
 void frmChild::addCaretPanel()
@@ -193,10 +184,7 @@ void frmChild::unload()
     window->deleteLater();
 }
 
-void frmChild::beginWait()
-{
-    ++m_waitDepth;
-}
+void frmChild::beginWait() { ++m_waitDepth; }
 
 void frmChild::endWait()
 {
@@ -208,14 +196,8 @@ void frmChild::endWait()
     }
 }
 
-void frmChild::mnuChildFileSave_Click()
-{
-    m_documents->SaveOrSaveAs(m_tag);
-}
+void frmChild::mnuChildFileSave_Click() { m_documents->SaveOrSaveAs(m_tag); }
 
-void frmChild::mnuChildFileSaveAs_Click()
-{
-    m_documents->SaveDocumentAs(m_tag);
-}
+void frmChild::mnuChildFileSaveAs_Click() { m_documents->SaveDocumentAs(m_tag); }
 
 } // namespace document

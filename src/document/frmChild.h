@@ -82,10 +82,6 @@ public:
     /** The text now is the text on disk: clears the changed mark until the next edit or undo. */
     void markSaved();
 
-    /** Set when a Space is released in the editor; ends a waiting bind command. */
-    bool SpaceTyped() const;
-    void setSpaceTyped(bool typed);
-
     /**
      * Waits, with the program responsive, until a Space is released in this editor.
      * False when the window was closed meanwhile: the caller must not touch it then.
