@@ -80,10 +80,8 @@ void frmChild::setCaption(const QString &caption)
 void frmChild::textChanged()
 {
     // The changed mark follows the document, so undoing back to the saved text clears it.
-    if (m_tag >= 1 && m_tag <= m_documents->slotCount() && m_documents->slot(m_tag).Window == this) {
-        m_documents->slot(m_tag).Dirty = m_editor->document()->isModified();
+    if (m_documents->markDirty(this, m_editor->document()->isModified()))
         m_documents->documentEdited(m_tag);
-    }
     updateCharCount();
     updateUndoItems();
 }
@@ -91,8 +89,7 @@ void frmChild::textChanged()
 void frmChild::markSaved()
 {
     m_editor->document()->setModified(false);
-    if (m_tag >= 1 && m_tag <= m_documents->slotCount() && m_documents->slot(m_tag).Window == this)
-        m_documents->slot(m_tag).Dirty = false;
+    m_documents->markDirty(this, false);
 }
 
 void frmChild::updateUndoItems()
