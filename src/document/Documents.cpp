@@ -304,14 +304,28 @@ int Documents::activeIndex() const
     return active ? active->Tag() : 0;
 }
 
+DocumentSlot *Documents::slotOf(const frmChild *child)
+{
+    const int index = child->Tag();
+    return index >= 1 && index <= slotCount() && slot(index).Window == child ? &slot(index)
+                                                                              : nullptr;
+}
+
+bool Documents::markDirty(const frmChild *child, bool dirty)
+{
+    DocumentSlot *documentSlot = slotOf(child);
+    if (documentSlot)
+        documentSlot->Dirty = dirty;
+    return documentSlot;
+}
+
 void Documents::windowUnloaded(frmChild *child)
 {
     const int index = child->Tag();
-    if (index >= 1 && index <= slotCount() && slot(index).Window == child) {
-        DocumentSlot &documentSlot = slot(index);
-        documentSlot.Dirty = false;
-        documentSlot.FileState = core::FileState::Free;
-        documentSlot.Window = nullptr;
+    if (DocumentSlot *documentSlot = slotOf(child)) {
+        documentSlot->Dirty = false;
+        documentSlot->FileState = core::FileState::Free;
+        documentSlot->Window = nullptr;
         m_fileWatch->forget(index);
         documentSettled(index);
     }

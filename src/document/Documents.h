@@ -66,6 +66,11 @@ public:
     DocumentSlot &slot(int index) { return m_slots[index - 1]; }
     const DocumentSlot &slot(int index) const { return m_slots[index - 1]; }
 
+    /** The slot @p child holds, or nullptr when it holds none (closing, or not yet placed). */
+    DocumentSlot *slotOf(const frmChild *child);
+    /** Sets the changed mark of the slot @p child holds; false when it holds none. */
+    bool markDirty(const frmChild *child, bool dirty);
+
     int FindFreeSlot();
     /** Creates an empty document for @p request, its title followed by its slot index. */
     frmChild *NewDocument(const core::DocumentRequest &request);

@@ -1,4 +1,5 @@
 // The Insert menu: bind with its lists, set, comment and the end-of-file marker.
+#include "document/TypingHighlighter.h"
 #include "document/frmChild.h"
 #include "platform/RichEdit.h"
 
@@ -24,13 +25,9 @@ void frmChild::InsertBind()
         return;
     }
     InsertText(QStringLiteral("bind "), core::Keyword::Bind);
-    ShowKeysList();
-    setSpaceTyped(false);
     // The user picks a key and types a space; a window closed meanwhile ends the command.
-    if (!waitForSpace())
-        return;
-    setSpaceTyped(false);
-    ShowBindsList();
+    if (m_typing->promptForKey())
+        ShowBindsList();
 }
 
 } // namespace document

@@ -1,6 +1,6 @@
-// The editor's keyboard and mouse handling: shortcuts, colouring the word before the
-// caret as the user types, and the prompt for a key after a typed "bind ".
-#include "document/EditText.h"
+// The editor's keyboard and mouse handling: shortcuts here, the colouring as the user types
+// and the prompt for a key after a typed "bind " in TypingHighlighter.
+#include "document/TypingHighlighter.h"
 #include "document/frmChild.h"
 #include "lists/ListSearch.h"
 #include "platform/RichEdit.h"
@@ -54,14 +54,14 @@ bool frmChild::eventFilter(QObject *watched, QEvent *event)
             }
             break;
         case QEvent::KeyPress:
-            m_keysDown.insert(static_cast<QKeyEvent *>(event)->key());
+            m_typing->keyPressed(static_cast<QKeyEvent *>(event)->key());
             return rtbMain_KeyDown(static_cast<QKeyEvent *>(event));
         case QEvent::KeyRelease:
-            if (isReleaseOfOwnPress(static_cast<QKeyEvent *>(event)))
+            if (m_typing->isReleaseOfOwnPress(static_cast<QKeyEvent *>(event)))
                 rtbMain_KeyUp(static_cast<QKeyEvent *>(event));
             break;
         case QEvent::FocusOut:
-            m_keysDown.clear();
+            m_typing->focusLost();
             break;
         case QEvent::FocusIn:
             rtbMain_GotFocus();
@@ -90,84 +90,22 @@ bool frmChild::rtbMain_KeyDown(QKeyEvent *event)
 
 void frmChild::rtbMain_KeyUp(QKeyEvent *event)
 {
-    // Recolouring works at a caret: a selection left at a key-up was made with Shift (also when
-    // Shift is let go first) and is the user's.
-    if (event->isAutoRepeat() || m_unloaded || m_editor->SelLength() > 0)
-        return;
-    const int key = event->key();
-    const bool recolours = key == Qt::Key_Space || key == Qt::Key_Right || key == Qt::Key_Return ||
-                           key == Qt::Key_Enter || key == Qt::Key_Backspace;
-    if (!recolours)
-        return;
-    const int caret = m_editor->SelStart();
-    {
-        // The recolouring belongs to the keystroke's undo step: undo takes both back.
-        platform::RichEdit::JoinedStep step(m_editor);
-        platform::RichEdit::Freeze freeze(m_editor);
-        int end = caret;
-        // Return recolours the last word above the line breaks.
-        if (key == Qt::Key_Return || key == Qt::Key_Enter)
-            while (end > 0 && end == m_editor->lineStartOf(end))
-                end -= 2;
-        ColorCurrentWord(end, key == Qt::Key_Space || key == Qt::Key_Right);
-        RestoreCaret(caret);
-    }
-    if (key == Qt::Key_Space)
-        bindPrompt();
-}
-
-void frmChild::ColorCurrentWord(int end, bool passSpaces)
-{
-    const int lineStart = m_editor->lineStartOf(end);
-    const QString line = m_editor->lineTextOf(end);
-    const WordSpan span = wordBeforeCaret(line, end - lineStart, passSpaces);
-    const QString word = line.mid(span.start, span.length);
-    const WordLook look = keywordDecision(word);
-    m_editor->Select(lineStart + span.start, span.length);
-    m_editor->setSelBold(look.bold);
-    m_editor->setSelColor(look.color);
-    if (look.text != word)
-        m_editor->setSelText(look.text);
-}
-
-void frmChild::RestoreCaret(int position)
-{
-    m_editor->Select(position, 0);
-    m_editor->setSelColor(platform::RichEdit::black());
-}
-
-void frmChild::bindPrompt()
-{
-    setSpaceTyped(true);
-    const int caret = m_editor->SelStart();
-    // Typing goes on in the format of the character before the caret.
-    m_editor->Select(caret, 0);
-    if (!endsBindWord(m_editor->lineTextOf(caret), caret - 1 - m_editor->lineStartOf(caret)))
-        return;
-    ShowKeysList();
-    setSpaceTyped(false);
-    if (waitForSpace())
-        setSpaceTyped(false);
-}
-
-void frmChild::setSpaceTyped(bool typed)
-{
-    m_spaceTyped = typed;
-    if (typed)
-        Q_EMIT spaceTypedChanged();
+    if (!m_unloaded)
+        m_typing->keyReleased(event);
 }
 
 bool frmChild::waitForSpace()
 {
     // Waits nest: an inner wait may take the Space this one also heard; then wait on.
-    return waitUntil(this, &frmChild::spaceTypedChanged, [this] { return m_spaceTyped; });
+    return waitUntil(m_typing, &TypingHighlighter::spaceTypedChanged,
+                     [this] { return m_typing->SpaceTyped(); });
 }
 
 void frmChild::rtbMain_GotFocus()
 {
     for (ListSearch *list : {m_lsKeys, m_lsBinds}) {
         if (list->isVisible()) {
-            setSpaceTyped(false);
+            m_typing->setSpaceTyped(false);
             list->hide();
         }
     }

@@ -6,6 +6,7 @@
 #include "document/Formatting.h"
 #include "document/Insertion.h"
 #include "document/LineEndsPanel.h"
+#include "document/TypingHighlighter.h"
 #include "lists/ListSearch.h"
 #include "platform/Design.h"
 #include "platform/Dialogs.h"
@@ -13,7 +14,6 @@
 #include "platform/StaticEdge.h"
 
 #include <QCloseEvent>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
 #include <QMdiSubWindow>
@@ -25,7 +25,9 @@ namespace document {
 frmChild::frmChild(Documents *documents, QWidget *parent)
     : QWidget(parent), m_documents(documents), m_editor(new platform::RichEdit(this)),
       m_statusBar(new QStatusBar(this)), m_charCount(new QLabel(m_statusBar)),
-      m_findBar(new FindBar(m_editor, this))
+      m_findBar(new FindBar(m_editor, this)),
+      m_typing(new TypingHighlighter(
+          m_editor, [this] { ShowKeysList(); }, [this] { return waitForSpace(); }, this))
 {
     setObjectName(QStringLiteral("frmChild"));
     setFont(platform::designFont());
@@ -101,10 +103,8 @@ void frmChild::setCaption(const QString &caption)
 void frmChild::textChanged()
 {
     // The changed mark follows the document, so undoing back to the saved text clears it.
-    if (m_tag >= 1 && m_tag <= m_documents->slotCount() && m_documents->slot(m_tag).Window == this) {
-        m_documents->slot(m_tag).Dirty = m_editor->document()->isModified();
+    if (m_documents->markDirty(this, m_editor->document()->isModified()))
         m_documents->documentEdited(m_tag);
-    }
     updateCharCount();
     updateUndoItems();
 }
@@ -112,22 +112,13 @@ void frmChild::textChanged()
 void frmChild::markSaved()
 {
     m_editor->document()->setModified(false);
-    if (m_tag >= 1 && m_tag <= m_documents->slotCount() && m_documents->slot(m_tag).Window == this)
-        m_documents->slot(m_tag).Dirty = false;
+    m_documents->markDirty(this, false);
 }
 
 void frmChild::updateUndoItems()
 {
     m_items.value(QStringLiteral("mnuEditUndo"))->setEnabled(m_editor->document()->isUndoAvailable());
     m_items.value(QStringLiteral("mnuEditRedo"))->setEnabled(m_editor->document()->isRedoAvailable());
-}
-
-bool frmChild::isReleaseOfOwnPress(const QKeyEvent *event)
-{
-    // Auto-repeat releases come between the presses of a key that is still held.
-    if (event->isAutoRepeat())
-        return m_keysDown.contains(event->key());
-    return m_keysDown.remove(event->key());
 }
 
 void frmChild::updateCharCount()

@@ -7,7 +7,6 @@
 #include "platform/EventWait.h"
 
 #include <QHash>
-#include <QSet>
 #include <QWidget>
 #include <functional>
 
@@ -28,6 +27,7 @@ class Documents;
 enum class DocumentCommand;
 class LineEndsPanel;
 class FindBar;
+class TypingHighlighter;
 
 /** A document window: the editor, its status bar and its own menus. */
 class frmChild : public QWidget {
@@ -79,10 +79,6 @@ public:
     /** The text now is the text on disk: clears the changed mark until the next edit or undo. */
     void markSaved();
 
-    /** Set when a Space is released in the editor; ends a waiting bind command. */
-    bool SpaceTyped() const { return m_spaceTyped; }
-    void setSpaceTyped(bool typed);
-
     /**
      * Waits, with the program responsive, until a Space is released in this editor.
      * False when the window was closed meanwhile: the caller must not touch it then.
@@ -124,7 +120,6 @@ public:
 
 Q_SIGNALS:
     void captionChanged(const QString &caption);
-    void spaceTypedChanged();
     /** The window has unloaded: the command that waits in it must stop. */
     void unloaded();
 
@@ -145,11 +140,6 @@ private:
     void textChanged();
     void updateUndoItems();
     void addCaretPanel();
-    /**
-     * Whether the editor heard @p event's key go down: a key pressed in a dialog that then
-     * closed is released here, and that release is none of the editor's business.
-     */
-    bool isReleaseOfOwnPress(const QKeyEvent *event);
     void unload();
 
     /**
@@ -176,10 +166,6 @@ private:
     void rtbMain_KeyUp(QKeyEvent *event);
     void rtbMain_GotFocus();
     void rtbMain_MouseDown();
-    /** Colours the word that ends at @p end as keyword or plain; see wordBeforeCaret. */
-    void ColorCurrentWord(int end, bool passSpaces);
-    void RestoreCaret(int position);
-    void bindPrompt();
 
     /** Writes @p text, which begins with @p keyword, at the caret and highlights the keyword. */
     void InsertText(const QString &text, core::Keyword keyword);
@@ -197,6 +183,7 @@ private:
     QLabel *m_charCount;
     LineEndsPanel *m_lineEndsPanel = nullptr;
     FindBar *m_findBar;
+    TypingHighlighter *m_typing;
     QList<QMenu *> m_menus;
     QHash<QString, QAction *> m_items;
     QMenu *m_windowMenu = nullptr;
@@ -205,7 +192,6 @@ private:
     bool m_skipQuestion = false;
     bool m_unloaded = false;
     int m_waitDepth = 0;
-    bool m_spaceTyped = false;
     PopupLists *m_lists;
     // The lists by the names the editor's key and mouse handling use.
     ListSearch *m_lsBinds;
@@ -213,7 +199,6 @@ private:
     ListSearch *m_lsKeys;
     ListSearch *m_lsSpecial;
     bool m_destroyPending = false;
-    QSet<int> m_keysDown;
 };
 
 } // namespace document
