@@ -103,7 +103,7 @@ bool frmChild::waitForSpace()
 
 void frmChild::rtbMain_GotFocus()
 {
-    for (ListSearch *list : {m_lsKeys, m_lsBinds}) {
+    for (ListSearch *list : {lsKeys(), lsBinds()}) {
         if (list->isVisible()) {
             m_typing->setSpaceTyped(false);
             list->hide();
@@ -113,7 +113,7 @@ void frmChild::rtbMain_GotFocus()
 
 void frmChild::rtbMain_MouseDown()
 {
-    for (ListSearch *list : {m_lsKeys, m_lsBinds, m_lsSpecial, m_lsCVars})
+    for (ListSearch *list : {lsKeys(), lsBinds(), lsSpecial(), lsCVars()})
         list->hide();
 }
 

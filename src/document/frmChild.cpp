@@ -56,10 +56,6 @@ frmChild::frmChild(Documents *documents, QWidget *parent)
             [this](LineEnds lineEnds) { m_documents->setLineEnds(m_tag, lineEnds); });
     connectHandlers();
     m_lists = new PopupLists(this);
-    m_lsBinds = m_lists->binds();
-    m_lsCVars = m_lists->cvars();
-    m_lsKeys = m_lists->keys();
-    m_lsSpecial = m_lists->special();
     m_editor->installEventFilter(this);
     m_editor->viewport()->installEventFilter(this);
     connect(m_editor, &platform::RichEdit::textChanged, this, &frmChild::textChanged);

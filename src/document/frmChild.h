@@ -193,11 +193,6 @@ private:
     bool m_unloaded = false;
     int m_waitDepth = 0;
     PopupLists *m_lists;
-    // The lists by the names the editor's key and mouse handling use.
-    ListSearch *m_lsBinds;
-    ListSearch *m_lsCVars;
-    ListSearch *m_lsKeys;
-    ListSearch *m_lsSpecial;
     bool m_destroyPending = false;
 };
 
