@@ -21,10 +21,8 @@ bool holdsBlank(const QString &text)
 
 std::int32_t modIdOf(const frmChild *child, const Documents *documents)
 {
-    const int index = child->Tag();
-    if (index < 1 || index > documents->slotCount())
-        return -1;
-    return documents->slot(index).ModId;
+    const DocumentSlot *slot = documents->slotOf(child);
+    return slot ? slot->ModId : -1;
 }
 
 } // namespace

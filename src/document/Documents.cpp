@@ -304,11 +304,16 @@ int Documents::activeIndex() const
     return active ? active->Tag() : 0;
 }
 
-DocumentSlot *Documents::slotOf(const frmChild *child)
+const DocumentSlot *Documents::slotOf(const frmChild *child) const
 {
-    const int index = child->Tag();
+    const int index = child ? child->Tag() : 0;
     return index >= 1 && index <= slotCount() && slot(index).Window == child ? &slot(index)
                                                                               : nullptr;
+}
+
+DocumentSlot *Documents::slotOf(const frmChild *child)
+{
+    return const_cast<DocumentSlot *>(std::as_const(*this).slotOf(child));
 }
 
 bool Documents::markDirty(const frmChild *child, bool dirty)

@@ -68,6 +68,7 @@ public:
 
     /** The slot @p child holds, or nullptr when it holds none (closing, or not yet placed). */
     DocumentSlot *slotOf(const frmChild *child);
+    const DocumentSlot *slotOf(const frmChild *child) const;
     /** Sets the changed mark of the slot @p child holds; false when it holds none. */
     bool markDirty(const frmChild *child, bool dirty);
 

@@ -71,9 +71,8 @@ frmChild::~frmChild() = default;
 
 core::Game frmChild::game() const
 {
-    if (m_tag >= 1 && m_tag <= m_documents->slotCount())
-        return m_documents->slot(m_tag).Game;
-    return core::Game::Quake2;
+    const DocumentSlot *slot = m_documents->slotOf(this);
+    return slot ? slot->Game : core::Game::Quake2;
 }
 
 bool frmChild::waitForListHidden(ListSearch *list)
@@ -151,9 +150,8 @@ void frmChild::focusEditor()
 
 bool frmChild::QueryUnload()
 {
-    if (m_unloaded || m_tag < 1 || m_tag > m_documents->slotCount())
-        return true;
-    if (!m_documents->slot(m_tag).Dirty)
+    const DocumentSlot *slot = m_documents->slotOf(this);
+    if (m_unloaded || !slot || !slot->Dirty)
         return true;
     const platform::Answer answer = platform::messageBox(
         QStringLiteral("Do you want to save changes to:\n\n") + m_caption + QStringLiteral(" ?"),

@@ -176,8 +176,8 @@ void frmParent::lastDocumentClosed()
 
 void frmParent::applyModMenus(frmChild *child, const QString &modName)
 {
-    if (child->Tag() >= 1 && child->Tag() <= m_documents.slotCount())
-        m_documents.slot(child->Tag()).ModName = modName;
+    if (document::DocumentSlot *slot = m_documents.slotOf(child))
+        slot->ModName = modName;
     mods::SetModMenus(child, modName);
 }
 

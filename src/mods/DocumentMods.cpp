@@ -84,10 +84,10 @@ bool rememberChoice(const QString &path, const ModChoice &choice)
 void retargetDocument(document::Documents *documents, document::frmChild *child,
                       const NewDocumentRequest &request)
 {
-    const int index = child->Tag();
-    if (index < 1 || index > documents->slotCount())
+    document::DocumentSlot *found = documents->slotOf(child);
+    if (!found)
         return;
-    document::DocumentSlot &slot = documents->slot(index);
+    document::DocumentSlot &slot = *found;
     slot.Game = request.game;
     // As for a new document: a blank config belongs to no mod.
     slot.ModId = request.game == core::Game::Blank ? 0 : request.modNumber;

@@ -45,13 +45,13 @@ void mnuInsertTemplate_Click(document::frmChild *child, document::Documents *doc
 {
     if (!child || child->isUnloaded())
         return;
-    const int index = child->Tag();
     QAction *item = child->menuItem(QStringLiteral("mnuInsertTemplate"));
-    if (!item || index < 1 || index > documents->slotCount())
+    const document::DocumentSlot *slot = documents->slotOf(child);
+    if (!item || !slot)
         return;
 
     const TemplateClick click =
-        templateClick(item->text(), child->editor()->TextLength() > 0, documents->slot(index).Game);
+        templateClick(item->text(), child->editor()->TextLength() > 0, slot->Game);
     switch (click.kind) {
     case TemplateClick::Kind::Nothing:
         return;

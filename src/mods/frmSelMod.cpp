@@ -183,7 +183,8 @@ void frmSelMod::retargetDocument(const NewDocumentRequest &request, const ModCho
     if (!target || target->isUnloaded())
         return;
     mods::retargetDocument(m_documents, target, request);
-    if (m_documents->slot(target->Tag()).FileState == core::FileState::OnDisk) {
+    const document::DocumentSlot *slot = m_documents->slotOf(target);
+    if (slot && slot->FileState == core::FileState::OnDisk) {
         if (!rememberChoice(target->Caption(), choice))
             platform::messageBox(QStringLiteral("The game and mod of %1 could not be remembered: "
                                                 "the settings file cannot be written.")
@@ -204,10 +205,10 @@ void frmSelMod::addCancelButton(QBoxLayout *buttons)
 
 void frmSelMod::selectTargetMod()
 {
-    const int index = m_target->Tag();
-    if (index < 1 || index > m_documents->slotCount())
+    const document::DocumentSlot *found = m_documents->slotOf(m_target);
+    if (!found)
         return;
-    const document::DocumentSlot &slot = m_documents->slot(index);
+    const document::DocumentSlot &slot = *found;
     const GameList game = slot.Game == core::Game::Quake2 ? GameList::Quake2 : GameList::Quake3;
     selectGame(game);
     const std::span<const CatalogueEntry> entries = catalogueEntries(game);
