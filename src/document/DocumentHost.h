@@ -28,6 +28,9 @@ public:
     virtual void applyModMenus(frmChild *child, const QString &modName) = 0;
     /** Gives a document just loaded from its file (the caption) the game and mod it is for. */
     virtual void targetOpenedDocument(frmChild *child) = 0;
+    /** @p child was just saved under a new name (its caption); @p previousPath is its file
+     *  before, empty when it had never been saved. */
+    virtual void documentRenamed(frmChild *child, const QString &previousPath) = 0;
 
     /** Shows the progress window for a whole-file pass (a fresh one, or the one still open). */
     virtual ProgressView *showProgressWindow() = 0;

@@ -242,9 +242,13 @@ bool Documents::SaveDocument(int index, const QString &path)
     }
     if (unencodable > 0)
         replaceUnencodable(child->editor());
+    const QString previousPath =
+        slot(index).FileState == core::FileState::OnDisk ? child->Caption() : QString();
     child->setCaption(platform::absoluteFilePath(path));
     child->markSaved();
     slot(index).FileState = core::FileState::OnDisk;
+    if (previousPath != child->Caption())
+        m_host->documentRenamed(child, previousPath);
     m_host->fileUsed(child->Caption());
     fileOpened(index);
     documentSettled(index);

@@ -186,6 +186,11 @@ void frmParent::targetOpenedDocument(frmChild *child)
     mods::targetOpenedDocument(&m_documents, child);
 }
 
+void frmParent::documentRenamed(frmChild *child, const QString &previousPath)
+{
+    mods::documentRenamed(&m_documents, child, previousPath);
+}
+
 void frmParent::newDocumentCommand() { mods::showSelectModDialog(&m_documents); }
 
 void frmParent::openCommand() { m_documents.OpenCommand(); }

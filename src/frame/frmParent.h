@@ -39,6 +39,7 @@ public:
     void lastDocumentClosed() override;
     void applyModMenus(document::frmChild *child, const QString &modName) override;
     void targetOpenedDocument(document::frmChild *child) override;
+    void documentRenamed(document::frmChild *child, const QString &previousPath) override;
     document::ProgressView *showProgressWindow() override;
     void fileUsed(const QString &path) override;
 

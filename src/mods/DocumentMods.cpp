@@ -47,6 +47,18 @@ std::optional<ModChoice> choiceOfSetting(const QString &value)
     return choice;
 }
 
+// The catalogue entry that made the slot's game and mod; nothing for a game no entry makes.
+std::optional<ModChoice> choiceOfSlot(const document::DocumentSlot &slot)
+{
+    if (slot.Game == core::Game::Blank)
+        return ModChoice{true, GameList::Quake3, QString()};
+    for (const GameList game : {GameList::Quake2, GameList::Quake3})
+        for (const CatalogueEntry &entry : catalogueEntries(game))
+            if (!entry.isComingSoon() && entry.document.modNumber == slot.ModId)
+                return ModChoice{false, game, entry.key.toString()};
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<NewDocumentRequest> ModChoice::request() const
@@ -117,6 +129,19 @@ void targetOpenedDocument(document::Documents *documents, document::frmChild *ch
     }
     if (const std::optional<NewDocumentRequest> request = choice->request())
         retargetDocument(documents, child, *request);
+}
+
+void documentRenamed(document::Documents *documents, document::frmChild *child,
+                     const QString &previousPath)
+{
+    const document::DocumentSlot *slot = documents->slotOf(child);
+    if (!slot || (!previousPath.isEmpty() && !rememberedChoice(previousPath)))
+        return;
+    const std::optional<ModChoice> choice = choiceOfSlot(*slot);
+    // Not remembering it costs the user only a guess at the next open: no message after a
+    // save that worked.
+    if (choice && !rememberChoice(child->Caption(), *choice))
+        qWarning("The game and mod of %s could not be remembered", qPrintable(child->Caption()));
 }
 
 } // namespace mods

@@ -51,4 +51,12 @@ void retargetDocument(document::Documents *documents, document::frmChild *child,
 /** The game and mod of a document just opened from its file: remembered, else guessed. */
 void targetOpenedDocument(document::Documents *documents, document::frmChild *child);
 
+/**
+ * A document saved under a new name keeps its game and mod when it is opened again: they are
+ * remembered for the new file when the document had never been saved (they were chosen at
+ * File > New) or when they were remembered for its previous file.
+ */
+void documentRenamed(document::Documents *documents, document::frmChild *child,
+                     const QString &previousPath);
+
 } // namespace mods

@@ -99,6 +99,20 @@ private Q_SLOTS:
         child->close();
         QCOMPARE(seen(f, open(f, path)), kCtf);
     }
+    void keepsTheChoiceOfNewAcrossSaves() // the folder alone would say Quake 3
+    {
+        FrameFixture f;
+        QDir(f.folder.path()).mkdir("baseq3");
+        frmChild *child = f.newDocument(mods::GameList::Quake2, "Capture the Flag");
+        FrameFixture::type(child, "echo hi");
+        for (const char *name : {"/baseq3/ctf.cfg", "/baseq3/copy.cfg"}) {
+            f.dialogs.saveAnswers.enqueue(f.folder.path() + name);
+            FrameFixture::trigger(child, "mnuChildFileSaveAs");
+        }
+        child->close();
+        QCOMPARE(seen(f, open(f, f.folder.path() + "/baseq3/ctf.cfg")), kCtf);
+        QCOMPARE(seen(f, open(f, f.folder.path() + "/baseq3/copy.cfg")), kCtf);
+    }
 };
 
 QTEST_MAIN(TestDocumentMods)
