@@ -70,8 +70,15 @@ DocumentDiagnostics::DocumentDiagnostics(frmChild *child)
         addToViewMenu();
         decideEngine();
     });
-    connect(child, &frmChild::captionChanged, this,
-            [this] { QTimer::singleShot(0, this, &DocumentDiagnostics::decideEngine); });
+    connect(child, &frmChild::captionChanged, this, [this] {
+        QTimer::singleShot(0, this, [this] {
+            // An engine picked before the document had this name is kept for the name.
+            const analysis::EngineProfile *picked = m_chosenByUser ? m_controller->profile() : nullptr;
+            if (fitsGame(picked, m_child->game()))
+                rememberEngine(picked);
+            decideEngine();
+        });
+    });
 }
 
 DocumentDiagnostics *DocumentDiagnostics::of(const QObject *child)
@@ -124,12 +131,17 @@ void DocumentDiagnostics::chooseEngine(const QString &profileId)
     if (!profile)
         return;
     m_chosenByUser = true;
+    rememberEngine(profile);
+    setEngine(profile);
+}
+
+void DocumentDiagnostics::rememberEngine(const analysis::EngineProfile *profile)
+{
     const QString path = filePath();
     if (!path.isEmpty())
         platform::IniFile::writeValue(platform::settingsFilePath(), settingsSection(),
                                       platform::settingsKeyOfPath(path),
                                       QLatin1String(profile->id));
-    setEngine(profile);
 }
 
 void DocumentDiagnostics::setEngine(const analysis::EngineProfile *profile)

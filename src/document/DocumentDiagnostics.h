@@ -41,6 +41,8 @@ private:
     QString filePath() const;
     void decideEngine();
     void setEngine(const analysis::EngineProfile *profile);
+    /** Keeps @p profile as the engine of the document's file, when it has one. */
+    void rememberEngine(const analysis::EngineProfile *profile);
     void updateBudget();
     void addToViewMenu();
 

@@ -62,13 +62,29 @@ private slots:
         QCOMPARE(editor->textCursor().position(), kMistakeBegin);
     }
 
+    void engineKeptForThePath_data()
+    {
+        QTest::addColumn<bool>("opened");
+        QTest::newRow("opened file") << true;
+        QTest::newRow("new document, then saved") << false;
+    }
     void engineKeptForThePath()
     {
+        QFETCH(bool, opened);
         FrameFixture f;
         const QString path = f.writeFile(QStringLiteral("autoexec.cfg"), kConfig);
-        f.frame->openCommandLineFiles({path});
+        if (opened)
+            f.frame->openCommandLineFiles({path});
+        else
+            f.newDocument(mods::GameList::Quake2, QStringLiteral("Free for All"));
         QTRY_VERIFY(!engineOf(f.active()).isEmpty());
         engineItem(f.active(), "q2pro")->trigger();
+        if (!opened) {
+            f.dialogs.answers.enqueue(platform::Answer::Ok); // Overwrite?
+            f.dialogs.saveAnswers.enqueue(path);
+            FrameFixture::trigger(f.active(), "mnuChildFileSaveAs");
+            FrameFixture::settle();
+        }
         f.active()->close();
         FrameFixture::settle();
         f.frame->openCommandLineFiles({path});
