@@ -6,6 +6,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QStringDecoder>
 #include <QStandardPaths>
 #include <QStringList>
@@ -171,6 +172,12 @@ bool IniFile::writeValues(const QString &path, const QString &section,
     for (const auto &[key, value] : values)
         if (const QString invalid = invalidArgument(section, key, value); !invalid.isEmpty())
             return fail(error, invalid);
+
+    // Another Tessel using the same settings file (a second user of a portable copy) may be
+    // changing it right now: read, change and write under a lock so neither loses the
+    // other's change. Where no lock can be made (a read-only folder), write without one.
+    QLockFile lock(path + QStringLiteral(".lock"));
+    lock.tryLock(2000);
 
     const QFileInfo info(path);
     if (info.isDir())

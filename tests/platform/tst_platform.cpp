@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <thread>
+
 using platform::IniFile;
 using platform::RichEdit;
 using Paragraphs = QList<platform::RichParagraph>;
@@ -309,6 +311,23 @@ private slots:
             QVERIFY(!IniFile::writeValue(dir.filePath(path), "GENERAL", "Q2Dir", "x")); // no error wanted
         }
         QCOMPARE(readBytes(dir.filePath("not-a-folder")), QByteArray("x"));
+    }
+
+    // Two Tessels writing one settings file at once keep each other's keys.
+    void iniWritersAtOnceLoseNothing()
+    {
+        QTemporaryDir dir;
+        const QString ini = dir.filePath("Tessel.ini");
+        const auto writer = [&ini](char name) {
+            for (int i = 0; i < 40; ++i)
+                IniFile::writeValue(ini, "Engines", name + QString::number(i), "q3");
+        };
+        std::thread first(writer, 'a'), second(writer, 'b');
+        first.join();
+        second.join();
+        for (const char *key : {"a0", "a39", "b0", "b39"})
+            QCOMPARE(IniFile::readValue(ini, "Engines", key), QStringLiteral("q3"));
+        QCOMPARE(readBytes(ini).count("=q3"), 80);
     }
 
     // Beside a program in a writable folder (a portable copy), else in the user's configuration
