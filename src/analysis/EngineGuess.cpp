@@ -1,5 +1,7 @@
 #include "analysis/EngineGuess.h"
 
+#include "core/Mods.h"
+
 #include <QHash>
 #include <QRegularExpression>
 
@@ -9,7 +11,7 @@ namespace {
 
 enum class GameHint { Quake3, Quake2, Either };
 
-const QString kBaseMod = QStringLiteral("Free for All");
+constexpr const char *kBaseModKey = "Free for All";
 
 struct FolderHint {
     const char *folder;
@@ -23,7 +25,7 @@ struct FolderHint {
 
 // Folder names, compared in lower case. Mods Tessel has no lists for get the game's own.
 // clang-format off
-const FolderHint kFolders[] = {
+constexpr FolderHint kFolders[] = {
     {"baseq3",          GameHint::Quake3, 1000, "",        false, nullptr,            nullptr},
     {"missionpack",     GameHint::Quake3, 1000, "",        true,  "Free for All",     nullptr},
     {"osp",             GameHint::Quake3, 1000, "",        true,  "OSP",              "OSP Server"},
@@ -80,7 +82,7 @@ struct ModHint {
 };
 
 // clang-format off
-const ModHint kModWords[] = {
+constexpr ModHint kModWords[] = {
     {"\\b(cf|ch)_\\w+",                                                                   GameHint::Quake3, "OSP"},
     {"\\bcg_(enemyColors|altLightning|altPlasma|altGrenades|teamChatsOnly|nochatbeep|nomip|enableOSPHUD)\\b",
                                                                                           GameHint::Quake3, "OSP"},
@@ -108,6 +110,42 @@ const ModHint kModWords[] = {
                                                                                           GameHint::Quake2, "Rocket Arena Server"},
 };
 // clang-format on
+
+// Every mod key a guess can give is a key of its game's list of mods in Select Mod.
+constexpr bool isKeyOf(const char *key, core::Game game)
+{
+    for (const core::Mod &mod : core::kMods) {
+        qsizetype n = 0;
+        while (key[n] && n < mod.key.size() && mod.key[n].unicode() == char16_t(key[n]))
+            ++n;
+        if (mod.game == game && !key[n] && n == mod.key.size())
+            return true;
+    }
+    return false;
+}
+
+/** Whether @p key is a mod of @p game, or with anyGame of one of the games it may be. */
+constexpr bool isModOf(const char *key, GameHint game, bool anyGame = false)
+{
+    const bool quake2 = game != GameHint::Quake3 && isKeyOf(key, core::Game::Quake2);
+    const bool quake3 = game != GameHint::Quake2 && isKeyOf(key, core::Game::Quake3);
+    return anyGame || game != GameHint::Either ? quake2 || quake3 : quake2 && quake3;
+}
+
+constexpr bool hintsNameModsOfTheirGame()
+{
+    for (const FolderHint &hint : kFolders) {
+        // The server config is told from the text, whose words name the game it is of.
+        if ((hint.modKey && !isModOf(hint.modKey, hint.game)) ||
+            (hint.serverKey && !isModOf(hint.serverKey, hint.game, true)))
+            return false;
+    }
+    for (const ModHint &hint : kModWords)
+        if (!isModOf(hint.modKey, hint.game))
+            return false;
+    return isModOf(kBaseModKey, GameHint::Either);
+}
+static_assert(hintsNameModsOfTheirGame());
 
 // A mod is clear from the text when its words come at least this often, more than another's.
 constexpr int kClearModCount = 2;
@@ -195,7 +233,7 @@ EngineGuess guessEngine(const QString &path, const QString &content)
                            ? textMod
                            : QLatin1String(modFolder->modKey);
     else
-        guess.modKey = textMod.isEmpty() ? kBaseMod : textMod;
+        guess.modKey = textMod.isEmpty() ? QLatin1String(kBaseModKey) : textMod;
     return guess;
 }
 

@@ -56,7 +56,7 @@ std::optional<NewDocumentRequest> ModChoice::request() const
     const CatalogueEntry *entry = findCatalogueEntry(game, key);
     if (!entry || entry->isComingSoon())
         return std::nullopt;
-    return entry->document;
+    return entry->document();
 }
 
 ModChoice choiceOfGuess(const analysis::EngineGuess &guess)
@@ -90,9 +90,9 @@ void retargetDocument(document::Documents *documents, document::frmChild *child,
     document::DocumentSlot &slot = documents->slot(index);
     slot.Game = request.game;
     // As for a new document: a blank config belongs to no mod.
-    slot.ModId = request.game == core::Game::Blank ? 0 : request.modNumber;
+    slot.ModId = request.game == core::Game::Blank ? 0 : request.mod->id;
     ClearModMenus(child);
-    documents->host()->applyModMenus(child, request.modName.toString());
+    documents->host()->applyModMenus(child, request.modName().toString());
     if (document::DocumentDiagnostics *diagnostics = document::DocumentDiagnostics::of(child))
         diagnostics->gameChanged();
 }

@@ -61,8 +61,8 @@ void mnuInsertTemplate_Click(document::frmChild *child, document::Documents *doc
     case TemplateClick::Kind::NewDocumentThenInsert: {
         const NewDocumentRequest &request = click.document;
         document::frmChild *created = documents->NewDocument(request.request());
-        documents->host()->applyModMenus(created, request.modName.toString());
-        InsertTemplate(created, request.modName.toString(), documents);
+        documents->host()->applyModMenus(created, request.modName().toString());
+        InsertTemplate(created, request.modName().toString(), documents);
         return;
     }
     }

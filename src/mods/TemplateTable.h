@@ -5,28 +5,11 @@
 #include <QString>
 #include <QStringView>
 
-#include <cstdint>
-#include <optional>
-#include <span>
-
 namespace mods {
 
-/** A row of the Template item's table, by the item's caption. */
-struct TemplateItem {
-    QStringView caption;
-    QStringView modName; // for SetModMenus and InsertTemplate
-    QStringView windowTitle;
-    std::int32_t modNumber;
-    std::optional<core::Game> game; // std::nullopt: the Game of the document the item belongs to
-    bool insertsIntoEmptyDocument;    // an empty document only takes these captions' templates
-};
-
-/** The known captions in table order. */
-std::span<const TemplateItem> templateItems();
-
-/** The row of exactly this caption; any other caption gets the blank row
- *  ("Blank", "Config", mod number -1, game -1, nothing in an empty document). */
-const TemplateItem &findTemplateItem(const QString &caption);
+/** The mod whose listed template has exactly this caption, or nullptr: any other caption
+ *  (e.g. "Urban Terror Template") acts as the blank config's, in a new blank document only. */
+const core::Mod *findTemplateMod(const QString &caption);
 
 /** What clicking mnuInsertTemplate does. */
 struct TemplateClick {
@@ -70,8 +53,7 @@ struct TemplateAction {
          *  kCommentTemplateWidenTwips. */
         WriteCommentTemplate,
     };
-    QStringView modName;
-    Kind kind;
+    Kind kind = Kind::Nothing;
     CommentTemplate commentTemplate = CommentTemplate::MapList; // WriteCommentTemplate only
 };
 

@@ -27,15 +27,6 @@ QStringList shippedList(const QString &name)
     return QString::fromLatin1(file.readAll()).toLower().split(QRegularExpression("[\r\n]+"), Qt::SkipEmptyParts);
 }
 
-QString viewListFile(const QString &modName)
-{
-    const mods::ModMenuLayout *layout = mods::findModMenuLayout(modName);
-    if (!layout || !layout->view2.caption)
-        return QString();
-    const mods::ViewListFile *list = mods::findViewListFile(layout->view2.caption->toString());
-    return list ? list->file.toString() : QString();
-}
-
 QAction *otherItem(frmChild *child, const QString &caption)
 {
     for (int slot = 1; slot <= 25; ++slot)
@@ -67,14 +58,14 @@ void TestModCommands::boundCommandsAreEntriesOfShippedLists()
     int checked = 0;
     for (int slot = 1; slot <= mods::kCommandSlotCount; ++slot) {
         for (const mods::ModCommand &command : mods::modCommandTable(slot)) {
-            const QString modList = viewListFile(command.modName.toString());
+            const QString modList = command.mod->viewFile.toString();
             const QString game = modList.section('\\', 1, 1);
             for (const mods::ModCommandStep &step : mods::modCommandSteps(command))
                 if (step.kind == mods::StepKind::ShowSpecialListAndWait)
                     QVERIFY2(shippedList(step.text).size() > 0, qPrintable(step.text));
             if (command.kind != mods::ModCommandKind::KeyBind)
                 continue;
-            QVERIFY2(!game.isEmpty(), qPrintable(command.modName.toString()));
+            QVERIFY2(!game.isEmpty(), qPrintable(command.mod->name.toString()));
             const QStringList actions = shippedList(modList) + shippedList(game + "/" + game.left(1).toLower() + game.right(1) + "binds.txt");
             const QString action = command.text.toString().remove(note).trimmed().toLower();
             QVERIFY2(actions.contains(action), qPrintable(command.caption.toString() + ": " + action));
@@ -95,9 +86,9 @@ void TestModCommands::everyCaptionRunsItsOwnModsCommandThatWrites()
             const QString caption = layout.otherSlots[slot - 1].value_or(u"").toString();
             if (caption.isEmpty() || caption == QLatin1String("-"))
                 continue;
-            const QString where = layout.modName.toString() + '/' + caption;
+            const QString where = layout.mod->name.toString() + '/' + caption;
             const mods::ModCommand *command = mods::findModCommand(slot, caption);
-            QVERIFY2(command && command->modName == layout.modName, qPrintable(where));
+            QVERIFY2(command && command->mod.get() == layout.mod.get(), qPrintable(where));
             QString written;
             for (const mods::ModCommandStep &step : mods::modCommandSteps(*command))
                 written += step.text;
