@@ -5,6 +5,9 @@
 #include <QHash>
 #include <QRegularExpression>
 
+#include <algorithm>
+#include <string_view>
+
 namespace analysis {
 
 namespace {
@@ -111,41 +114,30 @@ constexpr ModHint kModWords[] = {
 };
 // clang-format on
 
-// Every mod key a guess can give is a key of its game's list of mods in Select Mod.
-constexpr bool isKeyOf(const char *key, core::Game game)
+// A guess's mod key is an entry of Select Mod's list of the game the hint is for (of both for
+// either game); a server key only needs the game whose words tell it.
+constexpr int gamesWithKey(std::string_view key) // 1: Quake 2, 2: Quake 3
 {
-    for (const core::Mod &mod : core::kMods) {
-        qsizetype n = 0;
-        while (key[n] && n < mod.key.size() && mod.key[n].unicode() == char16_t(key[n]))
-            ++n;
-        if (mod.game == game && !key[n] && n == mod.key.size())
-            return true;
-    }
-    return false;
+    int games = 0;
+    for (const core::Mod &mod : core::kMods)
+        if (key.size() == std::size_t(mod.key.size()) &&
+            std::equal(key.begin(), key.end(), mod.key.utf16()))
+            games |= mod.game == core::Game::Quake2 ? 1 : mod.game == core::Game::Quake3 ? 2 : 0;
+    return games;
 }
-
-/** Whether @p key is a mod of @p game, or with anyGame of one of the games it may be. */
-constexpr bool isModOf(const char *key, GameHint game, bool anyGame = false)
+constexpr int gamesOf(GameHint game)
 {
-    const bool quake2 = game != GameHint::Quake3 && isKeyOf(key, core::Game::Quake2);
-    const bool quake3 = game != GameHint::Quake2 && isKeyOf(key, core::Game::Quake3);
-    return anyGame || game != GameHint::Either ? quake2 || quake3 : quake2 && quake3;
+    return game == GameHint::Either ? 3 : 1 + (game == GameHint::Quake3);
 }
-
-constexpr bool hintsNameModsOfTheirGame()
-{
-    for (const FolderHint &hint : kFolders) {
-        // The server config is told from the text, whose words name the game it is of.
-        if ((hint.modKey && !isModOf(hint.modKey, hint.game)) ||
-            (hint.serverKey && !isModOf(hint.serverKey, hint.game, true)))
-            return false;
-    }
-    for (const ModHint &hint : kModWords)
-        if (!isModOf(hint.modKey, hint.game))
-            return false;
-    return isModOf(kBaseModKey, GameHint::Either);
-}
-static_assert(hintsNameModsOfTheirGame());
+static_assert(std::ranges::all_of(kFolders, [](const FolderHint &hint) {
+    return (!hint.modKey ||
+            (gamesWithKey(hint.modKey) & gamesOf(hint.game)) == gamesOf(hint.game)) &&
+           (!hint.serverKey || gamesWithKey(hint.serverKey) & gamesOf(hint.game));
+}));
+static_assert(std::ranges::all_of(kModWords, [](const ModHint &hint) {
+    return (gamesWithKey(hint.modKey) & gamesOf(hint.game)) == gamesOf(hint.game);
+}));
+static_assert(gamesWithKey(kBaseModKey) == 3);
 
 // A mod is clear from the text when its words come at least this often, more than another's.
 constexpr int kClearModCount = 2;
@@ -156,8 +148,8 @@ int countMatches(const char *pattern, const QString &text)
                                         QRegularExpression::MultilineOption |
                                             QRegularExpression::CaseInsensitiveOption);
     int count = 0;
-    for (QRegularExpressionMatchIterator matches = expression.globalMatch(text);
-         matches.hasNext(); matches.next())
+    for (QRegularExpressionMatchIterator matches = expression.globalMatch(text); matches.hasNext();
+         matches.next())
         ++count;
     return count;
 }

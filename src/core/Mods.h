@@ -9,12 +9,17 @@
 
 namespace core {
 
-/** What the Insert > Template item of a mod's documents does with its caption. */
+/** What a mod's Insert > Template item does; each use does what the ones before it do. */
 enum class TemplateUse : std::uint8_t {
     Unlisted,    // no known template: the item acts as any unknown caption does
-    NewDocument, // in a document holding text it opens a new document of the mod and fills that
-    FillsEmpty,  // as NewDocument; an empty document is filled itself
-    Enabled,     // as FillsEmpty, and the mod's menus enable the item
+    NewDocument, // in a document holding text: a new document of the mod, filled
+    FillsEmpty,  // an empty document is filled itself; the template writes nothing
+    ConfigHeader, // the template is the blank config's header
+    // From here on the mod's menus enable the item.
+    OspTypeDialog,  // the template shows the OSP Template Type dialog
+    MapListFile,    // the template is a data file's
+    CustomModFile,
+    PlayerFilterFile,
 };
 
 /** Everything the program knows of one mod a document can be made for (or the blank config). */
@@ -41,7 +46,7 @@ struct Mod {
 // clang-format off
 inline constexpr Mod kMods[] = {
     // id  game             key                      window title                           mod name                    Template caption                  use                      View list caption               View list file          Help caption
-    {-1,  Game::Blank,       {},                      u"Config",                             u"Blank",                   u"Regular Template",               TemplateUse::FillsEmpty,  {},                             {},                     {}},
+    {-1,  Game::Blank,       {},                      u"Config",                             u"Blank",                   u"Regular Template",               TemplateUse::ConfigHeader, {},                             {},                     {}},
     {0,   Game::Quake2,      u"Action Quake",         u"Q2 Action Quake Config",             u"Action Quake",            u"Action Quake Template",          TemplateUse::NewDocument, u"Action Quake Binds",          u"\\Quake2\\aq.txt",    u"Action Quake Help"},
     {1,   Game::Quake2,      u"Capture the Flag",     u"Q2 Capture the Flag Config",         u"Capture the flag",        u"Capture the flag Template",      TemplateUse::NewDocument, u"Capture the flag Binds",      u"\\Quake2\\ctf.txt",   u"Capture the Flag Help"},
     {2,   Game::Quake2,      u"Free for All",         u"Q2 Free for All Config",             u"Free for all",            u"Free for all Template",          TemplateUse::NewDocument, u"Free for all Binds",          u"\\Quake2\\ffa.txt",   u"Free for all Help"},
@@ -53,10 +58,10 @@ inline constexpr Mod kMods[] = {
     {11,  Game::Quake2,      u"Weapons Factory",      u"Q2 Weapons Factory Config",          u"Weapons factory",         u"Weapons factory Template",       TemplateUse::NewDocument, u"Weapons factory Binds",       u"\\Quake2\\wf.txt",    u"Weapons factory Help"},
     {13,  Game::Quake3,      u"Free for All",         u"Q3 Free for All Config",             u"Free for All",            u"Free for All Template",          TemplateUse::NewDocument, u"Free for All Binds",          u"\\Quake3\\ffa.txt",   u"Free for All Help"},
     {14,  Game::Quake3,      u"OSP",                  u"Q3 OSP Config",                      u"OSP",                     u"OSP Template",                   TemplateUse::FillsEmpty,  u"OSP Binds",                   u"\\Quake3\\osp.txt",   u"OSP Help"},
-    {15,  Game::Quake3,      u"OSP Server",           u"Q3 OSP Server Config",               u"OSP Server",              u"OSP Server Template",            TemplateUse::Enabled,     u"OSP Server Binds",            u"\\Quake3\\osps.txt",  u"OSP Server Help"},
-    {151, Game::Quake3,      u"OSP Server Custom Mod", u"Q3 OSP Server Custom Mod Config",   u"OSP Server Custom Mod",   u"OSP Custom Mod Template",        TemplateUse::Enabled,     {},                             {},                     u"OSP Custom Mod Help"},
-    {152, Game::OspDataFile, u"OSP Filter File",      u"Q3 OSP Server Player Filter Config", u"OSP Server Player Filter", u"OSP Player Filter Template",    TemplateUse::Enabled,     {},                             {},                     u"OSP Server Player Filter Help"},
-    {153, Game::OspDataFile, u"OSP Map File",         u"Q3 OSP Server Map List Config",      u"OSP Server Map List",     u"OSP Map List Template",          TemplateUse::Enabled,     {},                             {},                     u"OSP Server Map List Help"},
+    {15,  Game::Quake3,      u"OSP Server",           u"Q3 OSP Server Config",               u"OSP Server",              u"OSP Server Template",            TemplateUse::OspTypeDialog,   u"OSP Server Binds",            u"\\Quake3\\osps.txt",  u"OSP Server Help"},
+    {151, Game::Quake3,      u"OSP Server Custom Mod", u"Q3 OSP Server Custom Mod Config",   u"OSP Server Custom Mod",   u"OSP Custom Mod Template",        TemplateUse::CustomModFile,   {},                             {},                     u"OSP Custom Mod Help"},
+    {152, Game::OspDataFile, u"OSP Filter File",      u"Q3 OSP Server Player Filter Config", u"OSP Server Player Filter", u"OSP Player Filter Template",    TemplateUse::PlayerFilterFile,   {},                             {},                     u"OSP Server Player Filter Help"},
+    {153, Game::OspDataFile, u"OSP Map File",         u"Q3 OSP Server Map List Config",      u"OSP Server Map List",     u"OSP Map List Template",          TemplateUse::MapListFile,   {},                             {},                     u"OSP Server Map List Help"},
     {17,  Game::Quake3,      u"Rocket Arena",         u"Q3 Rocket Arena Config",             u"Rocket Arena",            u"Rocket Arena 3 Template",        TemplateUse::FillsEmpty,  u"Rocket Arena 3 Binds",        u"\\Quake3\\ra3.txt",   u"Rocket Arena 3 Help"},
     {19,  Game::Quake3,      u"Urban Terror",         u"Q3 Urban Terror Config",             u"Urban Terror",            u"Urban Terror Template",          TemplateUse::Unlisted,    u"Urban Terror Binds",          u"\\Quake3\\q3ut.txt",  u"Urban Terror Help"},
     {20,  Game::Quake3,      u"Weapons Factory",      u"Q3 Weapons Factory Config",          u"Weapons Factory",         u"Weapons Factory Template",       TemplateUse::Unlisted,    u"Weapons Factory Binds",       u"\\Quake3\\wfa.txt",   u"Weapons Factory Help"},
@@ -86,10 +91,13 @@ private:
     const Mod *m_mod;
 };
 
-/** The mod of this number, or nullptr. */
-const Mod *findMod(std::int32_t id);
-
 /** The mod of exactly this name (letter case counts), or nullptr. */
-const Mod *findModNamed(QStringView name);
+inline const Mod *findModNamed(QStringView name)
+{
+    for (const Mod &mod : kMods)
+        if (name == mod.name)
+            return &mod;
+    return nullptr;
+}
 
 } // namespace core

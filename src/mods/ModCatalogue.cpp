@@ -15,6 +15,7 @@ constexpr CatalogueEntry comingSoon(QStringView key, QStringView message)
     return {key, key, message, nullptr};
 }
 
+// clang-format off
 constexpr CatalogueEntry kQuake2Entries[] = {
     entry(0), entry(1), entry(2), entry(3), entry(4), entry(5),
     comingSoon(u"OSP", u"OSP support coming soon"),
@@ -33,6 +34,7 @@ constexpr CatalogueEntry kQuake3Entries[] = {
     comingSoon(u"True Combat", u"True Combat support coming soon"),
     entry(19), entry(20),
 };
+// clang-format on
 
 } // namespace
 std::span<const CatalogueEntry> catalogueEntries(GameList list)

@@ -40,7 +40,7 @@ struct ModMenuLayout {
     ItemLayout otherSlot(int slot) const;
     /** true: enable mnuInsertTemplate; false: leave its enabled state alone (never disable).
      *  Its caption is always written; its visibility is never touched. */
-    bool enablesTemplate() const { return mod->templateUse == core::TemplateUse::Enabled; }
+    bool enablesTemplate() const { return mod->templateUse >= core::TemplateUse::OspTypeDialog; }
     ItemLayout view1() const;   // a separator above the View list, if the mod has one
     ItemLayout view2() const;   // the View list
     ItemLayout helpMod() const; // the mod's help

@@ -31,33 +31,10 @@ struct TemplateClick {
 TemplateClick templateClick(const QString &caption, bool documentHasText,
                             core::Game documentGame);
 
-/** The three data-file templates; their texts live with the generators. */
-enum class CommentTemplate { MapList, CustomMod, PlayerFilter };
-
 /** The blank config's header, written without a line break and without colouring. */
 inline constexpr QStringView kConfigHeader = u"//Config";
 
-/** After a comment template the active document window grows this much wider. */
+/** After a data file's template the active document window grows this much wider. */
 inline constexpr int kCommentTemplateWidenTwips = 500;
-
-/** What InsertTemplate(modName) does to the active document. */
-struct TemplateAction {
-    enum class Kind {
-        Nothing,
-        /** Write kConfigHeader. */
-        WriteConfigHeader,
-        /** Show the OSP Template Type dialog (frmOSPType), modeless; write nothing. */
-        ShowOspTypeDialog,
-        /** Write commentTemplate line by line, each line one write of its text and CR LF
-         *  (an empty line one write of CR LF alone), no colouring; then widen the window by
-         *  kCommentTemplateWidenTwips. */
-        WriteCommentTemplate,
-    };
-    Kind kind = Kind::Nothing;
-    CommentTemplate commentTemplate = CommentTemplate::MapList; // WriteCommentTemplate only
-};
-
-/** The action of exactly this mod name; any other name (among them "OSP") does nothing. */
-TemplateAction insertTemplateAction(const QString &modName);
 
 } // namespace mods

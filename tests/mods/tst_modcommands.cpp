@@ -3,7 +3,9 @@
 // View list is its mod's own; cancelled lists, selections and commands run during a wait.
 #include "EditorProbe.h"
 #include "OutputProbe.h"
+#include "document/HelpTopics.h"
 #include "lists/ListSearch.h"
+#include "mods/ModCatalogue.h"
 #include "mods/ModCommands.h"
 #include "mods/ModMenuLayouts.h"
 #include "mods/ModMenus.h"
@@ -48,6 +50,7 @@ private slots:
     void textReplacesTheSelection();
     void otherWindowsCommandRunsDuringAWait();
     void menusOfDocumentsWithoutAMod();
+    void modsAreToldApartAndNamedByTablesAndHelpRows();
 };
 
 // What a key bind writes between the quotes is an action of the mod's list or the game's
@@ -237,4 +240,35 @@ void TestModCommands::menusOfDocumentsWithoutAMod()
 }
 
 QTEST_MAIN(TestModCommands)
+// A mod's number, name and the captions a click looks it up by are its own, as is a list's key;
+// each mod has one layout and (but the blank config) one list entry; help rows name known mods.
+void TestModCommands::modsAreToldApartAndNamedByTablesAndHelpRows()
+{
+    QHash<QString, bool> seen;
+    QHash<const core::Mod *, int> uses;
+    const auto once = [&seen](const QString &key) { return !std::exchange(seen[key], true); };
+    for (GameList game : {GameList::Quake2, GameList::Quake3})
+        for (const mods::CatalogueEntry &entry : mods::catalogueEntries(game)) {
+            QVERIFY2(once(QStringLiteral("%1 key %2").arg(int(game)).arg(entry.key)), qPrintable(entry.key.toString()));
+            uses[entry.mod] += entry.isComingSoon() ? 0 : 1;
+        }
+    for (const mods::ModMenuLayout &layout : mods::modMenuLayouts())
+        uses[layout.mod.get()] += 10;
+    for (const core::Mod &mod : core::kMods) {
+        for (const QString &key : {QStringLiteral("id %1").arg(mod.id), QStringLiteral("name %1").arg(mod.name),
+                                   QStringLiteral("template %1").arg(mod.templateCaption), QStringLiteral("view %1").arg(mod.viewCaption)})
+            QVERIFY2(key == "view " || once(key), qPrintable(key));
+        QCOMPARE(uses.value(&mod), &mod == &core::kBlankMod ? 10 : 11);
+    }
+    QFile file(platform::helpFolder() + "/topics.tsv");
+    QStringList problems;
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const auto topics = document::parseTopicTable(QString::fromUtf8(file.readAll()), file.fileName(), &problems);
+    QCOMPARE(problems, QStringList());
+    for (const auto &rules : {topics.helpOn, topics.modHelp})
+        for (const document::TopicRule &rule : rules)
+            for (const std::int32_t id : rule.modIds)
+                QVERIFY2(seen.contains(QStringLiteral("id %1").arg(id)), qPrintable(QString::number(id)));
+}
+
 #include "tst_modcommands.moc"

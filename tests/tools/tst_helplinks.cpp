@@ -46,8 +46,8 @@ QStringList helpWords(const QString &entry)
 QStringList modListFiles(const QString &modName)
 {
     QStringList files;
-    if (const core::Mod *mod = core::findModNamed(modName); mod && !mod->viewFile.isEmpty())
-        files << mod->viewFile.toString();
+    if (const mods::ModMenuLayout *layout = mods::findModMenuLayout(modName); layout && !layout->mod->viewFile.isEmpty())
+        files << layout->mod->viewFile.toString();
     for (int slot = 1; slot <= mods::kCommandSlotCount; ++slot)
         for (const mods::ModCommand &command : mods::modCommandTable(slot))
             if (command.mod->name == modName)
