@@ -94,26 +94,26 @@ constexpr Caption kWeaponsFactoryQ3[] = {
 
 // clang-format off
 constexpr ModMenuLayout kLayouts[] = {
-    // mod, Other menu, Other slots, Tools
-    {-1,  kHidden,                           kNoCommands,        kHidden},
-    {0,   shown(u"Action Quake"),            kActionQuake,       kHidden},
-    {1,   shown(u"Capture the Flag"),        kCaptureTheFlag,    kHidden},
-    {2,   shown(u"Free for All"),            kNoCommands,        kHidden},
-    {3,   shown(u"Gxmod"),                   kGxmod,             kHidden},
-    {4,   shown(u"Gxmod Server"),            kGxmodServer,       shown(u"Calculate Flags")},
-    {5,   shown(u"Lithium"),                 kLithium,           kHidden},
-    {8,   shown(u"Rocket Arena"),            kNoCommands,        kHidden},
-    {9,   shown(u"Rocket Arena Server"),     kRocketArenaServer, kHidden},
-    {11,  shown(u"Weapons Factory"),         kWeaponsFactoryQ2,  kHidden},
-    {13,  shown(u"Free for All"),            kNoCommands,        shown(u"Name Editor")},
-    {14,  shown(u"OSP"),                     kOsp,               shown(u"Name Editor")},
-    {15,  shown(u"OSP Server"),              kOspServer,         shown(u"Name Editor")},
-    {151, kHidden,                           kNoCommands,        kHidden},
-    {153, kHidden,                           kNoCommands,        kHidden},
-    {152, shown(u"OSP Server Player Filter"), kOspPlayerFilter,  kHidden},
-    {17,  shown(u"Rocket Arena 3"),          kRocketArena3,      shown(u"Name Editor")},
-    {19,  shown(u"Urban Terror"),            kUrbanTerror,       shown(u"Name Editor")},
-    {20,  shown(u"Weapons Factory"),         kWeaponsFactoryQ3,  shown(u"Name Editor")},
+    //mod Other menu                          Other slots         Tools
+    {-1,  kHidden,                            kNoCommands,        kHidden},
+    {0,   shown(u"Action Quake"),             kActionQuake,       kHidden},
+    {1,   shown(u"Capture the Flag"),         kCaptureTheFlag,    kHidden},
+    {2,   shown(u"Free for All"),             kNoCommands,        kHidden},
+    {3,   shown(u"Gxmod"),                    kGxmod,             kHidden},
+    {4,   shown(u"Gxmod Server"),             kGxmodServer,       shown(u"Calculate Flags")},
+    {5,   shown(u"Lithium"),                  kLithium,           kHidden},
+    {8,   shown(u"Rocket Arena"),             kNoCommands,        kHidden},
+    {9,   shown(u"Rocket Arena Server"),      kRocketArenaServer, kHidden},
+    {11,  shown(u"Weapons Factory"),          kWeaponsFactoryQ2,  kHidden},
+    {13,  shown(u"Free for All"),             kNoCommands,        shown(u"Name Editor")},
+    {14,  shown(u"OSP"),                      kOsp,               shown(u"Name Editor")},
+    {15,  shown(u"OSP Server"),               kOspServer,         shown(u"Name Editor")},
+    {151, kHidden,                            kNoCommands,        kHidden},
+    {153, kHidden,                            kNoCommands,        kHidden},
+    {152, shown(u"OSP Server Player Filter"), kOspPlayerFilter,   kHidden},
+    {17,  shown(u"Rocket Arena 3"),           kRocketArena3,      shown(u"Name Editor")},
+    {19,  shown(u"Urban Terror"),             kUrbanTerror,       shown(u"Name Editor")},
+    {20,  shown(u"Weapons Factory"),          kWeaponsFactoryQ3,  shown(u"Name Editor")},
 };
 // clang-format on
 
