@@ -12,8 +12,8 @@ namespace core {
 /** What a mod's Insert > Template item does; each use does what the ones before it do. */
 enum class TemplateUse : std::uint8_t {
     Unlisted,     // no known template: the item acts as any unknown caption does
-    NewDocument,  // in a document holding text: a new document of the mod, then its template
-    FillsEmpty,   // an empty document gets the template itself; the template writes nothing
+    NewDocument,  // in a document holding text: a new document of the mod; no template text
+    // From here on an empty document gets the template itself.
     ConfigHeader, // the template is the blank config's header
     // From here on the mod's menus enable the item.
     OspTypeDialog, // the template shows the OSP Template Type dialog
@@ -57,12 +57,12 @@ inline constexpr Mod kMods[] = {
     {9,   Game::Quake2,      u"Rocket Arena Server",   u"Q2 Rocket Arena Server Config",      u"Rocket arena Server",      u"Rocket Arena 2 Server Template", TemplateUse::NewDocument,      u"Rocket Arena 2 Server Binds", u"\\Quake2\\ra2sv.txt", u"Rocket Arena 2 Server Help"},
     {11,  Game::Quake2,      u"Weapons Factory",       u"Q2 Weapons Factory Config",          u"Weapons factory",          u"Weapons factory Template",       TemplateUse::NewDocument,      u"Weapons factory Binds",       u"\\Quake2\\wf.txt",    u"Weapons factory Help"},
     {13,  Game::Quake3,      u"Free for All",          u"Q3 Free for All Config",             u"Free for All",             u"Free for All Template",          TemplateUse::NewDocument,      u"Free for All Binds",          u"\\Quake3\\ffa.txt",   u"Free for All Help"},
-    {14,  Game::Quake3,      u"OSP",                   u"Q3 OSP Config",                      u"OSP",                      u"OSP Template",                   TemplateUse::FillsEmpty,       u"OSP Binds",                   u"\\Quake3\\osp.txt",   u"OSP Help"},
+    {14,  Game::Quake3,      u"OSP",                   u"Q3 OSP Config",                      u"OSP",                      u"OSP Template",                   TemplateUse::NewDocument,      u"OSP Binds",                   u"\\Quake3\\osp.txt",   u"OSP Help"},
     {15,  Game::Quake3,      u"OSP Server",            u"Q3 OSP Server Config",               u"OSP Server",               u"OSP Server Template",            TemplateUse::OspTypeDialog,    u"OSP Server Binds",            u"\\Quake3\\osps.txt",  u"OSP Server Help"},
     {151, Game::Quake3,      u"OSP Server Custom Mod", u"Q3 OSP Server Custom Mod Config",    u"OSP Server Custom Mod",    u"OSP Custom Mod Template",        TemplateUse::CustomModFile,    {},                             {},                     u"OSP Custom Mod Help"},
     {152, Game::OspDataFile, u"OSP Filter File",       u"Q3 OSP Server Player Filter Config", u"OSP Server Player Filter", u"OSP Player Filter Template",     TemplateUse::PlayerFilterFile, {},                             {},                     u"OSP Server Player Filter Help"},
     {153, Game::OspDataFile, u"OSP Map File",          u"Q3 OSP Server Map List Config",      u"OSP Server Map List",      u"OSP Map List Template",          TemplateUse::MapListFile,      {},                             {},                     u"OSP Server Map List Help"},
-    {17,  Game::Quake3,      u"Rocket Arena",          u"Q3 Rocket Arena Config",             u"Rocket Arena",             u"Rocket Arena 3 Template",        TemplateUse::FillsEmpty,       u"Rocket Arena 3 Binds",        u"\\Quake3\\ra3.txt",   u"Rocket Arena 3 Help"},
+    {17,  Game::Quake3,      u"Rocket Arena",          u"Q3 Rocket Arena Config",             u"Rocket Arena",             u"Rocket Arena 3 Template",        TemplateUse::NewDocument,      u"Rocket Arena 3 Binds",        u"\\Quake3\\ra3.txt",   u"Rocket Arena 3 Help"},
     {19,  Game::Quake3,      u"Urban Terror",          u"Q3 Urban Terror Config",             u"Urban Terror",             u"Urban Terror Template",          TemplateUse::Unlisted,         u"Urban Terror Binds",          u"\\Quake3\\q3ut.txt",  u"Urban Terror Help"},
     {20,  Game::Quake3,      u"Weapons Factory",       u"Q3 Weapons Factory Config",          u"Weapons Factory",          u"Weapons Factory Template",       TemplateUse::Unlisted,         u"Weapons Factory Binds",       u"\\Quake3\\wfa.txt",   u"Weapons Factory Help"},
 };

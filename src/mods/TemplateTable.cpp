@@ -17,7 +17,7 @@ TemplateClick templateClick(const QString &caption, bool documentHasText,
     using Kind = TemplateClick::Kind;
     const core::Mod *mod = findTemplateMod(caption);
     if (!documentHasText) {
-        if (!mod || mod->templateUse < core::TemplateUse::FillsEmpty)
+        if (!mod || mod->templateUse < core::TemplateUse::ConfigHeader)
             return {};
         return {Kind::InsertHere, mod->name, {}};
     }
