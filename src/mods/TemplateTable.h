@@ -17,8 +17,8 @@ struct TemplateClick {
         Nothing,
         /** InsertTemplate(modName) into this same document. */
         InsertHere,
-        /** NewDocument(document.request()); SetModMenus(document.modName);
-         *  InsertTemplate(document.modName) into the new one. */
+        /** NewDocument(document.request()); SetModMenus(document.modName());
+         *  InsertTemplate(document.modName()) into the new one. */
         NewDocumentThenInsert,
     };
     Kind kind = Kind::Nothing;
