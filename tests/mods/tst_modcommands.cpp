@@ -1,6 +1,7 @@
 // The mod commands against what ships with the program, and how they behave beyond the text
 // the golden files hold: every bound command is a list entry, every caption writes, every
-// View list is its mod's own; cancelled lists, selections and commands run during a wait.
+// View list is its mod's own; cancelled lists, selections and commands run during a wait; the
+// mod records and the tables and help rows naming them agree.
 #include "EditorProbe.h"
 #include "OutputProbe.h"
 #include "document/HelpTopics.h"
