@@ -1,7 +1,12 @@
 #include "analysis/EngineGuess.h"
 
+#include "core/Mods.h"
+
 #include <QHash>
 #include <QRegularExpression>
+
+#include <algorithm>
+#include <string_view>
 
 namespace analysis {
 
@@ -9,7 +14,7 @@ namespace {
 
 enum class GameHint { Quake3, Quake2, Either };
 
-const QString kBaseMod = QStringLiteral("Free for All");
+constexpr const char *kBaseModKey = "Free for All";
 
 struct FolderHint {
     const char *folder;
@@ -23,7 +28,7 @@ struct FolderHint {
 
 // Folder names, compared in lower case. Mods Tessel has no lists for get the game's own.
 // clang-format off
-const FolderHint kFolders[] = {
+constexpr FolderHint kFolders[] = {
     {"baseq3",          GameHint::Quake3, 1000, "",        false, nullptr,            nullptr},
     {"missionpack",     GameHint::Quake3, 1000, "",        true,  "Free for All",     nullptr},
     {"osp",             GameHint::Quake3, 1000, "",        true,  "OSP",              "OSP Server"},
@@ -80,7 +85,7 @@ struct ModHint {
 };
 
 // clang-format off
-const ModHint kModWords[] = {
+constexpr ModHint kModWords[] = {
     {"\\b(cf|ch)_\\w+",                                                                   GameHint::Quake3, "OSP"},
     {"\\bcg_(enemyColors|altLightning|altPlasma|altGrenades|teamChatsOnly|nochatbeep|nomip|enableOSPHUD)\\b",
                                                                                           GameHint::Quake3, "OSP"},
@@ -109,6 +114,31 @@ const ModHint kModWords[] = {
 };
 // clang-format on
 
+// A guess's mod key is an entry of Select Mod's list of the game the hint is for (of both for
+// either game); a server key only needs the game whose words tell it.
+constexpr int gamesWithKey(std::string_view key) // 1: Quake 2, 2: Quake 3
+{
+    int games = 0;
+    for (const core::Mod &mod : core::kMods)
+        if (key.size() == std::size_t(mod.key.size()) &&
+            std::equal(key.begin(), key.end(), mod.key.utf16()))
+            games |= mod.game == core::Game::Quake2 ? 1 : mod.game == core::Game::Quake3 ? 2 : 0;
+    return games;
+}
+constexpr int gamesOf(GameHint game)
+{
+    return game == GameHint::Either ? 3 : 1 + (game == GameHint::Quake3);
+}
+static_assert(std::ranges::all_of(kFolders, [](const FolderHint &hint) {
+    return (!hint.modKey ||
+            (gamesWithKey(hint.modKey) & gamesOf(hint.game)) == gamesOf(hint.game)) &&
+           (!hint.serverKey || gamesWithKey(hint.serverKey) & gamesOf(hint.game));
+}));
+static_assert(std::ranges::all_of(kModWords, [](const ModHint &hint) {
+    return (gamesWithKey(hint.modKey) & gamesOf(hint.game)) == gamesOf(hint.game);
+}));
+static_assert(gamesWithKey(kBaseModKey) == 3);
+
 // A mod is clear from the text when its words come at least this often, more than another's.
 constexpr int kClearModCount = 2;
 
@@ -118,8 +148,8 @@ int countMatches(const char *pattern, const QString &text)
                                         QRegularExpression::MultilineOption |
                                             QRegularExpression::CaseInsensitiveOption);
     int count = 0;
-    for (QRegularExpressionMatchIterator matches = expression.globalMatch(text);
-         matches.hasNext(); matches.next())
+    for (QRegularExpressionMatchIterator matches = expression.globalMatch(text); matches.hasNext();
+         matches.next())
         ++count;
     return count;
 }
@@ -195,7 +225,7 @@ EngineGuess guessEngine(const QString &path, const QString &content)
                            ? textMod
                            : QLatin1String(modFolder->modKey);
     else
-        guess.modKey = textMod.isEmpty() ? kBaseMod : textMod;
+        guess.modKey = textMod.isEmpty() ? QLatin1String(kBaseModKey) : textMod;
     return guess;
 }
 

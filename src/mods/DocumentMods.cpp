@@ -54,7 +54,7 @@ std::optional<ModChoice> choiceOfSlot(const document::DocumentSlot &slot)
         return ModChoice{true, GameList::Quake3, QString()};
     for (const GameList game : {GameList::Quake2, GameList::Quake3})
         for (const CatalogueEntry &entry : catalogueEntries(game))
-            if (!entry.isComingSoon() && entry.document.modNumber == slot.ModId)
+            if (!entry.isComingSoon() && entry.mod->id == slot.ModId)
                 return ModChoice{false, game, entry.key.toString()};
     return std::nullopt;
 }
@@ -68,7 +68,7 @@ std::optional<NewDocumentRequest> ModChoice::request() const
     const CatalogueEntry *entry = findCatalogueEntry(game, key);
     if (!entry || entry->isComingSoon())
         return std::nullopt;
-    return entry->document;
+    return entry->document();
 }
 
 ModChoice choiceOfGuess(const analysis::EngineGuess &guess)
@@ -102,9 +102,9 @@ void retargetDocument(document::Documents *documents, document::frmChild *child,
     document::DocumentSlot &slot = *found;
     slot.Game = request.game;
     // As for a new document: a blank config belongs to no mod.
-    slot.ModId = request.game == core::Game::Blank ? 0 : request.modNumber;
+    slot.ModId = request.game == core::Game::Blank ? 0 : request.mod->id;
     ClearModMenus(child);
-    documents->host()->applyModMenus(child, request.modName.toString());
+    documents->host()->applyModMenus(child, request.modName().toString());
     if (document::DocumentDiagnostics *diagnostics = document::DocumentDiagnostics::of(child))
         diagnostics->gameChanged();
 }

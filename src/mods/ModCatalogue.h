@@ -1,11 +1,11 @@
 #pragma once
 
 #include "core/DocumentRequest.h"
+#include "core/Mods.h"
 
 #include <QString>
 #include <QStringView>
 
-#include <cstdint>
 #include <span>
 
 namespace mods {
@@ -14,29 +14,29 @@ namespace mods {
 enum class GameList { Quake2, Quake3 };
 
 /** Everything creating a document for a mod needs, in the order it is used:
- *  NewDocument(request()); SetModMenus(modName). */
+ *  NewDocument(request()); SetModMenus(modName()). */
 struct NewDocumentRequest {
-    QStringView windowTitle;
-    std::int32_t modNumber;
-    core::Game game;
-    QStringView modName;
+    const core::Mod *mod = nullptr;
+    core::Game game = core::Game::Blank; // the mod's game, but for a template's new document
 
-    core::DocumentRequest request() const { return {windowTitle.toString(), game, modNumber}; }
+    QStringView modName() const { return mod->name; }
+    core::DocumentRequest request() const { return {mod->windowTitle.toString(), game, mod->id}; }
 };
 
 /** One line of a game's list. Either comingSoon is set (OK shows it and creates nothing)
- *  or document says what OK creates. The key, not the text, decides what OK does. */
+ *  or mod says what OK creates. The key, not the text, decides what OK does. */
 struct CatalogueEntry {
     QStringView text;
     QStringView key;
     QStringView comingSoon;
-    NewDocumentRequest document;
+    const core::Mod *mod;
 
     bool isComingSoon() const { return !comingSoon.isEmpty(); }
+    NewDocumentRequest document() const { return {mod, mod->game}; }
 };
 
-/** The "Blank CFG" choice: "Config", mod number -1 (NewDocument stores 0), game -1, "Blank". */
-inline constexpr NewDocumentRequest kBlankDocument{u"Config", -1, core::Game::Blank, u"Blank"};
+/** The "Blank CFG" choice: mod number -1 (NewDocument stores 0), game -1. */
+inline constexpr NewDocumentRequest kBlankDocument{&core::kBlankMod, core::Game::Blank};
 
 /** The dialog opens on Quake 3 with this entry of the Quake 3 list selected ("Free for All"). */
 inline constexpr GameList kInitialGameList = GameList::Quake3;

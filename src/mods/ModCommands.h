@@ -1,6 +1,7 @@
 #pragma once
 
 #include "core/Keywords.h"
+#include "core/Mods.h"
 
 #include <QList>
 #include <QString>
@@ -29,7 +30,7 @@ enum class ModCommandKind {
 /** One row of a slot's dispatch table. */
 struct ModCommand {
     QStringView caption; // matched exactly, case-sensitively
-    QStringView modName; // the layout that shows this caption in this slot
+    core::ModRef mod;    // the mod whose layout shows this caption in this slot
     ModCommandKind kind;
     QStringView text;    // T; empty for Mp3Script, TeamSoundBind and MotdLines
 };

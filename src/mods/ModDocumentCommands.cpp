@@ -88,8 +88,8 @@ void viewListItemClicked(document::frmChild &child, const QAction &item)
 {
     if (child.isUnloaded())
         return;
-    if (const ViewListFile *list = findViewListFile(item.text()))
-        child.ShowSpecialList(list->file.toString());
+    if (const core::Mod *mod = findViewList(item.text()))
+        child.ShowSpecialList(mod->viewFile.toString());
 }
 
 } // namespace mods

@@ -94,65 +94,33 @@ constexpr Caption kWeaponsFactoryQ3[] = {
 
 // clang-format off
 constexpr ModMenuLayout kLayouts[] = {
-    // mod name, Other menu, Other slots, Template caption, enables Template, Tools, View 1, View 2, Help
-    {u"Blank", kHidden, kNoCommands, u"Regular Template", false,
-     kHidden, kHidden, kHidden, kHidden},
-    {u"Action Quake", shown(u"Action Quake"), kActionQuake, u"Action Quake Template", false,
-     kHidden, kViewSeparator, shown(u"Action Quake Binds"), shown(u"Action Quake Help")},
-    {u"Capture the flag", shown(u"Capture the Flag"), kCaptureTheFlag, u"Capture the flag Template", false,
-     kHidden, kViewSeparator, shown(u"Capture the flag Binds"), shown(u"Capture the Flag Help")},
-    {u"Free for all", shown(u"Free for All"), kNoCommands, u"Free for all Template", false,
-     kHidden, kViewSeparator, shown(u"Free for all Binds"), shown(u"Free for all Help")},
-    {u"Gxmod", shown(u"Gxmod"), kGxmod, u"GxMod Template", false,
-     kHidden, kViewSeparator, shown(u"GxMod Binds"), shown(u"GxMod Help")},
-    {u"Gxmod Server", shown(u"Gxmod Server"), kGxmodServer, u"GxMod Server Template", false,
-     shown(u"Calculate Flags"), kViewSeparator, shown(u"GxMod Server Binds"), shown(u"GxMod Server Help")},
-    {u"Lithium", shown(u"Lithium"), kLithium, u"Lithium Template", false,
-     kHidden, kViewSeparator, shown(u"Lithium Binds"), shown(u"Lithium Help")},
-    {u"Rocket arena", shown(u"Rocket Arena"), kNoCommands, u"Rocket Arena 2 Template", false,
-     kHidden, kViewSeparator, shown(u"Rocket Arena 2 Binds"), shown(u"Rocket Arena 2 Help")},
-    {u"Rocket arena Server", shown(u"Rocket Arena Server"), kRocketArenaServer, u"Rocket Arena 2 Server Template", false,
-     kHidden, kViewSeparator, shown(u"Rocket Arena 2 Server Binds"), shown(u"Rocket Arena 2 Server Help")},
-    {u"Weapons factory", shown(u"Weapons Factory"), kWeaponsFactoryQ2, u"Weapons factory Template", false,
-     kHidden, kViewSeparator, shown(u"Weapons factory Binds"), shown(u"Weapons factory Help")},
-    {u"Free for All", shown(u"Free for All"), kNoCommands, u"Free for All Template", false,
-     shown(u"Name Editor"), kViewSeparator, shown(u"Free for All Binds"), shown(u"Free for All Help")},
-    {u"OSP", shown(u"OSP"), kOsp, u"OSP Template", false,
-     shown(u"Name Editor"), kViewSeparator, shown(u"OSP Binds"), shown(u"OSP Help")},
-    {u"OSP Server", shown(u"OSP Server"), kOspServer, u"OSP Server Template", true,
-     shown(u"Name Editor"), kViewSeparator, shown(u"OSP Server Binds"), shown(u"OSP Server Help")},
-    {u"OSP Server Custom Mod", kHidden, kNoCommands, u"OSP Custom Mod Template", true,
-     kHidden, kHidden, kHidden, shown(u"OSP Custom Mod Help")},
-    {u"OSP Server Map List", kHidden, kNoCommands, u"OSP Map List Template", true,
-     kHidden, kHidden, kHidden, shown(u"OSP Server Map List Help")},
-    {u"OSP Server Player Filter", shown(u"OSP Server Player Filter"), kOspPlayerFilter, u"OSP Player Filter Template", true,
-     kHidden, kHidden, kHidden, shown(u"OSP Server Player Filter Help")},
-    {u"Rocket Arena", shown(u"Rocket Arena 3"), kRocketArena3, u"Rocket Arena 3 Template", false,
-     shown(u"Name Editor"), kViewSeparator, shown(u"Rocket Arena 3 Binds"), shown(u"Rocket Arena 3 Help")},
-    {u"Urban Terror", shown(u"Urban Terror"), kUrbanTerror, u"Urban Terror Template", false,
-     shown(u"Name Editor"), kViewSeparator, shown(u"Urban Terror Binds"), shown(u"Urban Terror Help")},
-    {u"Weapons Factory", shown(u"Weapons Factory"), kWeaponsFactoryQ3, u"Weapons Factory Template", false,
-     shown(u"Name Editor"), kViewSeparator, shown(u"Weapons Factory Binds"), shown(u"Weapons Factory Help")},
-};
-
-constexpr ViewListFile kViewListFiles[] = {
-    {u"Weapons Factory Binds",       u"\\Quake3\\wfa.txt"},
-    {u"Urban Terror Binds",          u"\\Quake3\\q3ut.txt"},
-    {u"Rocket Arena 3 Binds",        u"\\Quake3\\ra3.txt"},
-    {u"OSP Binds",                   u"\\Quake3\\osp.txt"},
-    {u"OSP Server Binds",            u"\\Quake3\\osps.txt"},
-    {u"Free for All Binds",          u"\\Quake3\\ffa.txt"},
-    {u"Action Quake Binds",          u"\\Quake2\\aq.txt"},
-    {u"Capture the flag Binds",      u"\\Quake2\\ctf.txt"},
-    {u"Free for all Binds",          u"\\Quake2\\ffa.txt"},
-    {u"GxMod Binds",                 u"\\Quake2\\gx.txt"},
-    {u"GxMod Server Binds",          u"\\Quake2\\gxsv.txt"},
-    {u"Lithium Binds",               u"\\Quake2\\lith.txt"},
-    {u"Rocket Arena 2 Binds",        u"\\Quake2\\ra2.txt"},
-    {u"Rocket Arena 2 Server Binds", u"\\Quake2\\ra2sv.txt"},
-    {u"Weapons factory Binds",       u"\\Quake2\\wf.txt"},
+    //mod Other menu                          Other slots         Tools
+    {-1,  kHidden,                            kNoCommands,        kHidden},
+    {0,   shown(u"Action Quake"),             kActionQuake,       kHidden},
+    {1,   shown(u"Capture the Flag"),         kCaptureTheFlag,    kHidden},
+    {2,   shown(u"Free for All"),             kNoCommands,        kHidden},
+    {3,   shown(u"Gxmod"),                    kGxmod,             kHidden},
+    {4,   shown(u"Gxmod Server"),             kGxmodServer,       shown(u"Calculate Flags")},
+    {5,   shown(u"Lithium"),                  kLithium,           kHidden},
+    {8,   shown(u"Rocket Arena"),             kNoCommands,        kHidden},
+    {9,   shown(u"Rocket Arena Server"),      kRocketArenaServer, kHidden},
+    {11,  shown(u"Weapons Factory"),          kWeaponsFactoryQ2,  kHidden},
+    {13,  shown(u"Free for All"),             kNoCommands,        shown(u"Name Editor")},
+    {14,  shown(u"OSP"),                      kOsp,               shown(u"Name Editor")},
+    {15,  shown(u"OSP Server"),               kOspServer,         shown(u"Name Editor")},
+    {151, kHidden,                            kNoCommands,        kHidden},
+    {153, kHidden,                            kNoCommands,        kHidden},
+    {152, shown(u"OSP Server Player Filter"), kOspPlayerFilter,   kHidden},
+    {17,  shown(u"Rocket Arena 3"),           kRocketArena3,      shown(u"Name Editor")},
+    {19,  shown(u"Urban Terror"),             kUrbanTerror,       shown(u"Name Editor")},
+    {20,  shown(u"Weapons Factory"),          kWeaponsFactoryQ3,  shown(u"Name Editor")},
 };
 // clang-format on
+
+ItemLayout shownIfAny(QStringView caption)
+{
+    return caption.isEmpty() ? kHidden : shown(caption);
+}
 
 constexpr ToolItem kToolItems[] = {
     {u"Calculate Flags", Tool::CalculateFlags},
@@ -168,24 +136,31 @@ ItemLayout ModMenuLayout::otherSlot(int slot) const
     return {otherSlots[slot - 1], true};
 }
 
+ItemLayout ModMenuLayout::view1() const
+{
+    return mod->viewCaption.isEmpty() ? kHidden : kViewSeparator;
+}
+
+ItemLayout ModMenuLayout::view2() const { return shownIfAny(mod->viewCaption); }
+
+ItemLayout ModMenuLayout::helpMod() const { return shownIfAny(mod->helpCaption); }
+
 std::span<const ModMenuLayout> modMenuLayouts() { return kLayouts; }
 
 const ModMenuLayout *findModMenuLayout(const QString &modName)
 {
     for (const ModMenuLayout &layout : kLayouts) {
-        if (modName == layout.modName)
+        if (modName == layout.mod->name)
             return &layout;
     }
     return nullptr;
 }
 
-std::span<const ViewListFile> viewListFiles() { return kViewListFiles; }
-
-const ViewListFile *findViewListFile(const QString &caption)
+const core::Mod *findViewList(const QString &caption)
 {
-    for (const ViewListFile &row : kViewListFiles) {
-        if (caption == row.caption)
-            return &row;
+    for (const core::Mod &mod : core::kMods) {
+        if (!mod.viewCaption.isEmpty() && caption == mod.viewCaption)
+            return &mod;
     }
     return nullptr;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/Mods.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -23,25 +25,25 @@ struct ItemLayout {
 
 /**
  * One mod's menu layout. Apply in this order: mnuOther, the 25 slots (otherSlot(1..25)),
- * mnuInsertTemplate, mnuTools1, mnuView1, mnuView2, mnuHelpMod.
+ * mnuInsertTemplate, mnuTools1, mnuView1, mnuView2, mnuHelpMod. The Template, View and Help
+ * items come from the mod's record.
  */
 struct ModMenuLayout {
-    QStringView modName;
+    core::ModRef mod;
     ItemLayout other; // the mnuOther submenu itself
     /** Captions of the shown slots 1..n in order; slots after n are hidden. A nullopt entry is
      *  shown with its caption left as it is (empty in a new window). */
     std::span<const std::optional<QStringView>> otherSlots;
-    /** Always written; the Template item's visibility is never touched. */
-    QStringView templateCaption;
-    /** true: enable mnuInsertTemplate; false: leave its enabled state alone (never disable). */
-    bool enablesTemplate;
-    ItemLayout tools;   // mnuTools1
-    ItemLayout view1;   // mnuView1
-    ItemLayout view2;   // mnuView2
-    ItemLayout helpMod; // mnuHelpMod
+    ItemLayout tools; // mnuTools1
 
     /** What the layout writes into mnuOther<slot>, slot 1..25. */
     ItemLayout otherSlot(int slot) const;
+    /** true: enable mnuInsertTemplate; false: leave its enabled state alone (never disable).
+     *  Its caption is always written; its visibility is never touched. */
+    bool enablesTemplate() const { return mod->templateUse >= core::TemplateUse::OspTypeDialog; }
+    ItemLayout view1() const;   // a separator above the View list, if the mod has one
+    ItemLayout view2() const;   // the View list
+    ItemLayout helpMod() const; // the mod's help
 };
 
 /** All nineteen layouts. */
@@ -50,16 +52,8 @@ std::span<const ModMenuLayout> modMenuLayouts();
 /** The layout of exactly this mod name (case-sensitive), or nullptr: then nothing changes. */
 const ModMenuLayout *findModMenuLayout(const QString &modName);
 
-/** A mnuView2 caption and the list file ShowSpecialList gets for it (below the Configs folder). */
-struct ViewListFile {
-    QStringView caption;
-    QStringView file;
-};
-
-std::span<const ViewListFile> viewListFiles();
-
-/** The list file of exactly this mnuView2 caption, or nullptr: the click does nothing. */
-const ViewListFile *findViewListFile(const QString &caption);
+/** The mod whose mnuView2 caption this is exactly, or nullptr: the click does nothing. */
+const core::Mod *findViewList(const QString &caption);
 
 /** The dialogs mnuTools1 opens, modeless. */
 enum class Tool { CalculateFlags, NameEditor };

@@ -37,15 +37,15 @@ void SetModMenus(document::frmChild *child, const QString &modName)
     for (int slot = 1; slot <= kOtherSlotCount; ++slot)
         applyItem(child->menuItem(QStringLiteral("mnuOther%1").arg(slot)), layout->otherSlot(slot));
     if (QAction *templateItem = child->menuItem(QStringLiteral("mnuInsertTemplate"))) {
-        templateItem->setText(layout->templateCaption.toString());
+        templateItem->setText(layout->mod->templateCaption.toString());
         // A layout only ever enables the item; a reused window keeps an enabled one.
-        if (layout->enablesTemplate)
+        if (layout->enablesTemplate())
             templateItem->setEnabled(true);
     }
     applyItem(child->menuItem(QStringLiteral("mnuTools1")), layout->tools);
-    applyItem(child->menuItem(QStringLiteral("mnuView1")), layout->view1);
-    applyItem(child->menuItem(QStringLiteral("mnuView2")), layout->view2);
-    applyItem(child->menuItem(QStringLiteral("mnuHelpMod")), layout->helpMod);
+    applyItem(child->menuItem(QStringLiteral("mnuView1")), layout->view1());
+    applyItem(child->menuItem(QStringLiteral("mnuView2")), layout->view2());
+    applyItem(child->menuItem(QStringLiteral("mnuHelpMod")), layout->helpMod());
 }
 
 void ClearModMenus(document::frmChild *child)

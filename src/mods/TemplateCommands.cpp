@@ -15,20 +15,16 @@ namespace mods {
 
 namespace {
 
-generators::DataFileTemplate dataFileTemplate(CommentTemplate which)
+generators::DataFileTemplate dataFileTemplate(core::TemplateUse use)
 {
-    switch (which) {
-    case CommentTemplate::MapList:
-        return generators::DataFileTemplate::MapList;
-    case CommentTemplate::CustomMod:
-        return generators::DataFileTemplate::CustomMod;
-    case CommentTemplate::PlayerFilter:
-        return generators::DataFileTemplate::PlayerFilter;
+    switch (use) {
+    case core::TemplateUse::CustomModFile: return generators::DataFileTemplate::CustomMod;
+    case core::TemplateUse::PlayerFilterFile: return generators::DataFileTemplate::PlayerFilter;
+    default: return generators::DataFileTemplate::MapList;
     }
-    return generators::DataFileTemplate::MapList;
 }
 
-void writeCommentTemplate(document::frmChild *child, CommentTemplate which)
+void writeDataFileTemplate(document::frmChild *child, core::TemplateUse which)
 {
     platform::RichEdit *editor = child->editor();
     {
@@ -61,8 +57,8 @@ void mnuInsertTemplate_Click(document::frmChild *child, document::Documents *doc
     case TemplateClick::Kind::NewDocumentThenInsert: {
         const NewDocumentRequest &request = click.document;
         document::frmChild *created = documents->NewDocument(request.request());
-        documents->host()->applyModMenus(created, request.modName.toString());
-        InsertTemplate(created, request.modName.toString(), documents);
+        documents->host()->applyModMenus(created, request.modName().toString());
+        InsertTemplate(created, request.modName().toString(), documents);
         return;
     }
     }
@@ -71,21 +67,15 @@ void mnuInsertTemplate_Click(document::frmChild *child, document::Documents *doc
 void InsertTemplate(document::frmChild *child, const QString &modName,
                     document::Documents *documents)
 {
-    const TemplateAction action = insertTemplateAction(modName);
-    switch (action.kind) {
-    case TemplateAction::Kind::Nothing:
-        return;
-    case TemplateAction::Kind::ShowOspTypeDialog:
+    const core::Mod *mod = core::findModNamed(modName);
+    const core::TemplateUse use = mod ? mod->templateUse : core::TemplateUse::Unlisted;
+    if (use == core::TemplateUse::OspTypeDialog) {
         generators::showOspTypeDialog(documents);
-        return;
-    case TemplateAction::Kind::WriteConfigHeader:
-        if (child && !child->isUnloaded())
+    } else if (child && !child->isUnloaded()) {
+        if (use == core::TemplateUse::ConfigHeader)
             child->editor()->setSelText(kConfigHeader.toString());
-        return;
-    case TemplateAction::Kind::WriteCommentTemplate:
-        if (child && !child->isUnloaded())
-            writeCommentTemplate(child, action.commentTemplate);
-        return;
+        else if (use >= core::TemplateUse::MapListFile)
+            writeDataFileTemplate(child, use);
     }
 }
 

@@ -168,7 +168,7 @@ void frmSelMod::cmdModSEL_Click()
 void frmSelMod::createDocument(const NewDocumentRequest &request)
 {
     QPointer<document::frmChild> child = m_documents->NewDocument(request.request());
-    SetModMenus(child, request.modName.toString());
+    SetModMenus(child, request.modName().toString());
     close();
     if (child) {
         child->window()->activateWindow();
@@ -213,7 +213,7 @@ void frmSelMod::selectTargetMod()
     selectGame(game);
     const std::span<const CatalogueEntry> entries = catalogueEntries(game);
     for (std::size_t row = 0; row < entries.size(); ++row)
-        if (!entries[row].isComingSoon() && entries[row].document.modNumber == slot.ModId)
+        if (!entries[row].isComingSoon() && entries[row].mod->id == slot.ModId)
             listOf(game)->setCurrentRow(int(row));
     m_chkBlank->setChecked(slot.Game == core::Game::Blank);
 }

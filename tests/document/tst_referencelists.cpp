@@ -57,8 +57,9 @@ private slots:
         for (const char *game : {"Quake2/q2", "Quake3/q3"})
             for (const char *list : {"binds", "keys", "cvars"})
                 files << platform::configsFolder() + '/' + game + list + ".txt";
-        for (const mods::ViewListFile &list : mods::viewListFiles())
-            files << document::specialListFile(list.file.toString());
+        for (const core::Mod &mod : core::kMods)
+            if (!mod.viewFile.isEmpty())
+                files << document::specialListFile(mod.viewFile.toString());
         for (int slot = 1; slot <= mods::kCommandSlotCount; ++slot)
             for (const mods::ModCommand &command : mods::modCommandTable(slot))
                 for (const mods::ModCommandStep &step : mods::modCommandSteps(command))

@@ -1,9 +1,12 @@
 // The mod commands against what ships with the program, and how they behave beyond the text
 // the golden files hold: every bound command is a list entry, every caption writes, every
-// View list is its mod's own; cancelled lists, selections and commands run during a wait.
+// View list is its mod's own; cancelled lists, selections and commands run during a wait; the
+// mod records and the tables and help rows naming them agree.
 #include "EditorProbe.h"
 #include "OutputProbe.h"
+#include "document/HelpTopics.h"
 #include "lists/ListSearch.h"
+#include "mods/ModCatalogue.h"
 #include "mods/ModCommands.h"
 #include "mods/ModMenuLayouts.h"
 #include "mods/ModMenus.h"
@@ -27,15 +30,6 @@ QStringList shippedList(const QString &name)
     return QString::fromLatin1(file.readAll()).toLower().split(QRegularExpression("[\r\n]+"), Qt::SkipEmptyParts);
 }
 
-QString viewListFile(const QString &modName)
-{
-    const mods::ModMenuLayout *layout = mods::findModMenuLayout(modName);
-    if (!layout || !layout->view2.caption)
-        return QString();
-    const mods::ViewListFile *list = mods::findViewListFile(layout->view2.caption->toString());
-    return list ? list->file.toString() : QString();
-}
-
 QAction *otherItem(frmChild *child, const QString &caption)
 {
     for (int slot = 1; slot <= 25; ++slot)
@@ -57,6 +51,7 @@ private slots:
     void textReplacesTheSelection();
     void otherWindowsCommandRunsDuringAWait();
     void menusOfDocumentsWithoutAMod();
+    void modsAreToldApartAndNamedByTablesAndHelpRows();
 };
 
 // What a key bind writes between the quotes is an action of the mod's list or the game's
@@ -67,14 +62,14 @@ void TestModCommands::boundCommandsAreEntriesOfShippedLists()
     int checked = 0;
     for (int slot = 1; slot <= mods::kCommandSlotCount; ++slot) {
         for (const mods::ModCommand &command : mods::modCommandTable(slot)) {
-            const QString modList = viewListFile(command.modName.toString());
+            const QString modList = command.mod->viewFile.toString();
             const QString game = modList.section('\\', 1, 1);
             for (const mods::ModCommandStep &step : mods::modCommandSteps(command))
                 if (step.kind == mods::StepKind::ShowSpecialListAndWait)
                     QVERIFY2(shippedList(step.text).size() > 0, qPrintable(step.text));
             if (command.kind != mods::ModCommandKind::KeyBind)
                 continue;
-            QVERIFY2(!game.isEmpty(), qPrintable(command.modName.toString()));
+            QVERIFY2(!game.isEmpty(), qPrintable(command.mod->name.toString()));
             const QStringList actions = shippedList(modList) + shippedList(game + "/" + game.left(1).toLower() + game.right(1) + "binds.txt");
             const QString action = command.text.toString().remove(note).trimmed().toLower();
             QVERIFY2(actions.contains(action), qPrintable(command.caption.toString() + ": " + action));
@@ -95,9 +90,9 @@ void TestModCommands::everyCaptionRunsItsOwnModsCommandThatWrites()
             const QString caption = layout.otherSlots[slot - 1].value_or(u"").toString();
             if (caption.isEmpty() || caption == QLatin1String("-"))
                 continue;
-            const QString where = layout.modName.toString() + '/' + caption;
+            const QString where = layout.mod->name.toString() + '/' + caption;
             const mods::ModCommand *command = mods::findModCommand(slot, caption);
-            QVERIFY2(command && command->modName == layout.modName, qPrintable(where));
+            QVERIFY2(command && command->mod.get() == layout.mod.get(), qPrintable(where));
             QString written;
             for (const mods::ModCommandStep &step : mods::modCommandSteps(*command))
                 written += step.text;
@@ -246,4 +241,35 @@ void TestModCommands::menusOfDocumentsWithoutAMod()
 }
 
 QTEST_MAIN(TestModCommands)
+// A mod's number, name and the captions a click looks it up by are its own, as is a list's key;
+// each mod has one layout and (but the blank config) one list entry; help rows name known mods.
+void TestModCommands::modsAreToldApartAndNamedByTablesAndHelpRows()
+{
+    QHash<QString, bool> seen;
+    QHash<const core::Mod *, int> uses;
+    const auto once = [&seen](const QString &key) { return !std::exchange(seen[key], true); };
+    for (GameList game : {GameList::Quake2, GameList::Quake3})
+        for (const mods::CatalogueEntry &entry : mods::catalogueEntries(game)) {
+            QVERIFY2(once(QStringLiteral("%1 key %2").arg(int(game)).arg(entry.key)), qPrintable(entry.key.toString()));
+            uses[entry.mod] += entry.isComingSoon() ? 0 : 1;
+        }
+    for (const mods::ModMenuLayout &layout : mods::modMenuLayouts())
+        uses[layout.mod.get()] += 10;
+    for (const core::Mod &mod : core::kMods) {
+        for (const QString &key : {QStringLiteral("id %1").arg(mod.id), QStringLiteral("name %1").arg(mod.name),
+                                   QStringLiteral("template %1").arg(mod.templateCaption), QStringLiteral("view %1").arg(mod.viewCaption)})
+            QVERIFY2(key == "view " || once(key), qPrintable(key));
+        QCOMPARE(uses.value(&mod), &mod == &core::kBlankMod ? 10 : 11);
+    }
+    QFile file(platform::helpFolder() + "/topics.tsv");
+    QStringList problems;
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const auto topics = document::parseTopicTable(QString::fromUtf8(file.readAll()), file.fileName(), &problems);
+    QCOMPARE(problems, QStringList());
+    for (const auto &rules : {topics.helpOn, topics.modHelp})
+        for (const document::TopicRule &rule : rules)
+            for (const std::int32_t id : rule.modIds)
+                QVERIFY2(seen.contains(QStringLiteral("id %1").arg(id)), qPrintable(QString::number(id)));
+}
+
 #include "tst_modcommands.moc"

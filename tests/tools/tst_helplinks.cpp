@@ -46,15 +46,11 @@ QStringList helpWords(const QString &entry)
 QStringList modListFiles(const QString &modName)
 {
     QStringList files;
-    if (const mods::ModMenuLayout *layout = mods::findModMenuLayout(modName);
-        layout && layout->view2.visible && layout->view2.caption) {
-        const QString caption = layout->view2.caption->toString();
-        if (const mods::ViewListFile *view = mods::findViewListFile(caption))
-            files << view->file.toString();
-    }
+    if (const mods::ModMenuLayout *layout = mods::findModMenuLayout(modName); layout && !layout->mod->viewFile.isEmpty())
+        files << layout->mod->viewFile.toString();
     for (int slot = 1; slot <= mods::kCommandSlotCount; ++slot)
         for (const mods::ModCommand &command : mods::modCommandTable(slot))
-            if (command.modName == modName)
+            if (command.mod->name == modName)
                 for (const mods::ModCommandStep &step : mods::modCommandSteps(command))
                     if (step.kind == mods::StepKind::ShowSpecialListAndWait)
                         files << step.text;
@@ -81,9 +77,9 @@ void TestHelpLinks::everyListWordHasItsHelpAnchor()
     for (mods::GameList game : {mods::GameList::Quake2, mods::GameList::Quake3})
         for (const mods::CatalogueEntry &entry : mods::catalogueEntries(game))
             if (!entry.isComingSoon())
-                requests << entry.document;
+                requests << entry.document();
     for (const mods::NewDocumentRequest &request : requests) {
-        kinds.append({documents.NewDocument(request.request()), request.modName.toString()});
+        kinds.append({documents.NewDocument(request.request()), request.modName().toString()});
     }
     QStringList broken;
     int checked = 0;
