@@ -37,6 +37,7 @@ constexpr CatalogueEntry kQuake3Entries[] = {
 // clang-format on
 
 } // namespace
+
 std::span<const CatalogueEntry> catalogueEntries(GameList list)
 {
     if (list == GameList::Quake2)
