@@ -78,15 +78,6 @@ QList<Highlight> setWordAtStartOf(const QString &text)
 
 } // namespace
 
-const ModCommand *findModCommand(int slot, const QString &caption)
-{
-    for (const ModCommand &command : modCommandTable(slot)) {
-        if (caption == command.caption)
-            return &command;
-    }
-    return nullptr;
-}
-
 QList<ModCommandStep> modCommandSteps(const ModCommand &command)
 {
     const QString text = command.text.toString();

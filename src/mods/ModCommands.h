@@ -27,10 +27,9 @@ enum class ModCommandKind {
     MotdLines,           // the eight set server_motdN "" lines
 };
 
-/** One row of a slot's dispatch table. */
+/** One item of a mod's Insert > Other submenu; a caption of "-" is a separator. */
 struct ModCommand {
     QStringView caption; // matched exactly, case-sensitively
-    core::ModRef mod;    // the mod whose layout shows this caption in this slot
     ModCommandKind kind;
     QStringView text;    // T; empty for Mp3Script, TeamSoundBind and MotdLines
 };
@@ -63,10 +62,11 @@ struct ModCommandStep {
     QList<Highlight> highlights;
 };
 
-/** The dispatch table of mnuOther<slot>; empty for slots outside 1..24. */
-std::span<const ModCommand> modCommandTable(int slot);
+/** The mod's Other items in slot order (item i goes into mnuOther<i + 1>); empty: none. */
+std::span<const ModCommand> otherItems(const core::Mod &mod);
 
-/** The command of exactly this caption in this slot, or nullptr: the click does nothing. */
+/** The command of exactly this caption in this slot, whichever mod's list holds it, or nullptr
+ *  (also for a separator): the click does nothing. */
 const ModCommand *findModCommand(int slot, const QString &caption);
 
 /** The command as the ordered steps the document window performs on its own editor. */

@@ -24,33 +24,28 @@ struct ItemLayout {
 };
 
 /**
- * One mod's menu layout. Apply in this order: mnuOther, the 25 slots (otherSlot(1..25)),
- * mnuInsertTemplate, mnuTools1, mnuView1, mnuView2, mnuHelpMod. The Template, View and Help
- * items come from the mod's record.
+ * One mod's menu layout, from its record and its Other items. Apply in this order: mnuOther,
+ * the 25 slots (otherSlot(1..25)), mnuInsertTemplate, mnuTools1, mnuView1, mnuView2, mnuHelpMod.
  */
 struct ModMenuLayout {
-    core::ModRef mod;
-    ItemLayout other; // the mnuOther submenu itself
-    /** Captions of the shown slots 1..n in order; slots after n are hidden. A nullopt entry is
-     *  shown with its caption left as it is (empty in a new window). */
-    std::span<const std::optional<QStringView>> otherSlots;
-    ItemLayout tools; // mnuTools1
+    const core::Mod *mod;
 
-    /** What the layout writes into mnuOther<slot>, slot 1..25. */
+    ItemLayout other() const; // the mnuOther submenu itself
+    /** What the layout writes into mnuOther<slot>, slot 1..25: the mod's items in order, later
+     *  slots hidden. A mod without items still shows slot 1, its caption left as it is (empty
+     *  in a new window). */
     ItemLayout otherSlot(int slot) const;
     /** true: enable mnuInsertTemplate; false: leave its enabled state alone (never disable).
      *  Its caption is always written; its visibility is never touched. */
     bool enablesTemplate() const { return mod->templateUse >= core::TemplateUse::OspTypeDialog; }
+    ItemLayout tools() const;   // mnuTools1
     ItemLayout view1() const;   // a separator above the View list, if the mod has one
     ItemLayout view2() const;   // the View list
     ItemLayout helpMod() const; // the mod's help
 };
 
-/** All nineteen layouts. */
-std::span<const ModMenuLayout> modMenuLayouts();
-
-/** The layout of exactly this mod name (case-sensitive), or nullptr: then nothing changes. */
-const ModMenuLayout *findModMenuLayout(const QString &modName);
+/** The layout of exactly this mod name (case-sensitive), or nothing: then nothing changes. */
+std::optional<ModMenuLayout> findModMenuLayout(const QString &modName);
 
 /** The mod whose mnuView2 caption this is exactly, or nullptr: the click does nothing. */
 const core::Mod *findViewList(const QString &caption);

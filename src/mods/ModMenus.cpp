@@ -29,11 +29,11 @@ void SetModMenus(document::frmChild *child, const QString &modName)
 {
     if (!child)
         return;
-    const ModMenuLayout *layout = findModMenuLayout(modName);
+    const std::optional<ModMenuLayout> layout = findModMenuLayout(modName);
     if (!layout)
         return;
 
-    applyItem(child->menuItem(QStringLiteral("mnuOther")), layout->other);
+    applyItem(child->menuItem(QStringLiteral("mnuOther")), layout->other());
     for (int slot = 1; slot <= kOtherSlotCount; ++slot)
         applyItem(child->menuItem(QStringLiteral("mnuOther%1").arg(slot)), layout->otherSlot(slot));
     if (QAction *templateItem = child->menuItem(QStringLiteral("mnuInsertTemplate"))) {
@@ -42,7 +42,7 @@ void SetModMenus(document::frmChild *child, const QString &modName)
         if (layout->enablesTemplate())
             templateItem->setEnabled(true);
     }
-    applyItem(child->menuItem(QStringLiteral("mnuTools1")), layout->tools);
+    applyItem(child->menuItem(QStringLiteral("mnuTools1")), layout->tools());
     applyItem(child->menuItem(QStringLiteral("mnuView1")), layout->view1());
     applyItem(child->menuItem(QStringLiteral("mnuView2")), layout->view2());
     applyItem(child->menuItem(QStringLiteral("mnuHelpMod")), layout->helpMod());

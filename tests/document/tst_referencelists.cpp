@@ -60,8 +60,8 @@ private slots:
         for (const core::Mod &mod : core::kMods)
             if (!mod.viewFile.isEmpty())
                 files << document::specialListFile(mod.viewFile.toString());
-        for (int slot = 1; slot <= mods::kCommandSlotCount; ++slot)
-            for (const mods::ModCommand &command : mods::modCommandTable(slot))
+        for (const core::Mod &mod : core::kMods)
+            for (const mods::ModCommand &command : mods::otherItems(mod))
                 for (const mods::ModCommandStep &step : mods::modCommandSteps(command))
                     if (step.kind == mods::StepKind::ShowSpecialListAndWait)
                         files << document::specialListFile(step.text);

@@ -60,16 +60,16 @@ void TestModCommands::boundCommandsAreEntriesOfShippedLists()
 {
     static const QRegularExpression note(QStringLiteral("\\s*(//.*|<.*>)$"));
     int checked = 0;
-    for (int slot = 1; slot <= mods::kCommandSlotCount; ++slot) {
-        for (const mods::ModCommand &command : mods::modCommandTable(slot)) {
-            const QString modList = command.mod->viewFile.toString();
+    for (const core::Mod &mod : core::kMods) {
+        for (const mods::ModCommand &command : mods::otherItems(mod)) {
+            const QString modList = mod.viewFile.toString();
             const QString game = modList.section('\\', 1, 1);
             for (const mods::ModCommandStep &step : mods::modCommandSteps(command))
                 if (step.kind == mods::StepKind::ShowSpecialListAndWait)
                     QVERIFY2(shippedList(step.text).size() > 0, qPrintable(step.text));
             if (command.kind != mods::ModCommandKind::KeyBind)
                 continue;
-            QVERIFY2(!game.isEmpty(), qPrintable(command.mod->name.toString()));
+            QVERIFY2(!game.isEmpty(), qPrintable(mod.name.toString()));
             const QStringList actions = shippedList(modList) + shippedList(game + "/" + game.left(1).toLower() + game.right(1) + "binds.txt");
             const QString action = command.text.toString().remove(note).trimmed().toLower();
             QVERIFY2(actions.contains(action), qPrintable(command.caption.toString() + ": " + action));
@@ -79,20 +79,20 @@ void TestModCommands::boundCommandsAreEntriesOfShippedLists()
     QVERIFY(checked > 120);
 }
 
-// Each caption of each layout reaches, in its own slot, the command of that same mod, which
+// Each caption of each layout reaches, in its own slot, the item of that same mod, which
 // writes something; in any other slot a caption reaches nothing unless a layout shows it there.
 void TestModCommands::everyCaptionRunsItsOwnModsCommandThatWrites()
 {
     QSet<QString> shownIn; // "slot/caption"
     QSet<QString> captions;
-    for (const mods::ModMenuLayout &layout : mods::modMenuLayouts()) {
-        for (int slot = 1; slot <= int(layout.otherSlots.size()); ++slot) {
-            const QString caption = layout.otherSlots[slot - 1].value_or(u"").toString();
+    for (const core::Mod &mod : core::kMods) {
+        for (int slot = 1; slot <= 25; ++slot) {
+            const QString caption = mods::ModMenuLayout{&mod}.otherSlot(slot).caption.value_or(u"").toString();
             if (caption.isEmpty() || caption == QLatin1String("-"))
                 continue;
-            const QString where = layout.mod->name.toString() + '/' + caption;
+            const QString where = mod.name.toString() + '/' + caption;
             const mods::ModCommand *command = mods::findModCommand(slot, caption);
-            QVERIFY2(command && command->mod.get() == layout.mod.get(), qPrintable(where));
+            QVERIFY2(command && command == &mods::otherItems(mod)[slot - 1], qPrintable(where));
             QString written;
             for (const mods::ModCommandStep &step : mods::modCommandSteps(*command))
                 written += step.text;
@@ -105,6 +105,7 @@ void TestModCommands::everyCaptionRunsItsOwnModsCommandThatWrites()
         for (const QString &caption : captions)
             QVERIFY2(!mods::findModCommand(slot, caption) || shownIn.contains(QString::number(slot) + '/' + caption),
                      qPrintable(QStringLiteral("%1 in slot %2").arg(caption).arg(slot)));
+    QVERIFY(!mods::findModCommand(8, QStringLiteral("-")));
 }
 
 // The list a document's View item opens is a shipped list of the document's game that no other
@@ -242,7 +243,7 @@ void TestModCommands::menusOfDocumentsWithoutAMod()
 
 QTEST_MAIN(TestModCommands)
 // A mod's number, name and the captions a click looks it up by are its own, as is a list's key;
-// each mod has one layout and (but the blank config) one list entry; help rows name known mods.
+// each mod (but the blank config) has one list entry; help rows name known mods.
 void TestModCommands::modsAreToldApartAndNamedByTablesAndHelpRows()
 {
     QHash<QString, bool> seen;
@@ -253,13 +254,11 @@ void TestModCommands::modsAreToldApartAndNamedByTablesAndHelpRows()
             QVERIFY2(once(QStringLiteral("%1 key %2").arg(int(game)).arg(entry.key)), qPrintable(entry.key.toString()));
             uses[entry.mod] += entry.isComingSoon() ? 0 : 1;
         }
-    for (const mods::ModMenuLayout &layout : mods::modMenuLayouts())
-        uses[layout.mod.get()] += 10;
     for (const core::Mod &mod : core::kMods) {
         for (const QString &key : {QStringLiteral("id %1").arg(mod.id), QStringLiteral("name %1").arg(mod.name),
                                    QStringLiteral("template %1").arg(mod.templateCaption), QStringLiteral("view %1").arg(mod.viewCaption)})
             QVERIFY2(key == "view " || once(key), qPrintable(key));
-        QCOMPARE(uses.value(&mod), &mod == &core::kBlankMod ? 10 : 11);
+        QCOMPARE(uses.value(&mod), &mod == &core::kBlankMod ? 0 : 1);
     }
     QFile file(platform::helpFolder() + "/topics.tsv");
     QStringList problems;

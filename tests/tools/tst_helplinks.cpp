@@ -5,7 +5,6 @@
 #include "lists/ListSearch.h"
 #include "mods/ModCatalogue.h"
 #include "mods/ModCommands.h"
-#include "mods/ModMenuLayouts.h"
 #include "platform/AppPaths.h"
 
 #include <QDir>
@@ -46,14 +45,15 @@ QStringList helpWords(const QString &entry)
 QStringList modListFiles(const QString &modName)
 {
     QStringList files;
-    if (const mods::ModMenuLayout *layout = mods::findModMenuLayout(modName); layout && !layout->mod->viewFile.isEmpty())
-        files << layout->mod->viewFile.toString();
-    for (int slot = 1; slot <= mods::kCommandSlotCount; ++slot)
-        for (const mods::ModCommand &command : mods::modCommandTable(slot))
-            if (command.mod->name == modName)
-                for (const mods::ModCommandStep &step : mods::modCommandSteps(command))
-                    if (step.kind == mods::StepKind::ShowSpecialListAndWait)
-                        files << step.text;
+    const core::Mod *mod = core::findModNamed(modName);
+    if (!mod)
+        return files;
+    if (!mod->viewFile.isEmpty())
+        files << mod->viewFile.toString();
+    for (const mods::ModCommand &command : mods::otherItems(*mod))
+        for (const mods::ModCommandStep &step : mods::modCommandSteps(command))
+            if (step.kind == mods::StepKind::ShowSpecialListAndWait)
+                files << step.text;
     files.removeDuplicates();
     return files;
 }
