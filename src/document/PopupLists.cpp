@@ -1,6 +1,7 @@
 #include "document/PopupLists.h"
 
 #include "analysis/EngineProfiles.h"
+#include "core/Mods.h"
 #include "document/DiagnosticsController.h"
 #include "document/DocumentDiagnostics.h"
 #include "document/HoverHelp.h"
@@ -209,6 +210,7 @@ bool PopupLists::showHoverHelp(const QHelpEvent *help)
             ? diagnostics->controller()->profile()
             : analysis::engineProfile(m_window->game() == core::Game::Quake3 ? QStringLiteral("q3")
                                                                   : QStringLiteral("q2"));
+    const core::Mod *mod = m_window->mod();
     const struct {
         QString listFile;
         bool isCVars;
@@ -217,6 +219,8 @@ bool PopupLists::showHoverHelp(const QHelpEvent *help)
         {gameListFile(GameList::CVars, m_window->game()), true, false},
         {gameListFile(GameList::Binds, m_window->game()), false, false},
         {gameListFile(GameList::Keys, m_window->game()), false, true},
+        {mod && !mod->viewFile.isEmpty() ? specialListFile(mod->viewFile.toString()) : QString(),
+         false, false},
         {m_specialListFile, false, false},
     };
     for (const auto &source : sources) {

@@ -59,7 +59,8 @@ private:
     ListSearch *m_cvars = nullptr;
     ListSearch *m_keys = nullptr;
     ListSearch *m_special = nullptr;
-    /** The mod list the window showed last: its names are explained on hover too. */
+    /** The list the window showed last (a mod's, or one a command asked for): its names are
+     *  explained on hover too, beside the mod's own list. */
     QString m_specialListFile;
 };
 

@@ -1,5 +1,6 @@
 #include "document/frmChild.h"
 
+#include "core/Mods.h"
 #include "document/DocumentDiagnostics.h"
 #include "document/Documents.h"
 #include "document/FindBar.h"
@@ -73,6 +74,12 @@ core::Game frmChild::game() const
 {
     const DocumentSlot *slot = m_documents->slotOf(this);
     return slot ? slot->Game : core::Game::Quake2;
+}
+
+const core::Mod *frmChild::mod() const
+{
+    const DocumentSlot *slot = m_documents->slotOf(this);
+    return slot ? core::findModNamed(slot->ModName) : nullptr;
 }
 
 bool frmChild::waitForListHidden(ListSearch *list)

@@ -17,6 +17,10 @@ class QLabel;
 class QMenu;
 class QStatusBar;
 
+namespace core {
+struct Mod;
+}
+
 namespace platform {
 class RichEdit;
 }
@@ -92,6 +96,8 @@ public:
 
     /** The game of this document. */
     core::Game game() const;
+    /** The mod whose menus this document shows, or nullptr. */
+    const core::Mod *mod() const;
 
     /** Fill a reference list for the document's game and pop it up at the caret. */
     void ShowBindsList() { m_lists->showBinds(); }

@@ -168,7 +168,7 @@ void frmSelMod::cmdModSEL_Click()
 void frmSelMod::createDocument(const NewDocumentRequest &request)
 {
     QPointer<document::frmChild> child = m_documents->NewDocument(request.request());
-    SetModMenus(child, request.modName().toString());
+    m_documents->host()->applyModMenus(child, request.modName().toString());
     close();
     if (child) {
         child->window()->activateWindow();

@@ -106,6 +106,21 @@ private slots:
         QCOMPARE(child->statusBar()->currentMessage(), QString());
         QVERIFY(child->lsCVars()->isVisible() && f.dialogs.messages.isEmpty());
     }
+
+    // A mod's own names are explained before its list was ever popped up.
+    void tooltipOfAModCommand()
+    {
+        FrameFixture f;
+        frmChild *child = f.newDocument(mods::GameList::Quake3, QStringLiteral("OSP"));
+        child->editor()->LoadPlainText(QStringLiteral("bind F3 ready\r\n"));
+        QTextCursor cursor(child->editor()->document());
+        cursor.setPosition(10);
+        const QPoint at = child->editor()->cursorRect(cursor).center();
+        QHelpEvent hover(QEvent::ToolTip, at, child->editor()->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(child->editor()->viewport(), &hover);
+        QVERIFY2(QToolTip::text().startsWith(QStringLiteral("ready\nMarks you ready")),
+                 qPrintable(QToolTip::text()));
+    }
 };
 
 QTEST_MAIN(TestHoverHelp)
