@@ -18,6 +18,11 @@ ItemLayout shownIfAny(QStringView caption)
     return caption.isEmpty() ? kHidden : shown(caption);
 }
 
+struct ToolItem {
+    QStringView caption;
+    Tool tool;
+};
+
 constexpr ToolItem kToolItems[] = {
     {u"Calculate Flags", Tool::CalculateFlags},
     {u"Name Editor", Tool::NameEditor},
@@ -63,8 +68,6 @@ const core::Mod *findViewList(const QString &caption)
     }
     return nullptr;
 }
-
-std::span<const ToolItem> toolItems() { return kToolItems; }
 
 std::optional<Tool> findTool(const QString &caption)
 {

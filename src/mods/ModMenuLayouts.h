@@ -53,13 +53,6 @@ const core::Mod *findViewList(const QString &caption);
 /** The dialogs mnuTools1 opens, modeless. */
 enum class Tool { CalculateFlags, NameEditor };
 
-struct ToolItem {
-    QStringView caption;
-    Tool tool;
-};
-
-std::span<const ToolItem> toolItems();
-
 /** The tool of exactly this mnuTools1 caption; std::nullopt: the click does nothing. */
 std::optional<Tool> findTool(const QString &caption);
 
