@@ -106,35 +106,6 @@ private slots:
         QVERIFY(f.dialogs.messages.first().text.contains(QLatin1String("cannot be stored")));
     }
 
-    void saveAndSaveAsAskForNamesOnlyWhenNeeded()
-    {
-        FrameFixture f;
-        const QString a = f.writeFile("a.txt", "old");
-        f.frame->documents().OpenFileList({a});
-        frmChild *opened = f.active();
-        opened->editor()->setSelStart(0);
-        f.type(opened, QStringLiteral("x"));
-        frmChild *fresh = f.newDocument();
-        f.type(fresh, QStringLiteral("set a 1"));
-        const QString named = f.folder.filePath(QStringLiteral("new.cfg"));
-        f.dialogs.saveAnswers.enqueue(named);
-        f.trigger(fresh, "mnuChildFileSave");
-        f.trigger(opened, "mnuChildFileSave");
-        QCOMPARE(f.readFile(a), QByteArray("xold\r\n"));
-        QCOMPARE(f.readFile(named), QByteArray("set a 1\r\n"));
-        QCOMPARE(fresh->Caption(), named);
-        QVERIFY(!f.slotOf(opened).Dirty);
-        f.trigger(opened, "mnuChildFileSaveAs");
-        f.type(f.newDocument(), QStringLiteral("y"));
-        f.type(opened, QStringLiteral("z"));
-        f.frame->documents().SaveAllDocuments();
-        QCOMPARE(f.readFile(a), QByteArray("xzold\r\n"));
-        QStringList asked;
-        for (const RecordingDialogs::SaveRequest &request : f.dialogs.saveRequests)
-            asked << request.proposedName + ' ' + request.defaultSuffix;
-        QCOMPARE(asked, (QStringList{"Config2 cfg", a + " txt", "Config3 cfg"}));
-    }
-
     void failedOrCancelledSaveKeepsFileAndDocument()
     {
         FrameFixture f;

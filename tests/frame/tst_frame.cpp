@@ -202,14 +202,15 @@ private slots:
         }
     }
 
-    // New, Open and Save All; Save always asks for a name, even for a saved, unchanged file.
+    // Save and Save All ask for a name (with the extension it had) only for a new document; Save
+    // As always asks, even for a saved, unchanged file.
     void fileButtons()
     {
         FrameFixture f;
         press(f, "new");
         QVERIFY(f.pickBlankConfig());
         QCOMPARE(f.active()->Caption(), QStringLiteral("Config1"));
-        const QString path = f.writeFile("a.cfg", "set a 1");
+        const QString path = f.writeFile("a.txt", "set a 1");
         f.dialogs.openAnswers.enqueue({path});
         press(f, "open");
         frmChild *opened = f.active();
@@ -219,25 +220,32 @@ private slots:
         f.type(other, QStringLiteral("new"));
         const QString named = f.folder.filePath(QStringLiteral("named.cfg"));
         f.dialogs.saveAnswers.enqueue(named);
-        press(f, "SaveAll");
+        f.trigger(other, "mnuChildFileSave");
+        f.trigger(opened, "mnuChildFileSave");
         QCOMPARE(f.readFile(path), QByteArray("xset a 1\r\n"));
         QCOMPARE(f.readFile(named), QByteArray("new\r\n"));
-
+        QCOMPARE(other->Caption(), named);
         f.type(opened, QStringLiteral("y"));
         f.type(other, QStringLiteral("z"));
+        f.type(f.newDocument(), QStringLiteral("w"));
+        press(f, "SaveAll");
+        QCOMPARE(f.readFile(path), QByteArray("xyset a 1\r\n"));
+        QCOMPARE(f.readFile(named), QByteArray("newz\r\n"));
+
+        f.type(opened, QStringLiteral("v"));
         f.frame->activateDocument(opened);
         const QString copy = f.folder.filePath(QStringLiteral("copy.cfg"));
         f.dialogs.saveAnswers.enqueue(copy);
         press(f, "SaveAs");
-        QCOMPARE(f.readFile(copy), QByteArray("xyset a 1\r\n"));
-        QCOMPARE(f.readFile(path), QByteArray("xset a 1\r\n"));
+        QCOMPARE(f.readFile(copy), QByteArray("xyvset a 1\r\n"));
+        QCOMPARE(f.readFile(path), QByteArray("xyset a 1\r\n"));
         QCOMPARE(opened->Caption(), copy);
-        QVERIFY(!f.slotOf(opened).Dirty && f.slotOf(other).Dirty);
+        QVERIFY(!f.slotOf(opened).Dirty && f.slotOf(f.frame->documentWindows().last()).Dirty);
         press(f, "SaveAs"); // cancelled
         QStringList asked;
         for (const RecordingDialogs::SaveRequest &request : f.dialogs.saveRequests)
-            asked << request.proposedName;
-        QCOMPARE(asked, (QStringList{"Config2", path, copy}));
+            asked << request.proposedName + ' ' + request.defaultSuffix;
+        QCOMPARE(asked, (QStringList{"Config2 cfg", "Config3 cfg", path + " txt", copy + " cfg"}));
         QVERIFY(f.dialogs.messages.isEmpty());
     }
 

@@ -142,7 +142,6 @@ private slots:
         QTest::newRow("output without --generate") << "a.cfg|-o|b.cfg" << "error: -o";
         QTest::newRow("files with --generate") << "--generate|maplist|a.cfg" << "error: a.cfg";
         // clang-format on
-        // clang-format on
     }
 
     void arguments()
