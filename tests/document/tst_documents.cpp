@@ -1,5 +1,5 @@
 // The life of a document: new, open (with its colouring and progress window), save, save as,
-// close and exit; the status bar and the About box.
+// close and exit; the About box.
 #include "FrameFixture.h"
 #include "document/ConfigFile.h"
 
@@ -17,18 +17,6 @@ using platform::Answer;
 class TestDocuments : public QObject {
     Q_OBJECT
 private slots:
-    void newDocumentsTakeTheLowestFreeNumber()
-    {
-        FrameFixture f;
-        frmChild *first = f.newDocument();
-        QCOMPARE(f.newDocument()->Caption(), QStringLiteral("Config2"));
-        f.newDocument();
-        first->close();
-        f.settle();
-        QCOMPARE(f.frame->documentWindows().size(), 2);
-        QCOMPARE(f.newDocument()->Caption(), QStringLiteral("Config1"));
-    }
-
     void openReusesOnlyAnUntouchedNewDocument()
     {
         FrameFixture f;
@@ -214,19 +202,10 @@ private slots:
         QVERIFY(!f.frame->isVisible());
     }
 
-    void statusBarAndAboutBox()
+    void aboutBox()
     {
         FrameFixture f;
         frmChild *child = f.newDocument();
-        auto *panel = child->findChild<QLabel *>(QStringLiteral("sbr1Panel1"));
-        f.type(child, QStringLiteral("set a"));
-        QTest::keyClick(child->editor(), Qt::Key_Return);
-        f.type(child, QStringLiteral("b"));
-        QCOMPARE(panel->text(), QStringLiteral("8 Chars"));
-        child->editor()->selectAll();
-        QTest::keyClick(child->editor(), Qt::Key_Delete);
-        QCOMPARE(panel->text(), QStringLiteral("0 Chars"));
-
         f.trigger(child, "mnuHelpAbout");
         f.trigger(child, "mnuHelpAbout");
         QWidget *about = openWindow("frmAbout");

@@ -362,6 +362,7 @@ private slots:
         items.first()->trigger();
         QCOMPARE(f.frame->mdiArea()->currentSubWindow()->widget(), first);
         QCOMPARE(windowList(first), (QStringList{"&1 Config1 [x]", "&2 " + path}));
+        QCOMPARE(f.newDocument()->Caption(), QStringLiteral("Config2")); // the lowest free number
     }
 
     // Tiling leaves minimised windows be and restores a maximised one; Arrange Icons lines the
