@@ -43,10 +43,7 @@ private slots:
         f.type(f.newDocument(), QStringLiteral("x"));
         f.dialogs.openAnswers.enqueue({a, name});
         f.frame->openCommand();
-        QStringList captions;
-        for (frmChild *child : f.frame->documentWindows())
-            captions << child->Caption();
-        QCOMPARE(captions, (QStringList{a, "Config2", a, name}));
+        QCOMPARE(f.captions(), (QStringList{a, "Config2", a, name}));
         QCOMPARE(f.active()->Caption(), name);
         QVERIFY(f.dialogs.messages.isEmpty());
     }

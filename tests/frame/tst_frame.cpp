@@ -97,14 +97,6 @@ Qt::DropAction drag(QWidget *target, const QMimeData &data, bool release)
     return moved && (!release || dropped.isAccepted()) ? move.dropAction() : Qt::IgnoreAction;
 }
 
-QStringList documentCaptions(const FrameFixture &f)
-{
-    QStringList result;
-    for (frmChild *child : f.frame->documentWindows())
-        result << child->Caption();
-    return result;
-}
-
 const QString kFrameChrome = "&File &View | New (Ctrl-N), Open (Ctrl-O), -, - | ";
 
 } // namespace
@@ -150,7 +142,6 @@ private slots:
                          f.active()->menus().first());
             QTRY_COMPARE(chrome(f), f.active() ? documentChrome : kFrameChrome);
         }
-        QVERIFY(frameItem(f, "mnuViewToolbars")->isChecked());
         press(f, "mnuFileExit");
         f.settle();
         QVERIFY(!f.frame->isVisible());
@@ -478,7 +469,7 @@ private slots:
                        QUrl::fromLocalFile(missing), QUrl::fromLocalFile(a)});
         QCOMPARE(drag(f.frame.get(), files, false), Qt::CopyAction);
         QCOMPARE(drag(f.frame.get(), files, true), Qt::CopyAction);
-        QCOMPARE(documentCaptions(f), (QStringList{b, a}));
+        QCOMPARE(f.captions(), (QStringList{b, a}));
         QCOMPARE(f.active()->Caption(), a);
         QCOMPARE(colourRuns(f.frame->documentWindows().first()->editor()),
                  QStringLiteral("[#0000ff b]bind[#000000] b +back\r\n"));
@@ -494,7 +485,7 @@ private slots:
         QCOMPARE(drag(surface, files, true), Qt::CopyAction);
         QVERIFY(drag(surface, text, true) != Qt::IgnoreAction);
         QCOMPARE(child->editor()->Text(), QStringLiteral("say bind x +attack"));
-        QCOMPARE(documentCaptions(f), (QStringList{b, a, "Config3", a}));
+        QCOMPARE(f.captions(), (QStringList{b, a, "Config3", a}));
     }
 };
 

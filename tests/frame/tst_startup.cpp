@@ -219,10 +219,7 @@ private slots:
         QTRY_COMPARE(f.frame->documentWindows().size(), 2);
         QCOMPARE(secondStart({"--instance", name, "--", bc}, QDir::tempPath()), 0);
         QTRY_COMPARE(f.frame->documentWindows().size(), 3);
-        QStringList captions;
-        for (document::frmChild *child : f.frame->documentWindows())
-            captions << child->Caption();
-        QCOMPARE(captions, (QStringList{a, bc, bc}));
+        QCOMPARE(f.captions(), (QStringList{a, bc, bc}));
         QCOMPARE(f.active()->editor()->Text(), QStringLiteral("set b 1\r\n"));
         QCOMPARE(f.dialogs.messages.size(), 1);
         QVERIFY(f.dialogs.messages.first().text.startsWith(

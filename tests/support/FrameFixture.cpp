@@ -33,6 +33,14 @@ QString FrameFixture::writeFile(const QString &name, const QByteArray &bytes) co
     return path;
 }
 
+QStringList FrameFixture::captions() const
+{
+    QStringList result;
+    for (document::frmChild *child : frame->documentWindows())
+        result << child->Caption();
+    return result;
+}
+
 QByteArray FrameFixture::readFile(const QString &path) const
 {
     QFile file(path);
