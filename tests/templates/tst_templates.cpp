@@ -58,7 +58,6 @@ private slots:
     void okWritesOverTheSelection_data();
     void okWritesOverTheSelection();
     void okWritesIntoTheDocumentActiveThen();
-    void okWithoutADocumentWritesNothing();
     void templateInAnEmptyDocumentWritesNothingFor_data();
     void templateInAnEmptyDocumentWritesNothingFor();
     void dataFileTemplateReplacesTheSelection();
@@ -118,6 +117,7 @@ void TestTemplates::okWritesOverTheSelection()
         QCOMPARE(message.title, QStringLiteral("Tessel"));
 }
 
+// Into the document active when OK is pressed, if any.
 void TestTemplates::okWritesIntoTheDocumentActiveThen()
 {
     FrameFixture f;
@@ -134,19 +134,13 @@ void TestTemplates::okWritesIntoTheDocumentActiveThen()
     pressOk(dialog, 4);
     QCOMPARE(opener->editor()->Text(), serverText(4));
     QCOMPARE(other->editor()->Text(), serverText(5));
-}
-
-void TestTemplates::okWithoutADocumentWritesNothing()
-{
-    FrameFixture f;
-    frmChild *child = ospServerDocument(f);
-    QPointer<frmOSPType> dialog = openDialog(f);
-    child->closeWithoutQuestion();
+    // With no document left, OK writes nothing and closes.
+    QPointer<frmOSPType> last = openDialog(f);
+    opener->closeWithoutQuestion();
+    other->closeWithoutQuestion();
     FrameFixture::settle();
-    pressOk(dialog);
-    QVERIFY(!dialog);
-    QVERIFY(f.dialogs.messages.isEmpty());
-    QVERIFY(f.frame->documentWindows().isEmpty());
+    pressOk(last);
+    QVERIFY(!last && f.dialogs.messages.isEmpty() && f.frame->documentWindows().isEmpty());
 }
 
 void TestTemplates::templateInAnEmptyDocumentWritesNothingFor_data()
