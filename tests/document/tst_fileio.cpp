@@ -2,6 +2,7 @@
 // the bytes Save writes, and saves that must not lose data.
 #include "EditorProbe.h"
 #include "OutputProbe.h"
+#include "TestFiles.h"
 #include "document/ConfigFile.h"
 #include "frame/CommandLine.h"
 #include "platform/FileWriting.h"
@@ -105,10 +106,9 @@ void TestFileIo::openCases()
     // Not QDir::filePath: it would take ":x.cfg" for a resource.
     const QString path = fixture.folder.path() + u'/' + name;
     if (kind == Kind::File || kind == Kind::Huge) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        writeTestFile(path, bytes);
         if (kind == Kind::Huge)
-            QVERIFY(file.resize(50 * 1024 * 1024));
+            QVERIFY(QFile::resize(path, 50 * 1024 * 1024));
     } else if (kind == Kind::Folder)
         QVERIFY(QDir(fixture.folder.path()).mkdir(name));
     else if (kind == Kind::Pipe)

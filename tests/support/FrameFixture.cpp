@@ -1,4 +1,5 @@
 #include "FrameFixture.h"
+#include "TestFiles.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,11 +27,7 @@ FrameFixture::~FrameFixture()
 
 QString FrameFixture::writeFile(const QString &name, const QByteArray &bytes) const
 {
-    const QString path = folder.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write test file %s", qPrintable(path));
-    return path;
+    return writeTestFile(folder.filePath(name), bytes);
 }
 
 QStringList FrameFixture::captions() const
@@ -41,13 +38,7 @@ QStringList FrameFixture::captions() const
     return result;
 }
 
-QByteArray FrameFixture::readFile(const QString &path) const
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<missing>");
-    return file.readAll();
-}
+QByteArray FrameFixture::readFile(const QString &path) const { return readTestFile(path); }
 
 document::frmChild *FrameFixture::newDocument()
 {

@@ -3,6 +3,7 @@
 // document does not take; and the headless generator's output file and refusals.
 #include "EditorProbe.h"
 #include "OutputProbe.h"
+#include "TestFiles.h"
 #include "generators/frmOSPType.h"
 #include "mods/TemplateCommands.h"
 
@@ -210,9 +211,7 @@ void TestTemplates::generate()
     QFETCH(QStringList, mentions);
     QTemporaryDir folder;
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("taken")));
-    QFile old(folder.filePath(QStringLiteral("maplist.txt")));
-    QVERIFY(old.open(QIODevice::WriteOnly) && old.write(QByteArray(20000, 'x')) == 20000);
-    old.close();
+    const QString old = writeTestFile(folder.filePath(QStringLiteral("maplist.txt")), QByteArray(20000, 'x'));
     arguments.replaceInStrings("%1", folder.path());
     const probe::Run run = probe::runHeadless(arguments, folder.path());
     QCOMPARE(run.exitStatus, QProcess::NormalExit);
@@ -223,8 +222,7 @@ void TestTemplates::generate()
         QVERIFY2(run.error.contains(QString(text).replace("%1", folder.path())), qPrintable(run.error));
     // Nothing else is left behind, and a failure leaves the old file alone.
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"maplist.txt"});
-    QVERIFY(old.open(QIODevice::ReadOnly));
-    QCOMPARE(old.readAll(), exitCode ? QByteArray(20000, 'x') : probe::goldenBytes("osp/maplist.txt"));
+    QCOMPARE(readTestFile(old), exitCode ? QByteArray(20000, 'x') : probe::goldenBytes("osp/maplist.txt"));
 }
 
 QTEST_MAIN(TestTemplates)
