@@ -245,22 +245,11 @@ private slots:
         QVERIFY(f.frame->documentWindows().isEmpty());
     }
 
-    void copyGivesOtherProgramsPlainText()
-    {
-        FrameFixture f;
-        frmChild *child = f.newDocument();
-        load(child->editor(), QStringLiteral("[set name \xe9\r\nbind]"));
-        f.trigger(child, "mnuEditCopy");
-        const QMimeData *data = QGuiApplication::clipboard()->mimeData();
-        QCOMPARE(data->text(), QStringLiteral("set name \xe9\nbind"));
-        QVERIFY(data->data(QStringLiteral("text/rtf")).startsWith("{\\rtf1"));
-    }
-
     void rightClickOffersTheDocumentCommands()
     {
         FrameFixture f;
         frmChild *child = f.newDocument();
-        load(child->editor(), QStringLiteral("[bind] x"));
+        load(child->editor(), QStringLiteral("[bind] x\r\nset name \xe9"));
         const QPoint at(5, 5);
         QContextMenuEvent click(QContextMenuEvent::Mouse, at,
                                 child->editor()->viewport()->mapToGlobal(at));
@@ -278,68 +267,58 @@ private slots:
         menu->close();
         QCOMPARE(platform::clipboardText(), QStringLiteral("bind"));
         QVERIFY(platform::clipboardRtf().contains("bind"));
+        // Other programs get the platform's line ends, and RTF beside the text.
+        child->editor()->selectAll();
+        f.trigger(child, "mnuEditCopy");
+        const QMimeData *data = QGuiApplication::clipboard()->mimeData();
+        QCOMPARE(data->text(), QStringLiteral("bind x\nset name \xe9"));
+        QVERIFY(data->data(QStringLiteral("text/rtf")).startsWith("{\\rtf1"));
     }
 
-    // Colouring passes as pure functions: the coloured words as "word:colour" in text order.
-    void wholeFileScan_data()
+    // Colouring passes as pure functions, over a whole file or pasted text: the coloured words as
+    // "word:colour" in text order.
+    void scan_data()
     {
         // clang-format off
+        QTest::addColumn<bool>("pasted");
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("coloured");
-        QTest::newRow("every keyword of a line") << "set a 1; seta b 2; bind x \"vstr c\"" << "set:#ff0000 seta:#ff0000 bind:#0000ff";
-        QTest::newRow("upper case kept") << "BIND x y\r\nSetU n p" << "BIND:#0000ff SetU:#ff0000";
-        QTest::newRow("keyword at a line end") << "x vstr" << "";
-        QTest::newRow("vstr and a blank") << "x vstr go" << "vstr:#00ff00";
-        QTest::newRow("behind the bind") << "bind v vstr go" << "bind:#0000ff";
-        QTest::newRow("inside other words") << "unbind x\r\nreset a\r\nxset b" << "";
-        QTest::newRow("after punctuation") << "x \"+attack;set y 1\"" << "set:#ff0000";
-        QTest::newRow("alias and eof") << "alias a b\r\n//EOF" << "";
-        QTest::newRow("comments") << "// bind it" << "bind:#0000ff";
+        QTest::newRow("every keyword of a line") << false << "set a 1; seta b 2; bind x \"vstr c\"" << "set:#ff0000 seta:#ff0000 bind:#0000ff";
+        QTest::newRow("upper case kept") << false << "BIND x y\r\nSetU n p" << "BIND:#0000ff SetU:#ff0000";
+        QTest::newRow("keyword at a line end") << false << "x vstr" << "";
+        QTest::newRow("vstr and a blank") << false << "x vstr go" << "vstr:#00ff00";
+        QTest::newRow("behind the bind") << false << "bind v vstr go" << "bind:#0000ff";
+        QTest::newRow("inside other words") << false << "unbind x\r\nreset a\r\nxset b" << "";
+        QTest::newRow("after punctuation") << false << "x \"+attack;set y 1\"" << "set:#ff0000";
+        QTest::newRow("alias and eof") << false << "alias a b\r\n//EOF" << "";
+        QTest::newRow("comments") << false << "// bind it" << "bind:#0000ff";
         QString many;
         for (int i = 0; i < 500; ++i)
             many += QStringLiteral("x set a%1 1\r\n").arg(i);
-        QTest::newRow("the top of a long file") << "bind x\r\n" + many << "bind:#0000ff" + QString(" set:#ff0000").repeated(500);
+        QTest::newRow("the top of a long file") << false << "bind x\r\n" + many << "bind:#0000ff" + QString(" set:#ff0000").repeated(500);
+        QTest::newRow("pasted: keyword ending a line") << true << "x vstr\r\ny" << "vstr:#00ff00";
+        QTest::newRow("pasted: keyword ending the text") << true << "a alias" << "alias:#ff00ff";
+        QTest::newRow("pasted: end marker") << true << "//eof" << "//eof:#000000";
+        QTest::newRow("pasted: glued to punctuation") << true << "bind; \"set\"" << "";
+        QTest::newRow("pasted: two set lines") << true << "seta a 1\r\nsetu b 2" << "seta:#ff0000 setu:#ff0000";
         // clang-format on
     }
 
-    static QString words(const QString &text, QList<document::KeywordRange> ranges)
+    void scan()
     {
+        QFETCH(bool, pasted);
+        QFETCH(QString, text);
+        QFETCH(QString, coloured);
+        QList<document::KeywordRange> ranges = pasted ? document::scanPastedText(text) : QList<document::KeywordRange>();
+        if (!pasted)
+            for (const document::FormatStep &step : document::scanWholeFile(text))
+                if (step.keyword)
+                    ranges << *step.keyword;
         std::sort(ranges.begin(), ranges.end(), [](auto &a, auto &b) { return a.start < b.start; });
-        QStringList result;
+        QStringList words;
         for (const document::KeywordRange &range : ranges)
-            result << text.mid(range.start, range.length) + ':' + range.color.name();
-        return result.join(' ');
-    }
-
-    void wholeFileScan()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, coloured);
-        QList<document::KeywordRange> ranges;
-        for (const document::FormatStep &step : document::scanWholeFile(text))
-            if (step.keyword)
-                ranges << *step.keyword;
-        QCOMPARE(words(text, ranges), coloured);
-    }
-
-    void pasteScan_data()
-    {
-        // clang-format off
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<QString>("coloured");
-        QTest::newRow("keyword ending a line") << "x vstr\r\ny" << "vstr:#00ff00";
-        QTest::newRow("keyword ending the text") << "a alias" << "alias:#ff00ff";
-        QTest::newRow("end marker") << "//eof" << "//eof:#000000";
-        QTest::newRow("glued to punctuation") << "bind; \"set\"" << "";
-        QTest::newRow("two set lines") << "seta a 1\r\nsetu b 2" << "seta:#ff0000 setu:#ff0000";
-        // clang-format on
-    }
-
-    void pasteScan()
-    {
-        QFETCH(QString, text);
-        QFETCH(QString, coloured);
-        QCOMPARE(words(text, document::scanPastedText(text)), coloured);
+            words << text.mid(range.start, range.length) + ':' + range.color.name();
+        QCOMPARE(words.join(' '), coloured);
     }
 
     void progressCaptionCycles()

@@ -1,14 +1,14 @@
 // Files on disk as a user meets them: what opens (and what is refused before it can block),
 // the bytes Save writes, and saves that must not lose data.
 #include "EditorProbe.h"
-#include "FrameFixture.h"
+#include "OutputProbe.h"
+#include "TestFiles.h"
 #include "document/ConfigFile.h"
 #include "frame/CommandLine.h"
 #include "platform/FileWriting.h"
 #include "platform/IniFile.h"
 
 #include <QAbstractButton>
-#include <QProcess>
 #include <QtTest>
 
 #include <atomic>
@@ -106,10 +106,9 @@ void TestFileIo::openCases()
     // Not QDir::filePath: it would take ":x.cfg" for a resource.
     const QString path = fixture.folder.path() + u'/' + name;
     if (kind == Kind::File || kind == Kind::Huge) {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        writeTestFile(path, bytes);
         if (kind == Kind::Huge)
-            QVERIFY(file.resize(50 * 1024 * 1024));
+            QVERIFY(QFile::resize(path, 50 * 1024 * 1024));
     } else if (kind == Kind::Folder)
         QVERIFY(QDir(fixture.folder.path()).mkdir(name));
     else if (kind == Kind::Pipe)
@@ -281,13 +280,9 @@ void TestFileIo::fullDiskIsReported()
     QVERIFY2(error.endsWith("No space left on device"), qPrintable(error));
     QCOMPARE(fixture.readFile(settings), QByteArray("[GENERAL]\r\nQ2Dir=old\r\n"));
 
-    QProcess generate;
-    generate.start(QCoreApplication::applicationDirPath() + "/tessel",
-                   {"--generate", "server", "--type", "CTF", "-o", path});
-    QVERIFY(generate.waitForFinished(20000));
-    QCOMPARE(generate.exitCode(), 1);
-    QVERIFY2(generate.readAllStandardError().trimmed().endsWith("No space left on device"),
-             "tessel --generate -o");
+    const probe::Run generate = probe::runHeadless({"--generate", "server", "--type", "CTF", "-o", path});
+    QCOMPARE(generate.exitCode, 1);
+    QVERIFY2(generate.error.trimmed().endsWith("No space left on device"), "tessel --generate -o");
     QCOMPARE(fixture.readFile(path), QByteArray("old\r\n"));
 }
 

@@ -97,14 +97,6 @@ Qt::DropAction drag(QWidget *target, const QMimeData &data, bool release)
     return moved && (!release || dropped.isAccepted()) ? move.dropAction() : Qt::IgnoreAction;
 }
 
-QStringList documentCaptions(const FrameFixture &f)
-{
-    QStringList result;
-    for (frmChild *child : f.frame->documentWindows())
-        result << child->Caption();
-    return result;
-}
-
 const QString kFrameChrome = "&File &View | New (Ctrl-N), Open (Ctrl-O), -, - | ";
 
 } // namespace
@@ -150,7 +142,6 @@ private slots:
                          f.active()->menus().first());
             QTRY_COMPARE(chrome(f), f.active() ? documentChrome : kFrameChrome);
         }
-        QVERIFY(frameItem(f, "mnuViewToolbars")->isChecked());
         press(f, "mnuFileExit");
         f.settle();
         QVERIFY(!f.frame->isVisible());
@@ -202,14 +193,15 @@ private slots:
         }
     }
 
-    // New, Open and Save All; Save always asks for a name, even for a saved, unchanged file.
+    // Save and Save All ask for a name (with the extension it had) only for a new document; Save
+    // As always asks, even for a saved, unchanged file.
     void fileButtons()
     {
         FrameFixture f;
         press(f, "new");
         QVERIFY(f.pickBlankConfig());
         QCOMPARE(f.active()->Caption(), QStringLiteral("Config1"));
-        const QString path = f.writeFile("a.cfg", "set a 1");
+        const QString path = f.writeFile("a.txt", "set a 1");
         f.dialogs.openAnswers.enqueue({path});
         press(f, "open");
         frmChild *opened = f.active();
@@ -219,25 +211,32 @@ private slots:
         f.type(other, QStringLiteral("new"));
         const QString named = f.folder.filePath(QStringLiteral("named.cfg"));
         f.dialogs.saveAnswers.enqueue(named);
-        press(f, "SaveAll");
+        f.trigger(other, "mnuChildFileSave");
+        f.trigger(opened, "mnuChildFileSave");
         QCOMPARE(f.readFile(path), QByteArray("xset a 1\r\n"));
         QCOMPARE(f.readFile(named), QByteArray("new\r\n"));
-
+        QCOMPARE(other->Caption(), named);
         f.type(opened, QStringLiteral("y"));
         f.type(other, QStringLiteral("z"));
+        f.type(f.newDocument(), QStringLiteral("w"));
+        press(f, "SaveAll");
+        QCOMPARE(f.readFile(path), QByteArray("xyset a 1\r\n"));
+        QCOMPARE(f.readFile(named), QByteArray("newz\r\n"));
+
+        f.type(opened, QStringLiteral("v"));
         f.frame->activateDocument(opened);
         const QString copy = f.folder.filePath(QStringLiteral("copy.cfg"));
         f.dialogs.saveAnswers.enqueue(copy);
         press(f, "SaveAs");
-        QCOMPARE(f.readFile(copy), QByteArray("xyset a 1\r\n"));
-        QCOMPARE(f.readFile(path), QByteArray("xset a 1\r\n"));
+        QCOMPARE(f.readFile(copy), QByteArray("xyvset a 1\r\n"));
+        QCOMPARE(f.readFile(path), QByteArray("xyset a 1\r\n"));
         QCOMPARE(opened->Caption(), copy);
-        QVERIFY(!f.slotOf(opened).Dirty && f.slotOf(other).Dirty);
+        QVERIFY(!f.slotOf(opened).Dirty && f.slotOf(f.frame->documentWindows().last()).Dirty);
         press(f, "SaveAs"); // cancelled
         QStringList asked;
         for (const RecordingDialogs::SaveRequest &request : f.dialogs.saveRequests)
-            asked << request.proposedName;
-        QCOMPARE(asked, (QStringList{"Config2", path, copy}));
+            asked << request.proposedName + ' ' + request.defaultSuffix;
+        QCOMPARE(asked, (QStringList{"Config2 cfg", "Config3 cfg", path + " txt", copy + " cfg"}));
         QVERIFY(f.dialogs.messages.isEmpty());
     }
 
@@ -354,6 +353,7 @@ private slots:
         items.first()->trigger();
         QCOMPARE(f.frame->mdiArea()->currentSubWindow()->widget(), first);
         QCOMPARE(windowList(first), (QStringList{"&1 Config1 [x]", "&2 " + path}));
+        QCOMPARE(f.newDocument()->Caption(), QStringLiteral("Config2")); // the lowest free number
     }
 
     // Tiling leaves minimised windows be and restores a maximised one; Arrange Icons lines the
@@ -469,7 +469,7 @@ private slots:
                        QUrl::fromLocalFile(missing), QUrl::fromLocalFile(a)});
         QCOMPARE(drag(f.frame.get(), files, false), Qt::CopyAction);
         QCOMPARE(drag(f.frame.get(), files, true), Qt::CopyAction);
-        QCOMPARE(documentCaptions(f), (QStringList{b, a}));
+        QCOMPARE(f.captions(), (QStringList{b, a}));
         QCOMPARE(f.active()->Caption(), a);
         QCOMPARE(colourRuns(f.frame->documentWindows().first()->editor()),
                  QStringLiteral("[#0000ff b]bind[#000000] b +back\r\n"));
@@ -485,7 +485,7 @@ private slots:
         QCOMPARE(drag(surface, files, true), Qt::CopyAction);
         QVERIFY(drag(surface, text, true) != Qt::IgnoreAction);
         QCOMPARE(child->editor()->Text(), QStringLiteral("say bind x +attack"));
-        QCOMPARE(documentCaptions(f), (QStringList{b, a, "Config3", a}));
+        QCOMPARE(f.captions(), (QStringList{b, a, "Config3", a}));
     }
 };
 

@@ -2,7 +2,7 @@
 // start handing its files to the running one (the real program against a frame in this process,
 // under a server name of the test's own); the hand-over socket against what other local
 // processes may do to it: hostile or idle connections, other users, running out of descriptors.
-#include "FrameFixture.h"
+#include "OutputProbe.h"
 #include "Program.h"
 #include "frame/CommandLine.h"
 #include "platform/SingleInstance.h"
@@ -142,7 +142,6 @@ private slots:
         QTest::newRow("output without --generate") << "a.cfg|-o|b.cfg" << "error: -o";
         QTest::newRow("files with --generate") << "--generate|maplist|a.cfg" << "error: a.cfg";
         // clang-format on
-        // clang-format on
     }
 
     void arguments()
@@ -189,17 +188,15 @@ private slots:
         QFETCH(int, exitCode);
         QFETCH(QStringList, output);
         QFETCH(QString, error);
-        QProcess process;
-        startProgram(process, arguments, true);
-        QVERIFY(process.waitForFinished(10000));
-        QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(process.exitCode(), exitCode);
-        const QString out = QString::fromLocal8Bit(process.readAllStandardOutput());
+        const probe::Run run = probe::runHeadless(arguments);
+        QCOMPARE(run.exitStatus, QProcess::NormalExit);
+        QCOMPARE(run.exitCode, exitCode);
+        const QString out = QString::fromLocal8Bit(run.out);
         QVERIFY2(output.first().isEmpty() ? out.isEmpty() : out.startsWith(output.first()),
                  qPrintable(out));
         for (const QString &mentioned : output)
             QVERIFY2(out.contains(mentioned), qPrintable(mentioned));
-        QVERIFY(QString::fromLocal8Bit(process.readAllStandardError()).contains(error));
+        QVERIFY(run.error.contains(error));
     }
 
     // The sender's own folder, not this process's, resolves its relative names; the same name
@@ -222,10 +219,7 @@ private slots:
         QTRY_COMPARE(f.frame->documentWindows().size(), 2);
         QCOMPARE(secondStart({"--instance", name, "--", bc}, QDir::tempPath()), 0);
         QTRY_COMPARE(f.frame->documentWindows().size(), 3);
-        QStringList captions;
-        for (document::frmChild *child : f.frame->documentWindows())
-            captions << child->Caption();
-        QCOMPARE(captions, (QStringList{a, bc, bc}));
+        QCOMPARE(f.captions(), (QStringList{a, bc, bc}));
         QCOMPARE(f.active()->editor()->Text(), QStringLiteral("set b 1\r\n"));
         QCOMPARE(f.dialogs.messages.size(), 1);
         QVERIFY(f.dialogs.messages.first().text.startsWith(

@@ -1,6 +1,7 @@
 // The search list: filling it from a list file, and the keys and clicks that pick from it.
 #include "lists/ListSearch.h"
 #include "support/RecordingDialogs.h"
+#include "support/TestFiles.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -27,13 +28,7 @@ class TestListSearch : public QObject {
         const QList<QListWidgetItem *> items = list(control)->selectedItems();
         return items.isEmpty() ? QString() : items.first()->text();
     }
-    QString write(const QString &name, const QByteArray &bytes)
-    {
-        QFile file(m_dir.filePath(name));
-        if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-            qFatal("cannot write %s", qPrintable(file.fileName()));
-        return file.fileName();
-    }
+    QString write(const QString &name, const QByteArray &bytes) { return writeTestFile(m_dir.filePath(name), bytes); }
 
 private slots:
     void fill_data()

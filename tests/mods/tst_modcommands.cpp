@@ -48,7 +48,6 @@ private slots:
     void viewListsBelongToTheirGameAndMod();
     void listsAnsweredOtherwise_data();
     void listsAnsweredOtherwise();
-    void textReplacesTheSelection();
     void otherWindowsCommandRunsDuringAWait();
     void menusOfDocumentsWithoutAMod();
     void modsAreToldApartAndNamedByTablesAndHelpRows();
@@ -179,24 +178,14 @@ void TestModCommands::listsAnsweredOtherwise()
         QVERIFY(f.dialogs.messages[0].text.startsWith(QStringLiteral("Couldn't find ")));
 }
 
-void TestModCommands::textReplacesTheSelection()
-{
-    FrameFixture f;
-    frmChild *child = f.newDocument(GameList::Quake2, QStringLiteral("Gxmod Server"));
-    FrameFixture::type(child, QStringLiteral("abc xyz"));
-    child->editor()->Select(4, 3);
-    otherItem(child, QStringLiteral("Fraglimit"))->trigger();
-    QCOMPARE(child->editor()->Text(), QStringLiteral("abc set fraglimit "));
-    QCOMPARE(child->editor()->SelStart(), 18);
-    QVERIFY(looksLike(child->editor(), 4, 3, probe::kRed, true));
-    QVERIFY(looksLike(child->editor(), 7, 11, probe::kBlack, false));
-}
-
+// Another window's command runs during a wait, over that window's selection.
 void TestModCommands::otherWindowsCommandRunsDuringAWait()
 {
     FrameFixture f;
     frmChild *waiting = f.newDocument(GameList::Quake3, QStringLiteral("OSP"));
     frmChild *server = f.newDocument(GameList::Quake3, QStringLiteral("OSP Server"));
+    FrameFixture::type(server, QStringLiteral("abc xyz"));
+    server->editor()->Select(4, 3); // written over
     f.frame->activateDocument(waiting);
     QTimer::singleShot(0, waiting, [&] {
         otherItem(server, QStringLiteral("g_warmup"))->trigger();
@@ -206,8 +195,10 @@ void TestModCommands::otherWindowsCommandRunsDuringAWait()
     });
     otherItem(waiting, QStringLiteral("lock"))->trigger();
     QCOMPARE(waiting->editor()->Text(), QStringLiteral("bind x \"lock\""));
-    QCOMPARE(server->editor()->Text(), QStringLiteral("set g_warmup "));
-    QVERIFY(looksLike(server->editor(), 0, 3, probe::kRed, true));
+    QCOMPARE(server->editor()->Text(), QStringLiteral("abc set g_warmup "));
+    QCOMPARE(server->editor()->SelStart(), 17);
+    QVERIFY(looksLike(server->editor(), 4, 3, probe::kRed, true));
+    QVERIFY(looksLike(server->editor(), 7, 10, probe::kBlack, false));
 }
 
 // An opened file shows the items of its game's mod; a window reused for it is laid out afresh;

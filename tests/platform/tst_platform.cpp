@@ -4,6 +4,7 @@
 #include "platform/IniFile.h"
 #include "platform/RichEdit.h"
 #include "platform/RtfCodec.h"
+#include "support/TestFiles.h"
 
 #include <QRandomGenerator>
 #include <QRegularExpression>
@@ -64,18 +65,6 @@ const QByteArray kWordPad =
     "{\\colortbl ;\\red0\\green0\\blue255;\\red255\\green0\\blue0;}\r\n"
     "\\viewkind4\\uc1\\pard\\cf1\\b\\f0\\fs17 bind\\cf0\\b0  mouse1\\par\r\n"
     "\\cf2\\b seta\\cf0\\b0  name caf\\'e9\\par\r\n\\pard\\qc // centred\\par\r\n}\r\n";
-
-QByteArray readBytes(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
-}
-
-void writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
-}
 
 } // namespace
 
@@ -211,9 +200,9 @@ private slots:
         QString error;
         QVERIFY2(IniFile::writeValue(ini, "GENERAL", "Q2Dir", value, &error), qPrintable(error));
         QCOMPARE(IniFile::readValue(ini, "GENERAL", "Q2Dir", "unused"), value);
-        const QByteArray before = readBytes(ini);
+        const QByteArray before = readTestFile(ini);
         QVERIFY(IniFile::writeValue(ini, "GENERAL", "Q2Dir", value));
-        QCOMPARE(readBytes(ini), before);
+        QCOMPARE(readTestFile(ini), before);
     }
 
     void iniUpdate_data()
@@ -253,11 +242,11 @@ private slots:
         QFETCH(QByteArray, after);
         QTemporaryDir dir;
         const QString ini = dir.filePath("Tessel.ini");
-        writeBytes(ini, before);
+        writeTestFile(ini, before);
         QCOMPARE(IniFile::rawValue(ini, section, key).value_or("<missing>"), read);
         QCOMPARE(IniFile::readValue(ini, section, key, "<missing>"), read);
         QVERIFY(IniFile::writeValue(ini, section, key, "new\\"));
-        QCOMPARE(readBytes(ini), after);
+        QCOMPARE(readTestFile(ini), after);
     }
 
     // Several values at once, all or nothing; an old Latin-1 file turns UTF-8 only when it must.
@@ -278,9 +267,9 @@ private slots:
         QFETCH(QByteArray, after);
         QTemporaryDir dir;
         const QString ini = dir.filePath("Tessel.ini");
-        writeBytes(ini, "[GENERAL]\r\nQ2Dir=Qu\xe9\r\n");
+        writeTestFile(ini, "[GENERAL]\r\nQ2Dir=Qu\xe9\r\n");
         QCOMPARE(IniFile::writeValues(ini, "GENERAL", {{"Other", "new"}, {"Q3Dir", q3Dir}}), after.contains("Other"));
-        QCOMPARE(readBytes(ini), after);
+        QCOMPARE(readTestFile(ini), after);
         QCOMPARE(IniFile::readValue(ini, "GENERAL", "Q2Dir"), QString::fromLatin1("Qu\xe9"));
     }
 
@@ -290,7 +279,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString ini = dir.filePath("Tessel.ini");
-        writeBytes(ini, "[GENERAL]\r\nQ2Dir=kept\r\n");
+        writeTestFile(ini, "[GENERAL]\r\nQ2Dir=kept\r\n");
         const QStringList bad[] = {{"", "Q2Dir", "x"}, {"GEN]ERAL", "Q2Dir", "x"}, {"GENERAL", " ", "x"},
                                    {"GENERAL", "Q2=Dir", "x"}, {"GENERAL", "Q2Dir", "a\r\nb=c"}};
         for (const QStringList &row : bad) {
@@ -298,9 +287,9 @@ private slots:
             QVERIFY(!IniFile::writeValue(ini, row[0], row[1], row[2], &error));
             QVERIFY2(!error.isEmpty(), qPrintable(row.join('|')));
         }
-        QCOMPARE(readBytes(ini), QByteArray("[GENERAL]\r\nQ2Dir=kept\r\n"));
+        QCOMPARE(readTestFile(ini), QByteArray("[GENERAL]\r\nQ2Dir=kept\r\n"));
 
-        writeBytes(dir.filePath("not-a-folder"), "x");
+        writeTestFile(dir.filePath("not-a-folder"), "x");
         QVERIFY(QDir(dir.path()).mkdir("folder.ini"));
         for (const char *path : {"not-a-folder/Tessel.ini", "folder.ini"}) {
             QString error;
@@ -310,7 +299,7 @@ private slots:
                      QStringLiteral("default"));
             QVERIFY(!IniFile::writeValue(dir.filePath(path), "GENERAL", "Q2Dir", "x")); // no error wanted
         }
-        QCOMPARE(readBytes(dir.filePath("not-a-folder")), QByteArray("x"));
+        QCOMPARE(readTestFile(dir.filePath("not-a-folder")), QByteArray("x"));
     }
 
     // Two Tessels writing one settings file at once keep each other's keys.
@@ -327,7 +316,7 @@ private slots:
         second.join();
         for (const char *key : {"a0", "a39", "b0", "b39"})
             QCOMPARE(IniFile::readValue(ini, "Engines", key), QStringLiteral("q3"));
-        QCOMPARE(readBytes(ini).count("=q3"), 80);
+        QCOMPARE(readTestFile(ini).count("=q3"), 80);
     }
 
     // Beside a program in a writable folder (a portable copy), else in the user's configuration

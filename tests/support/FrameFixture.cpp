@@ -1,4 +1,5 @@
 #include "FrameFixture.h"
+#include "TestFiles.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,20 +27,18 @@ FrameFixture::~FrameFixture()
 
 QString FrameFixture::writeFile(const QString &name, const QByteArray &bytes) const
 {
-    const QString path = folder.filePath(name);
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        qFatal("cannot write test file %s", qPrintable(path));
-    return path;
+    return writeTestFile(folder.filePath(name), bytes);
 }
 
-QByteArray FrameFixture::readFile(const QString &path) const
+QStringList FrameFixture::captions() const
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<missing>");
-    return file.readAll();
+    QStringList result;
+    for (document::frmChild *child : frame->documentWindows())
+        result << child->Caption();
+    return result;
 }
+
+QByteArray FrameFixture::readFile(const QString &path) const { return readTestFile(path); }
 
 document::frmChild *FrameFixture::newDocument()
 {

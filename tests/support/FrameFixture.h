@@ -44,6 +44,8 @@ struct FrameFixture {
     /** Checks "Blank CFG" in the open Select Mod dialog and presses OK; false when none is open. */
     static bool pickBlankConfig();
     document::frmChild *active() const { return frame->activeDocument(); }
+    /** The captions of the document windows, in the order they were opened. */
+    QStringList captions() const;
     document::DocumentSlot &slotOf(document::frmChild *child) const
     {
         return frame->documents().slot(child->Tag());

@@ -3,6 +3,7 @@
 // document does not take; and the headless generator's output file and refusals.
 #include "EditorProbe.h"
 #include "OutputProbe.h"
+#include "TestFiles.h"
 #include "generators/frmOSPType.h"
 #include "mods/TemplateCommands.h"
 
@@ -58,7 +59,6 @@ private slots:
     void okWritesOverTheSelection_data();
     void okWritesOverTheSelection();
     void okWritesIntoTheDocumentActiveThen();
-    void okWithoutADocumentWritesNothing();
     void templateInAnEmptyDocumentWritesNothingFor_data();
     void templateInAnEmptyDocumentWritesNothingFor();
     void dataFileTemplateReplacesTheSelection();
@@ -118,6 +118,7 @@ void TestTemplates::okWritesOverTheSelection()
         QCOMPARE(message.title, QStringLiteral("Tessel"));
 }
 
+// Into the document active when OK is pressed, if any.
 void TestTemplates::okWritesIntoTheDocumentActiveThen()
 {
     FrameFixture f;
@@ -134,19 +135,13 @@ void TestTemplates::okWritesIntoTheDocumentActiveThen()
     pressOk(dialog, 4);
     QCOMPARE(opener->editor()->Text(), serverText(4));
     QCOMPARE(other->editor()->Text(), serverText(5));
-}
-
-void TestTemplates::okWithoutADocumentWritesNothing()
-{
-    FrameFixture f;
-    frmChild *child = ospServerDocument(f);
-    QPointer<frmOSPType> dialog = openDialog(f);
-    child->closeWithoutQuestion();
+    // With no document left, OK writes nothing and closes.
+    QPointer<frmOSPType> last = openDialog(f);
+    opener->closeWithoutQuestion();
+    other->closeWithoutQuestion();
     FrameFixture::settle();
-    pressOk(dialog);
-    QVERIFY(!dialog);
-    QVERIFY(f.dialogs.messages.isEmpty());
-    QVERIFY(f.frame->documentWindows().isEmpty());
+    pressOk(last);
+    QVERIFY(!last && f.dialogs.messages.isEmpty() && f.frame->documentWindows().isEmpty());
 }
 
 void TestTemplates::templateInAnEmptyDocumentWritesNothingFor_data()
@@ -216,9 +211,7 @@ void TestTemplates::generate()
     QFETCH(QStringList, mentions);
     QTemporaryDir folder;
     QVERIFY(QDir(folder.path()).mkdir(QStringLiteral("taken")));
-    QFile old(folder.filePath(QStringLiteral("maplist.txt")));
-    QVERIFY(old.open(QIODevice::WriteOnly) && old.write(QByteArray(20000, 'x')) == 20000);
-    old.close();
+    const QString old = writeTestFile(folder.filePath(QStringLiteral("maplist.txt")), QByteArray(20000, 'x'));
     arguments.replaceInStrings("%1", folder.path());
     const probe::Run run = probe::runHeadless(arguments, folder.path());
     QCOMPARE(run.exitStatus, QProcess::NormalExit);
@@ -229,8 +222,7 @@ void TestTemplates::generate()
         QVERIFY2(run.error.contains(QString(text).replace("%1", folder.path())), qPrintable(run.error));
     // Nothing else is left behind, and a failure leaves the old file alone.
     QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"maplist.txt"});
-    QVERIFY(old.open(QIODevice::ReadOnly));
-    QCOMPARE(old.readAll(), exitCode ? QByteArray(20000, 'x') : probe::goldenBytes("osp/maplist.txt"));
+    QCOMPARE(readTestFile(old), exitCode ? QByteArray(20000, 'x') : probe::goldenBytes("osp/maplist.txt"));
 }
 
 QTEST_MAIN(TestTemplates)
