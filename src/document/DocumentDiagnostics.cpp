@@ -73,7 +73,8 @@ DocumentDiagnostics::DocumentDiagnostics(frmChild *child)
     connect(child, &frmChild::captionChanged, this, [this] {
         QTimer::singleShot(0, this, [this] {
             // An engine picked before the document had this name is kept for the name.
-            const analysis::EngineProfile *picked = m_chosenByUser ? m_controller->profile() : nullptr;
+            const analysis::EngineProfile *picked =
+                m_chosenByUser ? m_controller->profile() : nullptr;
             if (fitsGame(picked, m_child->game()))
                 rememberEngine(picked);
             decideEngine();
